@@ -1,0 +1,32 @@
+// Evaluation of one expression line by the token-list rewriting reducer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/angle_mode.h"
+#include "engine/calc_value.h"
+#include "engine/variable_table.h"
+
+namespace brisalto {
+
+// Where the evaluator's side outputs go: the "Counter = " lines of factorials (results window)
+// and the text it writes to standard output before a "Statment Error".
+class EvaluatorOutput {
+public:
+    virtual ~EvaluatorOutput() = default;
+    virtual void AppendResultLine(const std::string& line) = 0;
+    virtual void WriteStandardOutput(const std::string& text) = 0;
+};
+
+// The caller sets is_assignment to false and variable_index to 0; only an assignment changes
+// them. The table is a snapshot taken by value; the caller's table is never changed.
+CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
+                             std::int32_t& variable_index, VariableTable table,
+                             AngleMode angle_mode, EvaluatorOutput& output);
+
+// 1 x 2 x ... x n in CalcValue arithmetic; 1 for n below 1.
+CalcValue Factorial(std::int32_t n);
+
+}  // namespace brisalto

@@ -1,0 +1,22 @@
+// The 43 named functions of the calculator and their application to one operand.
+#pragma once
+
+#include <string_view>
+
+#include "engine/angle_mode.h"
+#include "engine/calc_value.h"
+#include "engine/func_types.h"
+#include "engine/variable_table.h"
+
+namespace brisalto {
+
+// Code 0..42 of an exactly matching name; throws ExpressionError "Function Rong".
+int FunctionCode(std::string_view name);
+
+CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTypes argument_type,
+                        const VariableTable& table, AngleMode angle_mode);
+
+// v narrowed to double and rounded to twelve decimals.
+CalcValue RoundTo12(CalcValue v);
+
+}  // namespace brisalto
