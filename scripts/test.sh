@@ -20,4 +20,10 @@ cmake --build "$root/build-asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-asan" --output-on-failure -j"$jobs" -L core
 
+echo "== multi-thread tests under ThreadSanitizer"
+cmake -S "$root" -B "$root/build-tsan" -DCMAKE_BUILD_TYPE=Debug -DBRISALTO_GUI=OFF \
+  -DBRISALTO_TSAN=ON >/dev/null
+cmake --build "$root/build-tsan" -j"$jobs"
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L threads
+
 echo "== all tests passed"

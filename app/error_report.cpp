@@ -1,0 +1,55 @@
+#include "app/error_report.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <exception>
+
+#include "app/results_window_ops.h"
+
+namespace brisalto {
+namespace {
+
+void DefaultReport(const QString& message) {
+    std::fprintf(stderr, "brisalto-calculator: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
+        QMessageBox::critical(QApplication::activeWindow(),
+                              QString::fromLatin1(kApplicationTitle), message);
+    }
+}
+
+ErrorReporter& CurrentReporter() {
+    static ErrorReporter reporter = DefaultReport;
+    return reporter;
+}
+
+}  // namespace
+
+void ReportError(const QString& message) { CurrentReporter()(message); }
+
+ErrorReporter SetErrorReporter(ErrorReporter reporter) {
+    ErrorReporter previous = CurrentReporter();
+    CurrentReporter() = reporter ? std::move(reporter) : ErrorReporter(DefaultReport);
+    return previous;
+}
+
+QString CurrentExceptionMessage() {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        return QString::fromUtf8(error.what());
+    } catch (...) {
+        return QString();
+    }
+}
+
+void RunGuardedHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (...) {
+        ReportError(CurrentExceptionMessage());
+    }
+}
+
+}  // namespace brisalto

@@ -1,0 +1,71 @@
+// A Windows-style INI profile held as its lines: values are looked up the way the profile
+// functions look them up, and a write changes only its own line, so every other line of the
+// file (comments, blank lines, unknown keys, other sections) stays byte for byte.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brisalto {
+
+// Longer values are cut to this many bytes when read, as the profile buffer cuts them.
+inline constexpr std::size_t kIniValueLimit = 2047;
+
+// A profile integer: signed decimal within 32 bits, or, when the text is longer than two
+// characters and starts with "0x" or "0X", up to 32 bits of hexadecimal taken as signed.
+std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
+
+class IniFile {
+public:
+    IniFile() = default;
+    static IniFile FromBytes(std::string_view bytes);
+
+    // An absent file is an empty profile; a file that exists but cannot be read is std::nullopt,
+    // since rewriting it would lose its other lines.
+    static std::optional<IniFile> Load(const QString& path);
+
+    std::string ToBytes() const;
+
+    // Replaces the file atomically. False when the system refuses.
+    bool Save(const QString& path) const;
+
+    // Sections and keys match without regard to ASCII case; the first match counts. The value is
+    // the text after the first "=", without surrounding blanks.
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view default_value) const;
+    // A missing key or a text that is not a profile integer gives the default.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int32_t default_value) const;
+    // Read as an integer; anything but 0 is true.
+    bool ReadBool(std::string_view section, std::string_view key, bool default_value) const;
+
+    // Replaces the key's value in its line, keeping the line's key spelling, the blanks around "="
+    // and its line end. A new key goes after the last key of its section, a new section at the
+    // end. Line breaks in the value become blanks, so a value cannot add lines.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    struct Line {
+        std::string text;    // without its line end
+        std::string ending;  // "\r\n", "\n", "\r" or empty on an unterminated last line
+    };
+
+    // Index of the section's header line, or lines_.size() when there is none.
+    std::size_t FindSection(std::string_view section) const;
+    // Index of the key's line in the section starting at header, or lines_.size().
+    std::size_t FindKey(std::size_t header, std::string_view key) const;
+    std::string NewLineEnding() const;
+
+    std::vector<Line> lines_;
+};
+
+}  // namespace brisalto

@@ -1,0 +1,6 @@
+#include "app/startup.h"
+
+int main(int argc, char** argv) {
+    brisalto::CalculatorApplication app(argc, argv);
+    return brisalto::RunGuarded([&app] { return brisalto::RunCalculator(app); });
+}

@@ -1,0 +1,238 @@
+// TMainForm, the calculator's main window: results window, mode line, command line and mouse pad
+// under the full menu bar. It wires widgets and actions to the command core and computes nothing.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/mouse_pad.h"
+#include "command/calculator_view.h"
+#include "command/cmd_edit_model.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+class QPushButton;
+class QToolButton;
+
+namespace brisalto {
+
+class TAboutForm;
+class TBkgrdForm;
+class TConvForm;
+class TMolWtForm;
+class TPrecisionForm;
+
+inline constexpr char kMainFormCaption[] = "Brisalto Calculator v 1.0.0";
+inline constexpr int kClientWidth = 469;
+inline constexpr int kClientHeight = 515;
+inline constexpr int kModPanelHeight = 21;
+inline constexpr int kCmdPanelHeight = 41;
+
+// The dialogs the main window opens; created after it, in start-up order.
+struct DialogForms {
+    TBkgrdForm* bkgrd = nullptr;
+    TPrecisionForm* precision = nullptr;
+    TMolWtForm* mol_wt = nullptr;
+    TConvForm* conv = nullptr;
+    TAboutForm* about = nullptr;
+};
+
+class TMainForm : public QMainWindow, public CalculatorView {
+    Q_OBJECT
+
+public:
+    // Runs FormCreate: banner, start modes, text lists and the settings file.
+    explicit TMainForm(QWidget* parent = nullptr);
+    // FormDestroy: writes the settings file (once, whichever way the program ends).
+    ~TMainForm() override;
+
+    void SetDialogs(const DialogForms& dialogs) { dialogs_ = dialogs; }
+
+    // CalculatorView.
+    void AppendLine(const std::string& line) override;
+    void AppendToLine(int index, const std::string& text) override;
+    void ClearLines() override;
+    int LineCount() const override;
+    void WriteStandardOutput(const std::string& text) override;
+    void SetModeCaption(const std::string& caption) override;
+    void SetFormatCaption(const std::string& caption) override;
+    void CheckAngleAction(AngleMode mode) override;
+    void CheckFormatAction(FormatKind kind) override;
+    void RunAboutAction() override;
+    void RunHelpAction() override;
+    void RunPrintAction() override;
+    void RunSaveAction() override;
+    void ExitProgram() override;
+
+    // Writes the settings file unless it has been written already in this run.
+    void WriteSettingsFile();
+
+    // Command line.
+    void InsertAtCaret(const QString& text);
+    void GoBtnClick();
+    void Button1Click();
+    void CmdEditKeyPress(QChar key);
+
+    // Mouse pad.
+    void NumBtnClick(int tag);
+    void FuncBtnClick(int tag);
+    void Button29Click();
+    void Button2Click();
+    void FirstButtonClick();
+    void LeftButtonClick();
+    void RightButtonClick();
+    void LastButtonClick();
+    void ApplicationEvents1Idle();
+
+    // Action handlers.
+    void LastCmdActionExecute();
+    void CmdAction(QAction* sender);
+    void MouseToolsActionExecute();
+    void ExitActionExecute();
+    void ConstantExecute(QAction* sender);
+    void PiActionExecute();
+    void AtmWtActionExecute();
+    void InsertAtmWtActionExecute(int tag);
+    void ConversionActionExecute();
+    void SetPrecisionActionExecute();
+    void BkgrdColorExecute();
+    void SaveAsExecute();
+    void PrintActionExecute();
+    void PrintSetupActionExecute();
+    void UndoActionExecute();
+    void CopyActionExecute();
+    void CutActionExecute();
+    void PastActionExecute();
+    void ClearActionExecute();
+    void WordwrapActionExecute();
+    void FontActionExecute();
+    void ContentsActionExecute();
+    void AboutActionExecute();
+
+    // Every action of the window, in creation order, and the one named so.
+    const std::vector<QAction*>& Actions() const { return actions_; }
+    QAction* FindAction(const QString& object_name) const;
+
+    // The colours as the settings file keeps them (system colours stay system colours).
+    std::int32_t CmdBkgrdColor() const { return cmd_bkgrd_color_; }
+    std::int32_t ResultsBkgrdColor() const { return results_bkgrd_color_; }
+    std::int32_t ResultsFontColor() const { return results_font_color_; }
+    void SetCmdBkgrdColor(std::int32_t color);
+    void SetResultsBkgrdColor(std::int32_t color);
+    void SetResultsFontColor(std::int32_t color);
+
+    // Controls.
+    QWidget* MasterPanel = nullptr;
+    QWidget* MainPanel = nullptr;
+    QWidget* ResultsPanel = nullptr;
+    QPlainTextEdit* ResultsMemo = nullptr;
+    QWidget* ModPanel = nullptr;
+    QLabel* ModeCaptionLabel = nullptr;  // "Mode:"
+    QLabel* ModeLabel = nullptr;
+    QLabel* SciLabel = nullptr;
+    QWidget* CmdPanel = nullptr;
+    QLineEdit* CmdEdit = nullptr;
+    QWidget* Panel4 = nullptr;
+    QToolButton* GoBtn = nullptr;
+    QPushButton* Button1 = nullptr;
+    QWidget* ToolsPanel = nullptr;
+    MousePadKeys PadKeys;
+
+    // Actions.
+    QAction* LastCmdAction = nullptr;
+    QAction* AboutAction = nullptr;
+    QAction* SaveAs = nullptr;
+    QAction* PrintSetupAction = nullptr;
+    QAction* PrintAction = nullptr;
+    QAction* ExitAction = nullptr;
+    QAction* FontAction = nullptr;
+    QAction* CopyAction = nullptr;
+    QAction* CutAction = nullptr;
+    QAction* PastAction = nullptr;
+    QAction* ContentsAction = nullptr;
+    QAction* ClearAction = nullptr;
+    QAction* WordwrapAction = nullptr;
+    QAction* UndoAction = nullptr;
+    QAction* MouseToolsAction = nullptr;
+    QAction* VarShowValAction = nullptr;
+    QAction* ClearAllVarAction = nullptr;
+    QAction* clsAction = nullptr;
+    QAction* cycAction = nullptr;
+    QAction* degAction = nullptr;
+    QAction* fixAction = nullptr;
+    QAction* grdAction = nullptr;
+    QAction* modAction = nullptr;
+    QAction* radAction = nullptr;
+    QAction* sciAction = nullptr;
+    QAction* autoAction = nullptr;
+    QAction* BkgrdColor = nullptr;
+    QAction* SetPrecisionAction = nullptr;
+    QAction* InsertAtmWtAction = nullptr;
+    QAction* ConversionAction = nullptr;
+    QAction* AtmWtAction = nullptr;
+    QAction* PiAction = nullptr;
+    std::vector<QAction*> ConstantActions;  // index = Tag into ConstantValues
+
+    // The text lists indexed by Tag, filled in FormCreate.
+    std::vector<std::string> ConstantValues;
+    QStringList KeypadTextList;
+    QStringList FunctionButtonNameList;
+    std::vector<std::string> AtomicWeights;
+
+signals:
+    void settingsWritten();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildActions();
+    void BuildMenus();
+    void ConnectPad();
+    void FormCreate();
+    void FormShow();
+    void ApplySettings();
+    void RestackBottomPanels();
+    void ScrollResultsToEnd();
+
+    QAction* MakeAction(const char* name, const char* category, const QString& caption,
+                        const QKeySequence& shortcut);
+    void AddMenuItem(QMenu* menu, QAction* action, const QString& item_text = QString());
+    // A handler wrapped so that an error in it is reported and the program goes on.
+    void OnTriggered(QAction* action, void (TMainForm::*handler)());
+
+    // CmdEdit <-> CmdEditModel around one core operation.
+    CmdEditModel EditModel() const;
+    void ApplyEditModel(const CmdEditModel& model, bool focus);
+    bool IsActionShortcut(const QKeyEvent& key) const;
+    QPrinter& Printer();
+
+    DialogForms dialogs_;
+    std::vector<QAction*> actions_;
+    std::unique_ptr<QPrinter> printer_;
+    std::int32_t cmd_bkgrd_color_ = 0;
+    std::int32_t results_bkgrd_color_ = 0;
+    std::int32_t results_font_color_ = 0;
+    bool shown_once_ = false;
+    bool settings_written_ = false;
+    bool settings_found_ = false;
+    bool clipboard_has_text_ = false;
+};
+
+// The one main window of the process, set as soon as its construction begins.
+extern TMainForm* MainForm;
+
+}  // namespace brisalto

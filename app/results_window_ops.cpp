@@ -1,0 +1,243 @@
+#include "app/results_window_ops.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTextLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "app/color_value.h"
+
+namespace brisalto {
+namespace {
+
+constexpr char kUnableToSave[] = "Unable to save %1: %2";
+constexpr char kUnableToPrint[] = "Unable to print: the printer could not be started";
+constexpr char kPrintPageFailed[] = "Unable to print: the printer refused a new page";
+constexpr char kFontDialogTitle[] = "Font";
+constexpr char kFontColorLabel[] = "&Color:";
+constexpr char kCurrentColorName[] = "Current";
+
+constexpr qreal kPointsPerInch = 72.0;
+constexpr qreal kFallbackScreenDpi = 96.0;
+
+QString AppTitle() { return QString::fromLatin1(kApplicationTitle); }
+
+void ShowError(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, AppTitle(), message);
+}
+
+// A font sized in screen pixels would print tiny on a printer's fine raster, so the printer
+// gets the same size in points, as the user sees it on the screen.
+QFont FontForPrinter(QFont font) {
+    if (font.pixelSize() > 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const qreal dpi = screen ? screen->logicalDotsPerInchY() : kFallbackScreenDpi;
+        font.setPointSizeF(font.pixelSize() * kPointsPerInch / dpi);
+    }
+    return font;
+}
+
+QIcon ColorSwatch(const QColor& color) {
+    QPixmap swatch(16, 12);
+    swatch.fill(color);
+    QPainter painter(&swatch);
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+    return QIcon(swatch);
+}
+
+// The standard font dialog with its effects, joined by the colour box the results font needs.
+class ResultsFontDialog : public QDialog {
+public:
+    ResultsFontDialog(QWidget* parent, const ResultsFontChoice& current) : QDialog(parent) {
+        setWindowTitle(QString::fromLatin1(kFontDialogTitle));
+        font_dialog_ = new QFontDialog(current.font, this);
+        font_dialog_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        font_dialog_->setWindowFlags(Qt::Widget);
+
+        color_box_ = new QComboBox(this);
+        bool listed = false;
+        for (const NamedColor& named : ListedColors()) {
+            color_box_->addItem(ColorSwatch(ToQColor(named.value)), QString::fromLatin1(named.name),
+                                named.value);
+            listed = listed || named.value == current.color;
+        }
+        if (!listed) {
+            color_box_->insertItem(0, ColorSwatch(ToQColor(current.color)),
+                                   QString::fromLatin1(kCurrentColorName), current.color);
+        }
+        color_box_->setCurrentIndex(color_box_->findData(current.color));
+
+        auto* color_label = new QLabel(QString::fromLatin1(kFontColorLabel), this);
+        color_label->setBuddy(color_box_);
+        auto* color_row = new QHBoxLayout;
+        color_row->addWidget(color_label);
+        color_row->addWidget(color_box_, 1);
+
+        auto* buttons =
+            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(font_dialog_);
+        layout->addLayout(color_row);
+        layout->addWidget(buttons);
+    }
+
+    ResultsFontChoice Choice() const {
+        return {font_dialog_->currentFont(), color_box_->currentData().toInt()};
+    }
+
+private:
+    QFontDialog* font_dialog_ = nullptr;
+    QComboBox* color_box_ = nullptr;
+};
+
+}  // namespace
+
+QByteArray ResultsFileContent(const QString& results_text) {
+    QString text = results_text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return text.toUtf8();
+}
+
+std::optional<QString> SaveResultsToFile(const QString& path, const QString& results_text) {
+    QSaveFile file(path);
+    const QByteArray content = ResultsFileContent(results_text);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
+        file.commit()) {
+        return std::nullopt;
+    }
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return QString::fromLatin1(kUnableToSave).arg(QDir::toNativeSeparators(path), reason);
+}
+
+void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
+    const QString text = memo.toPlainText();
+    if (text.isEmpty()) {
+        QMessageBox::information(parent, AppTitle(), QString::fromLatin1(kNothingToSaveMessage));
+        return;
+    }
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QString::fromLatin1(kSaveDialogFilter));
+    dialog.setDefaultSuffix(QString::fromLatin1(kSaveDefaultSuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    if (const std::optional<QString> error = SaveResultsToFile(dialog.selectedFiles().first(), text)) {
+        ShowError(parent, *error);
+    }
+}
+
+QStringList BreakLinesLikeResultsWindow(const QString& text, const QFont& font, int text_width) {
+    QStringList lines;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const qreal width = std::max(1, text_width);
+    for (QString hard_line : text.split(QLatin1Char('\n'))) {
+        if (hard_line.endsWith(QLatin1Char('\r'))) hard_line.chop(1);
+        if (hard_line.isEmpty()) {
+            lines.append(QString());
+            continue;
+        }
+        QTextLayout layout(hard_line, font);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines.append(hard_line.mid(line.textStart(), line.textLength()));
+        }
+        layout.endLayout();
+    }
+    return lines;
+}
+
+int ResultsTextWidth(const QPlainTextEdit& memo) {
+    const int margins = static_cast<int>(2 * memo.document()->documentMargin());
+    return std::max(1, memo.viewport()->width() - margins);
+}
+
+std::optional<QString> PrintLinesTo(QPrinter& printer, const QStringList& lines, const QFont& font,
+                                    int copies, const QColor& color) {
+    copies = std::max(1, copies);
+    printer.setCopyCount(1);
+    QPainter painter;
+    if (!painter.begin(&printer)) return QString::fromLatin1(kUnableToPrint);
+    painter.setFont(FontForPrinter(font));
+    painter.setPen(color);
+    const QFontMetricsF metrics = painter.fontMetrics();
+    const qreal line_height = std::max<qreal>(1, metrics.lineSpacing());
+    const qreal page_height = printer.height();
+
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !printer.newPage()) return QString::fromLatin1(kPrintPageFailed);
+        qreal top = 0;
+        for (const QString& line : lines) {
+            if (top > 0 && top + line_height > page_height) {
+                if (!printer.newPage()) return QString::fromLatin1(kPrintPageFailed);
+                top = 0;
+            }
+            painter.drawText(QPointF(kPrintLeftMargin, top + metrics.ascent()), line);
+            top += line_height;
+        }
+    }
+    painter.end();
+    return std::nullopt;
+}
+
+std::optional<QString> PrintResultsTo(QPrinter& printer, const QPlainTextEdit& memo) {
+    const QStringList lines =
+        BreakLinesLikeResultsWindow(memo.toPlainText(), memo.font(), ResultsTextWidth(memo));
+    return PrintLinesTo(printer, lines, memo.font(), printer.copyCount(),
+                        memo.palette().color(QPalette::Text));
+}
+
+void PrintResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const std::optional<QString> error = PrintResultsTo(printer, memo)) {
+        ShowError(parent, *error);
+    }
+}
+
+void PrinterSetupWithDialog(QWidget* parent, QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent);
+    dialog.exec();
+}
+
+std::optional<ResultsFontChoice> ChooseResultsFont(QWidget* parent,
+                                                   const ResultsFontChoice& current) {
+    ResultsFontDialog dialog(parent, current);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Choice();
+}
+
+QUrl HelpFileUrl() {
+    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFileName)));
+}
+
+void OpenHelpFile() { QDesktopServices::openUrl(HelpFileUrl()); }
+
+}  // namespace brisalto

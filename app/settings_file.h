@@ -1,0 +1,69 @@
+// The settings file Calculator.ini: where it lives, every key it holds with its default, and
+// reading and writing the keys in their fixed orders (written atomically, all keys or none).
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+namespace brisalto {
+
+// Colour values as the file stores them (TColor): 0x80000000 + n is system colour n.
+inline constexpr std::int32_t kSystemWindowColor = static_cast<std::int32_t>(0x80000005u);
+inline constexpr std::int32_t kSystemWindowTextColor = static_cast<std::int32_t>(0x80000008u);
+
+inline constexpr char kSettingsWriteError[] = "Unable to write to %s";
+
+// Every key of the file; the member initialisers are the defaults a missing key gets.
+struct CalculatorSettings {
+    bool mouse_tools_checked = true;  // View/Tools, first read: MouseToolsAction checked
+    bool tools_panel_visible = true;  // View/Tools, second read; the value that stays in the file
+    int left = 0;                     // View/Left
+    int top = 0;                      // View/Right: the key named "Right" holds the top
+    bool word_wrap = true;            // Format/WordWrap
+    std::int32_t cmd_bkgrd_color = kSystemWindowColor;      // View/CmdBkgrdColor
+    std::int32_t results_bkgrd_color = kSystemWindowColor;  // View/ResultsBkgrdColor
+    int precision = 10;                                     // Format/Precision, 0..20
+    QString results_font_name = QStringLiteral("Arial");    // View/ResultsFontName
+    bool results_font_bold = false;                         // View/ResultsFontStyleBold
+    bool results_font_italic = false;                       // View/ResultsFontStyleItalic
+    bool results_font_underline = false;                    // View/ResultsFontStyleUnderline
+    bool results_font_strike_out = false;                   // View/ResultsFontStyleStrikeOut
+    std::int32_t results_font_color = kSystemWindowTextColor;  // View/ResultsFontColor
+    int results_font_size = 10;                                // View/ResultsFontSize, points
+    bool scientific = false;                                   // Mode/Scientific: ScientificFlag
+    bool automatic = true;                                     // Mode/Automatic: AutomaticFlag
+    int mode = 2;  // Mode/Mode: AngleMode, 0 Radian, 1 Grads, 2 Degrees, 3 Cycle
+
+    bool operator==(const CalculatorSettings&) const = default;
+};
+
+// $XDG_CONFIG_HOME/Brisalto/Calculator.ini, or $HOME/.config/Brisalto/Calculator.ini when
+// XDG_CONFIG_HOME is unset, empty or relative; nothing when there is no HOME either (then
+// nothing is read or written). Does not touch the disk.
+std::optional<QString> SettingsFilePath();
+
+// Reads the file at SettingsFilePath(). std::nullopt when there is no such path: the caller
+// keeps its start values. A missing file or key, or a value that does not parse, gives that
+// key's default; ResultsFontColor defaults to current_results_font_color, the font's colour at
+// the moment of reading. Both mode flags set reads as Scientific alone; Mode outside 0..3,
+// Precision outside 0..20 and a font size below 1 read as their defaults. Never creates a file.
+std::optional<CalculatorSettings> ReadSettings(
+    std::int32_t current_results_font_color = kSystemWindowTextColor);
+CalculatorSettings ReadSettingsFrom(
+    const QString& path, std::int32_t current_results_font_color = kSystemWindowTextColor);
+
+// Writes every key in the fixed order into the file at SettingsFilePath(), creating its folder
+// when missing, keeping every other line of an existing file. The file is replaced atomically:
+// it holds all the new keys or stays as it was. Returns std::nullopt on success (also when
+// there is no path: nothing is written), otherwise the message "Unable to write to <path>" for
+// the caller to show. Never throws, so it is safe in a destructor.
+std::optional<QString> WriteSettings(const CalculatorSettings& settings);
+std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSettings& settings);
+
+// WriteSettings, showing a refused write in a message box over parent (may be null).
+void WriteSettingsReportingErrors(const CalculatorSettings& settings, QWidget* parent);
+
+}  // namespace brisalto

@@ -1,0 +1,88 @@
+#include "cli/cli_options.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace brisalto {
+namespace {
+
+inline constexpr std::string_view kUsage =
+    "Usage: brisalto-calc [OPTION]...\n"
+    "Reads calculator command lines from standard input, one a line, and writes the lines\n"
+    "the Brisalto Calculator results window shows for them.\n"
+    "\n"
+    "Options:\n"
+    "  --precision N            decimals of the fixed format, 0 to 20 (default 10)\n"
+    "  -e LINE                  process LINE instead of standard input; may be repeated\n"
+    "  --convert VALUE FROM TO  convert VALUE from the unit FROM to the unit TO\n"
+    "  --list-units [FAMILY]    list the unit families and their units, or one family\n"
+    "  --help                   show this help and exit\n"
+    "  --version                show the version and exit\n"
+    "\n"
+    "Type help for a summary of the command language.\n";
+
+bool ParseInt(std::string_view text, int& value) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+}  // namespace
+
+std::string UsageText() { return std::string(kUsage); }
+
+ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
+    ParseResult result;
+    CliOptions& o = result.options;
+    const size_t count = arguments.size();
+    auto missing = [&](const std::string& option) {
+        result.error = "option '" + option + "' needs an argument";
+        return result;
+    };
+    for (size_t i = 0; i < count; ++i) {
+        const std::string& arg = arguments[i];
+        if (arg == "--help" || arg == "-h") {
+            o.show_help = true;
+        } else if (arg == "--version") {
+            o.show_version = true;
+        } else if (arg == "--precision" || arg.rfind("--precision=", 0) == 0) {
+            std::string text;
+            if (arg == "--precision") {
+                if (i + 1 >= count) return missing(arg);
+                text = arguments[++i];
+            } else {
+                text = arg.substr(sizeof("--precision=") - 1);
+            }
+            int value = 0;
+            if (!ParseInt(text, value)) {
+                result.error = "invalid precision '" + text + "': give a whole number 0 to 20";
+                return result;
+            }
+            o.precision = value;
+        } else if (arg == "-e") {
+            if (i + 1 >= count) return missing(arg);
+            o.lines.push_back(arguments[++i]);
+        } else if (arg.rfind("-e", 0) == 0 && arg.size() > 2 && arg[1] == 'e') {
+            o.lines.push_back(arg.substr(2));
+        } else if (arg == "--convert") {
+            if (i + 3 >= count) {
+                result.error = "option '--convert' needs VALUE FROM TO";
+                return result;
+            }
+            o.convert = ConvertRequest{arguments[i + 1], arguments[i + 2], arguments[i + 3]};
+            i += 3;
+        } else if (arg == "--list-units") {
+            o.list_units = true;
+            if (i + 1 < count && (arguments[i + 1].empty() || arguments[i + 1][0] != '-')) {
+                o.list_units_family = arguments[++i];
+            }
+        } else {
+            result.error = "unknown argument '" + arg + "'";
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace brisalto

@@ -1,0 +1,61 @@
+#include "cli/cli_view.h"
+
+#include <string_view>
+
+namespace brisalto {
+namespace {
+
+inline constexpr std::string_view kCommandSummary =
+    "Type an expression or a command, one a line.\n"
+    "  Expressions  + - * / % ^ and postfix !, brackets ( [ { <, numbers like 1.5E-3,\n"
+    "               functions like sin(30), log(100), xcosh(2), logn(8)\n"
+    "  Variables    A (the last answer), B C D F G H I J K L M N, P (pi, read-only);\n"
+    "               assign with B=2*3\n"
+    "  Angle mode   rad  deg  grd  cyc        Number format  sci  fix  auto\n"
+    "  Show         mod (the modes)  var (the variables)\n"
+    "  Clear        clear (the variables)  cls (the screen)\n"
+    "  End          exit\n";
+
+}  // namespace
+
+void CliView::AppendToLine(int index, const std::string& text) {
+    const long long pending_index = index - written_;
+    if (pending_index >= 0 && pending_index < static_cast<long long>(pending_.size())) {
+        pending_[pending_index] += text;
+    }
+}
+
+void CliView::ClearLines() {
+    pending_.clear();
+    written_ = 0;
+}
+
+int CliView::LineCount() const { return static_cast<int>(written_ + pending_.size()); }
+
+void CliView::WriteStandardOutput(const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), out_);
+}
+
+void CliView::RunHelpAction() {
+    if (help_out_ == nullptr) return;
+    std::fwrite(kCommandSummary.data(), 1, kCommandSummary.size(), help_out_);
+    std::fflush(help_out_);
+}
+
+void CliView::Flush() {
+    buffer_.clear();
+    for (const std::string& line : pending_) {
+        buffer_ += line;
+        buffer_.push_back('\n');
+    }
+    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+    std::fflush(out_);
+    written_ += static_cast<long long>(pending_.size());
+    pending_.clear();
+    // Written lines are never addressed again; only the count must stay within an int.
+    if (written_ > (1ll << 30)) written_ = 0;
+    // A huge line should not keep its memory for the rest of the session.
+    if (buffer_.capacity() > (1u << 20)) std::string().swap(buffer_);
+}
+
+}  // namespace brisalto

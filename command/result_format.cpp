@@ -1,0 +1,296 @@
+#include "command/result_format.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "command/calculator_state.h"
+#include "engine/number_text.h"
+
+namespace brisalto {
+namespace {
+
+inline constexpr std::string_view kDefaultThousands = ",";
+inline constexpr std::string_view kDefaultDecimal = ".";
+// The platform's number conversion kept this many significant digits.
+inline constexpr int kSignificantDigits = 18;
+
+struct FormatState {
+    int precision = 0;
+    std::string fixed_pattern{kLoadFixedPattern};
+    std::string scientific_pattern{kScientificPattern};
+    std::string thousands{kDefaultThousands};
+    std::string decimal{kDefaultDecimal};
+};
+
+FormatState& State() {
+    static FormatState state;
+    return state;
+}
+
+// A magnitude as 0.d1d2d3... x 10^exponent; no digits for zero.
+struct Decimal {
+    std::string digits;
+    int exponent = 0;
+};
+
+// |value| to 18 significant digits. glibc's conversion is exact, so the rounding is correct; only
+// the digits and the exponent are read, whatever decimal point the C locale uses.
+Decimal ToDecimal(CalcValue value) {
+    Decimal d;
+    if (value == 0) return d;
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", kSignificantDigits - 1,
+                                std::fabs(value));
+    const std::string_view text(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+    const size_t e = text.find_first_of("eE");
+    for (size_t i = 0; i < e && i < text.size(); ++i) {
+        if (text[i] >= '0' && text[i] <= '9') d.digits.push_back(text[i]);
+    }
+    int exponent = 0;
+    bool negative = false;
+    for (size_t i = e + 1; i < text.size(); ++i) {
+        if (text[i] == '-') negative = true;
+        if (text[i] >= '0' && text[i] <= '9') exponent = exponent * 10 + (text[i] - '0');
+    }
+    d.exponent = (negative ? -exponent : exponent) + 1;
+    return d;
+}
+
+// Keeps the first `keep` significant digits, halves away from zero. May leave no digits (zero).
+void RoundTo(Decimal& d, int keep) {
+    if (d.digits.empty() || keep >= static_cast<int>(d.digits.size())) return;
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    const bool up = d.digits[keep] >= '5';
+    d.digits.resize(keep);
+    if (!up) return;
+    int i = keep - 1;
+    while (i >= 0 && d.digits[i] == '9') d.digits[i--] = '0';
+    if (i >= 0) {
+        ++d.digits[i];
+    } else {
+        d.digits.insert(d.digits.begin(), '1');
+        d.digits.resize(std::max(keep, 1));
+        ++d.exponent;
+    }
+}
+
+char DigitAt(const Decimal& d, long long index) {
+    if (index < 0 || index >= static_cast<long long>(d.digits.size())) return '0';
+    return d.digits[index];
+}
+
+struct Pattern {
+    bool grouping = false;
+    int min_integer_digits = 0;
+    int min_decimals = 0;
+    int max_decimals = 0;
+    bool scientific = false;
+    bool exponent_sign_always = false;
+    char exponent_letter = 'E';
+    int exponent_digits = 0;
+};
+
+Pattern ParsePattern(std::string_view text) {
+    Pattern p;
+    bool after_point = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c == 'E' || c == 'e') && i + 1 < text.size() &&
+            (text[i + 1] == '+' || text[i + 1] == '-')) {
+            p.scientific = true;
+            p.exponent_letter = c;
+            p.exponent_sign_always = text[i + 1] == '+';
+            for (size_t j = i + 2; j < text.size() && text[j] == '0'; ++j) ++p.exponent_digits;
+            break;
+        }
+        if (c == '.') {
+            after_point = true;
+        } else if (after_point) {
+            if (c == '0') {
+                ++p.min_decimals;
+                ++p.max_decimals;
+            } else if (c == '#') {
+                ++p.max_decimals;
+            }
+        } else if (c == '0') {
+            ++p.min_integer_digits;
+        } else if (c == ',') {
+            p.grouping = true;
+        }
+    }
+    return p;
+}
+
+// Drops trailing zeros of optional (#) decimals.
+void TrimDecimals(std::string& fraction, int min_decimals) {
+    while (static_cast<int>(fraction.size()) > min_decimals && fraction.back() == '0') {
+        fraction.pop_back();
+    }
+}
+
+std::string Group(const std::string& digits, const std::string& separator) {
+    if (digits.size() <= 3) return digits;
+    std::string out;
+    out.reserve(digits.size() + (digits.size() / 3) * separator.size());
+    const size_t head = digits.size() % 3;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i != 0 && (i - head) % 3 == 0) out += separator;
+        out.push_back(digits[i]);
+    }
+    return out;
+}
+
+bool HasNonZeroDigit(std::string_view digits) {
+    return digits.find_first_not_of('0') != std::string_view::npos;
+}
+
+std::string FormatFixed(const Pattern& p, Decimal d, bool negative) {
+    RoundTo(d, d.exponent + p.max_decimals);
+    std::string integer;
+    if (!d.digits.empty() && d.exponent > 0) {
+        integer.reserve(d.exponent);
+        for (int i = 0; i < d.exponent; ++i) integer.push_back(DigitAt(d, i));
+    }
+    if (static_cast<int>(integer.size()) < p.min_integer_digits) {
+        integer.insert(0, p.min_integer_digits - integer.size(), '0');
+    }
+    std::string fraction;
+    fraction.reserve(p.max_decimals);
+    for (int i = 0; i < p.max_decimals; ++i) {
+        fraction.push_back(d.digits.empty() ? '0'
+                                            : DigitAt(d, static_cast<long long>(d.exponent) + i));
+    }
+    TrimDecimals(fraction, p.min_decimals);
+
+    const FormatState& s = State();
+    std::string out;
+    if (negative && (HasNonZeroDigit(integer) || HasNonZeroDigit(fraction))) out.push_back('-');
+    out += p.grouping ? Group(integer, s.thousands) : integer;
+    if (!fraction.empty()) {
+        out += s.decimal;
+        out += fraction;
+    }
+    return out;
+}
+
+std::string FormatScientific(const Pattern& p, Decimal d, bool negative) {
+    RoundTo(d, 1 + p.max_decimals);
+    const bool zero = d.digits.empty();
+    const int exponent = zero ? 0 : d.exponent - 1;
+    std::string fraction;
+    fraction.reserve(p.max_decimals);
+    for (int i = 0; i < p.max_decimals; ++i) fraction.push_back(zero ? '0' : DigitAt(d, 1 + i));
+    TrimDecimals(fraction, p.min_decimals);
+
+    std::string out;
+    if (negative && !zero) out.push_back('-');
+    out.push_back(zero ? '0' : d.digits[0]);
+    if (!fraction.empty()) {
+        out += State().decimal;
+        out += fraction;
+    }
+    out.push_back(p.exponent_letter);
+    if (exponent < 0) {
+        out.push_back('-');
+    } else if (p.exponent_sign_always) {
+        out.push_back('+');
+    }
+    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
+    if (static_cast<int>(digits.size()) < p.exponent_digits) {
+        digits.insert(0, p.exponent_digits - digits.size(), '0');
+    }
+    out += digits;
+    return out;
+}
+
+}  // namespace
+
+const std::string& ScientificPattern() { return State().scientific_pattern; }
+
+const std::string& FixedPattern() { return State().fixed_pattern; }
+
+std::string FixedPatternFor(int precision) {
+    precision = std::clamp(precision, kMinPrecision, kMaxPrecision);
+    std::string pattern = "#,##0";
+    if (precision > 0) pattern += "." + std::string(precision, '0');
+    return pattern;
+}
+
+void SetPrecision(int p) {
+    FormatState& s = State();
+    s.precision = std::clamp(p, kMinPrecision, kMaxPrecision);
+    s.fixed_pattern = FixedPatternFor(s.precision);
+}
+
+int GetPrecision() {
+    FormatState& s = State();
+    s.precision = std::clamp(s.precision, kMinPrecision, kMaxPrecision);
+    return s.precision;
+}
+
+void SetNumberSeparators(std::string_view thousands, std::string_view decimal) {
+    FormatState& s = State();
+    s.thousands = thousands.empty() ? kDefaultThousands : thousands;
+    s.decimal = decimal.empty() ? kDefaultDecimal : decimal;
+}
+
+const std::string& ThousandsSeparator() { return State().thousands; }
+
+const std::string& DecimalSeparator() { return State().decimal; }
+
+std::string FormatNumber(std::string_view pattern, CalcValue value) {
+    if (std::isnan(value)) return std::string(kNotANumberText);
+    if (std::isinf(value)) {
+        return std::string(value < 0 ? kNegativeInfinityText : kInfinityText);
+    }
+    const Pattern p = ParsePattern(pattern);
+    const bool negative = std::signbit(value);
+    const Decimal d = ToDecimal(value);
+    return p.scientific ? FormatScientific(p, d, negative) : FormatFixed(p, d, negative);
+}
+
+std::string FormatResult(CalcValue value) {
+    const FormatState& s = State();
+    switch (ResultFormatKind()) {
+        case FormatKind::kScientific:
+            return FormatNumber(s.scientific_pattern, value);
+        case FormatKind::kFixed:
+            return FormatNumber(s.fixed_pattern, value);
+        case FormatKind::kAutomatic:
+            break;
+    }
+    if (!std::isfinite(value)) return FormatNumber(s.scientific_pattern, value);
+    const std::string general = ValueToText(value);
+    if (general.find_first_of("eE") != std::string::npos) {
+        return FormatNumber(s.scientific_pattern, value);
+    }
+    std::string text = FormatNumber(s.fixed_pattern, value);
+    text += kAutomaticOpen;
+    text += FormatNumber(s.scientific_pattern, value);
+    text += kAutomaticClose;
+    return text;
+}
+
+void AppendResult(CalculatorView& view, int line_index, CalcValue value) {
+    view.AppendToLine(line_index, FormatResult(value));
+}
+
+void ShowAnswer(CalculatorView& view, CalcValue value) {
+    // Formatted before anything is written or stored, so a failure leaves no half block.
+    std::string line(kAnswerPrefix);
+    line += FormatResult(value);
+    SeparatorLine(view);
+    view.AppendLine(line);
+    SeparatorLine(view);
+    SetAnswer(value);
+}
+
+void SeparatorLine(CalculatorView& view) { view.AppendLine(std::string(kSeparatorLine)); }
+
+void ResetResultFormat() { State() = FormatState{}; }
+
+}  // namespace brisalto

@@ -1,0 +1,206 @@
+#include "engine/number_text.h"
+
+#include <locale.h>
+#include <stdlib.h>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "engine/errors.h"
+
+namespace brisalto {
+
+namespace {
+
+constexpr const char* kNotFloatTextHead = "'";
+constexpr const char* kNotFloatTextTail = "' is not a valid floating point value";
+constexpr const char* kNotIntTextTail = "' is not a valid integer value";
+
+// The exponent's digits are read until the accumulated exponent reaches this; a digit after it
+// makes the text malformed.
+constexpr int kExponentStop = 500;
+
+[[noreturn]] void FailFloatText(std::string_view text) {
+    throw ConvertError(kNotFloatTextHead + std::string(text) + kNotFloatTextTail);
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The C locale, so that the user's decimal separator never changes a number's value.
+locale_t CLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+// Powers of ten that a CalcValue holds exactly (5^27 still fits the 64-bit significand).
+constexpr int kExactPowerCount = 28;
+constexpr auto kExactPowers = [] {
+    std::array<CalcValue, kExactPowerCount> powers{};
+    CalcValue p = 1.0L;
+    for (CalcValue& power : powers) {
+        power = p;
+        p *= 10.0L;
+    }
+    return powers;
+}();
+
+// Up to 19 significant digits and a small decimal exponent: both the digits and the power of
+// ten are exact, so one multiplication or division rounds correctly. Nullopt otherwise.
+std::optional<CalcValue> ExactQuotient(std::string_view digits, int scale, bool negative) {
+    std::uint64_t mantissa = 0;
+    int count = 0;
+    for (const char c : digits) {
+        if (c == '.') continue;
+        if (mantissa == 0 && c == '0') continue;
+        if (++count > 19) return std::nullopt;
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (scale <= -kExactPowerCount || scale >= kExactPowerCount) return std::nullopt;
+    const auto m = static_cast<CalcValue>(mantissa);
+    const CalcValue value = scale < 0 ? m / kExactPowers[static_cast<std::size_t>(-scale)]
+                                      : m * kExactPowers[static_cast<std::size_t>(scale)];
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+CalcValue TextToValue(std::string_view text) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && text[i] == ' ') ++i;
+
+    // A validated copy in the form strtold reads; the grammar is checked here, not by strtold.
+    std::string clean;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') clean += '-';
+        ++i;
+    }
+    const bool negative = !clean.empty();
+    bool any_digit = false;
+    bool any_point = false;
+    int fraction_digits = 0;
+    const std::size_t mantissa_start = clean.size();
+    while (i < n) {
+        if (IsDigit(text[i])) {
+            any_digit = true;
+            if (any_point) ++fraction_digits;
+        } else if (text[i] == '.' && !any_point) {
+            any_point = true;
+        } else {
+            break;
+        }
+        clean += text[i];
+        ++i;
+    }
+    const std::string_view mantissa = std::string_view(clean).substr(mantissa_start);
+    if (!any_digit && !any_point) FailFloatText(text);
+
+    int exponent = 0;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negative_exponent = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) {
+            negative_exponent = text[i] == '-';
+            ++i;
+        }
+        while (i < n && IsDigit(text[i]) && exponent < kExponentStop) {
+            exponent = exponent * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (negative_exponent) exponent = -exponent;
+        clean += 'e';
+        clean += std::to_string(exponent);
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) FailFloatText(text);
+
+    if (!any_digit) return negative ? -0.0L : 0.0L;
+    if (const auto exact = ExactQuotient(mantissa, exponent - fraction_digits, negative)) {
+        return *exact;
+    }
+
+    const CalcValue value = strtold_l(clean.c_str(), nullptr, CLocale());
+    if (std::isinf(value) || std::isnan(value)) FailFloatText(text);
+    return value;
+}
+
+std::string ValueToText(CalcValue value) {
+    if (std::isnan(value)) return std::signbit(value) ? "-NAN" : "NAN";
+    if (std::isinf(value)) return std::signbit(value) ? "-INF" : "INF";
+    if (value == 0.0L || std::fpclassify(value) == FP_SUBNORMAL) return "0";
+    // Whole numbers below 10^15 are their own 15-digit text.
+    if (std::fabs(value) < 1e15L && std::trunc(value) == value) {
+        char whole[24];
+        const auto end = std::to_chars(whole, whole + sizeof whole, static_cast<std::int64_t>(value));
+        return std::string(whole, end.ptr);
+    }
+
+    // d.dddddddddddddde±X: 15 significant digits, correctly rounded.
+    char buffer[64];
+    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                         std::chars_format::scientific, 14);
+    const std::string_view printed(buffer, static_cast<std::size_t>(converted.ptr - buffer));
+    const std::size_t e_at = printed.find('e');
+    std::string digits;
+    digits += printed[0];
+    digits.append(printed.substr(2, e_at - 2));
+    int exponent = 0;
+    std::from_chars(printed.data() + e_at + (printed[e_at + 1] == '+' ? 2 : 1),
+                    printed.data() + printed.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    // The magnitude is 0.d1d2...dk x 10^x.
+    const int x = exponent + 1;
+    const int k = static_cast<int>(digits.size());
+    std::string text = std::signbit(value) ? "-" : "";
+    if (x > 15 || x < -3) {
+        text += digits[0];
+        if (k > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += 'E';
+        text += std::to_string(x - 1);
+    } else if (x >= 1) {
+        if (k <= x) {
+            text += digits;
+            text.append(static_cast<std::size_t>(x - k), '0');
+        } else {
+            text.append(digits, 0, static_cast<std::size_t>(x));
+            text += '.';
+            text.append(digits, static_cast<std::size_t>(x));
+        }
+    } else {
+        text += "0.";
+        text.append(static_cast<std::size_t>(-x), '0');
+        text += digits;
+    }
+    return text;
+}
+
+std::int32_t TextToInt(std::string_view text) {
+    const auto fail = [text]() -> std::int32_t {
+        throw ConvertError(kNotFloatTextHead + std::string(text) + kNotIntTextTail);
+    };
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size()) return fail();
+    std::int64_t magnitude = 0;
+    for (; i < text.size(); ++i) {
+        if (!IsDigit(text[i])) return fail();
+        magnitude = magnitude * 10 + (text[i] - '0');
+        if (magnitude > 2147483648LL) return fail();
+    }
+    const std::int64_t value = negative ? -magnitude : magnitude;
+    if (value > 2147483647LL) return fail();
+    return static_cast<std::int32_t>(value);
+}
+
+}  // namespace brisalto

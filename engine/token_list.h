@@ -1,0 +1,84 @@
+// The evaluator's token list: tokens in their original order with removal from the middle, plus
+// ordered position sets per token class and per reducer step, kept up to date at every rewrite.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/func_types.h"
+#include "engine/position_set.h"
+
+namespace brisalto {
+
+class TokenList {
+public:
+    using Id = std::uint32_t;
+    static constexpr Id kNone = PositionSet::kNone;
+
+    // Cuts the expression into tokens. A line with no recognised character gives one empty
+    // token of class 0.
+    explicit TokenList(std::string_view expression);
+
+    std::uint32_t Count() const { return count_; }
+    Id Head() const { return head_; }
+    Id Tail() const { return tail_; }
+    Id Next(Id t) const { return next_[t]; }
+    Id Prev(Id t) const { return prev_[t]; }
+    FuncTypes Type(Id t) const { return type_[t]; }
+    bool IsOperand(Id t) const { return t != kNone && IsOperandType(type_[t]); }
+    bool IsSign(Id t) const { return t != kNone && (type_[t] == ftPlus || type_[t] == ftMinus); }
+    // A name token that is exactly "e" or "E".
+    bool IsExponentLetter(Id t) const;
+
+    // The token's text; scratch holds it when it was joined from several pieces.
+    std::string_view Text(Id t, std::string& scratch) const;
+
+    // Every token of that class, in order; only the classes the reducer searches have one.
+    const PositionSet& ClassSet(FuncTypes type) const;
+    // Signs that are unary by their neighbours: followed by an operand and not preceded by one.
+    const PositionSet& UnaryCandidates() const { return unary_; }
+    // "e" / "E" between two operands.
+    const PositionSet& ExponentCandidates() const { return exponent_; }
+
+    // Token t becomes a number token holding text; then Refresh(t) once all removals are done.
+    void SetNumber(Id t, std::string_view text);
+    // Token t becomes the number token of its text followed by the texts of the next two tokens,
+    // which are removed.
+    void JoinNextTwo(Id t);
+    void Remove(Id t);
+    // Re-derives the step candidates around t after its class or neighbours changed.
+    void Refresh(Id t);
+
+    static bool IsOperandType(FuncTypes type) { return type == ftNumber || type == ftVariable; }
+
+private:
+    PositionSet* MutableClassSet(FuncTypes type);
+    void SetType(Id t, FuncTypes type);
+    void RefreshOne(Id t);
+
+    struct Piece {
+        std::uint32_t offset;
+        std::uint32_t length;
+        Id next;
+    };
+
+    // Token texts, and after them every text written by a reduction.
+    std::string buffer_;
+    // Piece t is the first piece of token t; joined tokens chain further pieces.
+    std::vector<Piece> pieces_;
+    std::vector<Id> tail_piece_;
+    std::vector<FuncTypes> type_;
+    std::vector<Id> prev_;
+    std::vector<Id> next_;
+    Id head_ = 0;
+    Id tail_ = 0;
+    std::uint32_t count_ = 0;
+
+    PositionSet opens_, closes_, factorials_, powers_, divides_, multiplies_, percents_, pluses_,
+        minuses_;
+    PositionSet unary_, exponent_;
+};
+
+}  // namespace brisalto

@@ -1,0 +1,35 @@
+// The unit conversion dialog's logic without its widgets: the families it lists, the units of a
+// family, and the text its result field shows for a value text and two units.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/conversion_registry.h"
+
+namespace brisalto {
+
+inline constexpr const char* kFloatingPointOverFlowText = "Floating point over flow";
+
+// The family list of the dialog, top to bottom; each matches a registry family without regard
+// to case ("Energy" is the family "energy").
+inline constexpr std::array<std::string_view, 9> kConversionFamilyNames = {
+    "Area", "Distance", "Mass",     "Volume",       "Temperature",
+    "Time", "Energy",   "Pressure", "trigonometric"};
+
+// Unit descriptions of the family named (case ignored), in registration order; nothing when no
+// family has that name.
+std::optional<std::vector<std::string>> UnitNamesOfFamily(std::string_view family_name);
+
+// The result field's text for value_text converted between two units of the process-wide
+// registry: a text that is not a number counts as 0; an overflow gives
+// kFloatingPointOverFlowText. Any other error is thrown, its what() being the error box's text.
+std::string ConvValueText(std::string_view value_text, TConvType from, TConvType to);
+// As above with units named by description (case ignored); a name not found stands for unit 0.
+std::string ConvValueText(std::string_view value_text, std::string_view from_unit,
+                          std::string_view to_unit);
+
+}  // namespace brisalto

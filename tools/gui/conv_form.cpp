@@ -1,0 +1,175 @@
+#include "tools/gui/conv_form.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <exception>
+
+#include "tools/conversion_text.h"
+#include "tools/program_families.h"
+
+namespace brisalto {
+namespace {
+
+constexpr char kCaption[] = "Unit Conversions";
+constexpr char kFamilyLabelText[] = "General Family";
+constexpr char kConvertFromText[] = "Convert from";
+constexpr char kToText[] = "To";
+constexpr char kUnitLabelText[] = "Unit";
+constexpr char kInsertValueText[] = "Insert Value";
+constexpr char kCancelText[] = "Cancel";
+constexpr int kClientWidth = 342;
+constexpr int kClientHeight = 175;
+
+QComboBox* MakeList(QWidget* parent, const char* name, const QRect& place) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(false);
+    list->setGeometry(place);
+    return list;
+}
+
+// A value field, the "Unit" label and a unit list in one frame.
+QGroupBox* MakeSide(QWidget* parent, const char* title, const QRect& place, QLineEdit*& edit,
+                    QComboBox*& list, const char* edit_name, const char* list_name) {
+    auto* group = new QGroupBox(title, parent);
+    group->setGeometry(place);
+    edit = new QLineEdit(group);
+    edit->setObjectName(edit_name);
+    edit->setGeometry(8, 22, place.width() - 16, 24);
+    auto* unit_label = new QLabel(kUnitLabelText, group);
+    unit_label->setGeometry(8, 56, 28, 24);
+    list = MakeList(group, list_name, QRect(38, 56, place.width() - 46, 24));
+    unit_label->setBuddy(list);
+    return group;
+}
+
+// The lists are narrower than some unit names; their pop-ups show the names whole.
+void WidenPopup(QComboBox* list) {
+    list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
+}
+
+}  // namespace
+
+TConvForm::TConvForm(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(kCaption);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    auto* family_label = new QLabel(kFamilyLabelText, this);
+    family_label->setGeometry(8, 8, 96, 24);
+    FamilyComboBox = MakeList(this, "FamilyComboBox", QRect(108, 8, 226, 24));
+    family_label->setBuddy(FamilyComboBox);
+
+    MakeSide(this, kConvertFromText, QRect(8, 40, 159, 92), ConvValueEdit, ConvFromComboBox,
+             "ConvValueEdit", "ConvFromComboBox");
+    MakeSide(this, kToText, QRect(175, 40, 159, 92), ConvertedValueEdit, ConvToComboBox,
+             "ConvertedValueEdit", "ConvToComboBox");
+    ConvertedValueEdit->setReadOnly(true);
+
+    InsertButton = new QPushButton(kInsertValueText, this);
+    InsertButton->setObjectName("InsertButton");
+    InsertButton->setGeometry(175, 142, 84, 25);
+    InsertButton->setDefault(true);
+    connect(InsertButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Enter anywhere in the dialog inserts, also with the focus on Cancel.
+    CancelButton = new QPushButton(kCancelText, this);
+    CancelButton->setObjectName("CancelButton");
+    CancelButton->setGeometry(265, 142, 69, 25);
+    CancelButton->setAutoDefault(false);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    connect(FamilyComboBox, &QComboBox::activated, this, [this] { FamilyComboBoxSelect(); });
+    connect(ConvValueEdit, &QLineEdit::textChanged, this, [this] { ConvValueEditChange(); });
+    connect(ConvFromComboBox, &QComboBox::activated, this, [this] { ConvValueEditChange(); });
+    connect(ConvToComboBox, &QComboBox::activated, this, [this] { ConvValueEditChange(); });
+
+    FormCreate();
+}
+
+void TConvForm::SetErrorReport(std::function<void(const QString& message)> report) {
+    error_report_ = std::move(report);
+}
+
+void TConvForm::FormCreate() {
+    RegisterProgramFamilies();
+    for (std::string_view name : kConversionFamilyNames) {
+        FamilyComboBox->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+    }
+    FamilyComboBox->setCurrentIndex(0);
+}
+
+void TConvForm::FormShow() {
+    FamilyComboBoxSelect();
+    ConvValueEdit->setFocus();
+}
+
+void TConvForm::FamilyComboBoxSelect() {
+    const ConversionRegistry& registry = ConversionRegistry::Instance();
+    if (auto family = registry.FindFamilyByName(FamilyComboBox->currentText().toStdString())) {
+        CurrentFamily = *family;
+    }
+    ConvFromComboBox->setUpdatesEnabled(false);
+    ConvToComboBox->setUpdatesEnabled(false);
+    ConvFromComboBox->clear();
+    ConvToComboBox->clear();
+    for (TConvType unit : registry.UnitsOfFamily(CurrentFamily)) {
+        const QString description = QString::fromStdString(registry.UnitDescription(unit));
+        ConvFromComboBox->addItem(description);
+        ConvToComboBox->addItem(description);
+    }
+    ConvFromComboBox->setCurrentIndex(0);
+    ConvToComboBox->setCurrentIndex(0);
+    WidenPopup(ConvFromComboBox);
+    WidenPopup(ConvToComboBox);
+    ConvFromComboBox->setUpdatesEnabled(true);
+    ConvToComboBox->setUpdatesEnabled(true);
+    ConvValueEditChange();
+}
+
+void TConvForm::ConvValueEditChange() {
+    const ConversionRegistry& registry = ConversionRegistry::Instance();
+    if (auto unit = registry.FindUnitByName(ConvFromComboBox->currentText().toStdString())) {
+        FromUnit = *unit;
+    }
+    if (auto unit = registry.FindUnitByName(ConvToComboBox->currentText().toStdString())) {
+        ToUnit = *unit;
+    }
+    try {
+        const std::string result = ConvValueText(ConvValueEdit->text().toStdString(), FromUnit,
+                                                 ToUnit);
+        ConvertedValueEdit->setText(QString::fromStdString(result));
+    } catch (const std::exception& error) {
+        // The result field keeps its text: the user sees the last value that did convert.
+        ReportError(QString::fromUtf8(error.what()));
+    }
+}
+
+std::optional<QString> TConvForm::Run() {
+    if (const QScreen* desktop = screen()) {
+        move(desktop->availableGeometry().center() - rect().center());
+    }
+    if (exec() != QDialog::Accepted) return std::nullopt;
+    return ConvertedValueEdit->text();
+}
+
+void TConvForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TConvForm::ReportError(const QString& message) {
+    if (error_report_) {
+        error_report_(message);
+        return;
+    }
+    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), message);
+}
+
+}  // namespace brisalto

@@ -1,0 +1,73 @@
+#include "tools/program_families.h"
+
+#include <span>
+
+#include "tools/conversion_registry.h"
+
+namespace brisalto {
+
+namespace {
+
+struct FactorUnit {
+    const char* description;
+    double factor;
+};
+
+constexpr FactorUnit kPressureUnits[] = {
+    {"pascal", 1},
+    {"atmosphere", 101325},
+    {"kilopascal", 1000},
+    {"torr(mmHg)", 133.3223684210526},
+    {"pounds per square inch", 6892.857142857138},
+    {"bar", 100000},
+};
+
+constexpr FactorUnit kEnergyUnits[] = {
+    {"joule", 1},
+    {"calorie", 4.184},
+    {"British thermal unit (btu)", 1055.06},
+};
+
+// 80-bit extended constants.
+constexpr CalcValue kRadiansPerDegree = 0.017453292519943295769L;
+constexpr CalcValue kDegreesPerRadian = 57.295779513082320877L;
+constexpr CalcValue kRadiansPerGrad = 0.015707963267948966192L;
+constexpr CalcValue kGradsPerRadian = 63.661977236758134305L;
+constexpr CalcValue kRadiansPerCycle = 6.283185307179586477L;
+
+void AddFamilyWithUnits(ConversionRegistry& registry, const char* description,
+                        std::span<const FactorUnit> units) {
+    const TConvFamily family = registry.AddFamily(description);
+    for (const FactorUnit& unit : units) {
+        registry.AddFactorUnit(family, unit.description, unit.factor);
+    }
+}
+
+void AddProgramFamilies(ConversionRegistry& registry) {
+    AddFamilyWithUnits(registry, "pressure", kPressureUnits);
+    AddFamilyWithUnits(registry, "energy", kEnergyUnits);
+    const TConvFamily trigonometric = registry.AddFamily("trigonometric");
+    registry.AddFactorUnit(trigonometric, "radian", 1);
+    registry.AddFormulaUnit(
+        trigonometric, "degrees", [](double v) { return v * kRadiansPerDegree; },
+        [](double v) { return v * kDegreesPerRadian; });
+    registry.AddFormulaUnit(
+        trigonometric, "grad", [](double v) { return v * kRadiansPerGrad; },
+        [](double v) { return v * kGradsPerRadian; });
+    registry.AddFormulaUnit(
+        trigonometric, "cycle", [](double v) { return v * kRadiansPerCycle; },
+        [](double v) { return v / kRadiansPerCycle; });
+}
+
+}  // namespace
+
+void RegisterProgramFamilies() {
+    // A second registration would be refused as "already registered"; once is all it takes.
+    static const bool registered = [] {
+        AddProgramFamilies(ConversionRegistry::Instance());
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace brisalto
