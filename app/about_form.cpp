@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
+#include "app/assets_resource.h"
+
 namespace brisalto {
 namespace {
 
@@ -41,6 +43,7 @@ QLabel* PictureLabel(QWidget* parent, const char* resource, QRect geometry) {
 }  // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
+    InitAssets();
     setWindowTitle(QString::fromLatin1(kAboutCaption));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -93,7 +96,8 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
 }
 
 void TAboutForm::showEvent(QShowEvent* event) {
-    if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen =
+            this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
         QRect centred = frameGeometry();
         centred.moveCenter(screen->availableGeometry().center());
         move(centred.topLeft());

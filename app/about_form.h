@@ -19,7 +19,7 @@ inline constexpr char kMakerEmailAddress[] = "calculator@brisalto.example";
 class TAboutForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutForm(QWidget* parent = nullptr);
 
     QLabel* VersionLabel() const { return VersionLabel_; }
@@ -27,10 +27,10 @@ public:
     QLineEdit* EmailEdit() const { return EmailEdit_; }
     QPushButton* OKBtn() const { return OKBtn_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QLabel* VersionLabel_ = nullptr;
     QLabel* LinkLabel_ = nullptr;
     QLineEdit* EmailEdit_ = nullptr;

@@ -95,7 +95,8 @@ bool TBkgrdForm::Run(TColor& cmd_color, TColor& results_color) {
     RefreshSwatches(ResultsColorBox);
     SelectColor(CmdColorBox, cmd_color);
     SelectColor(ResultsColorBox, results_color);
-    if (const QScreen* desktop = screen()) move(desktop->availableGeometry().center() - rect().center());
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return false;
     TakeSelectedColor(CmdColorBox, cmd_color);
     TakeSelectedColor(ResultsColorBox, results_color);

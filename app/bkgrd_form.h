@@ -14,7 +14,7 @@ namespace brisalto {
 class TBkgrdForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TBkgrdForm(QWidget* parent = nullptr);
 
     // Opens with the two colours selected; on OK writes the chosen ones back and returns true.

@@ -34,7 +34,7 @@ constexpr bool IsSystemColor(TColor value) {
 }
 
 inline constexpr TColor kAquaColor = RgbColor(0x00, 0xFF, 0xFF);  // 0x00FFFF00
-inline constexpr TColor kWindowColor = SystemColor(5);             // the window background
+inline constexpr TColor kWindowColor = SystemColor(5);            // the window background
 
 // The 16 standard colours, the 4 extended colours and the system colours, each in list order.
 std::span<const NamedColor> StandardColors();

@@ -21,9 +21,11 @@ std::string_view Trim(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+    auto lower = [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 enum class LineKind { kOther, kSection, kKey };
@@ -105,7 +107,8 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
             start = bytes.size();
         } else {
             line.text = std::string(bytes.substr(start, stop - start));
-            const bool crlf = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n';
+            const bool crlf =
+                bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n';
             line.ending = crlf ? "\r\n" : std::string(1, bytes[stop]);
             start = stop + line.ending.size();
         }
@@ -134,7 +137,9 @@ std::string IniFile::ToBytes() const {
 
 bool IniFile::Save(const QString& path) const {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so that a short write shows in write()'s count; a buffered QSaveFile commits
+    // a file cut short by a full disk as if all went well.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     const std::string bytes = ToBytes();
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
         static_cast<qint64>(bytes.size())) {

@@ -21,7 +21,7 @@ inline constexpr std::size_t kIniValueLimit = 2047;
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
 
 class IniFile {
-public:
+  public:
     IniFile() = default;
     static IniFile FromBytes(std::string_view bytes);
 
@@ -53,7 +53,7 @@ public:
     void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
     void WriteBool(std::string_view section, std::string_view key, bool value);
 
-private:
+  private:
     struct Line {
         std::string text;    // without its line end
         std::string ending;  // "\r\n", "\n", "\r" or empty on an unterminated last line

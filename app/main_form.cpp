@@ -34,6 +34,9 @@
 #include "tools/constants_table.h"
 #include "tools/element_table.h"
 
+// The pictures live in the app library, which is static: their registration must be called.
+static void LoadAssets() { Q_INIT_RESOURCE(assets); }
+
 namespace brisalto {
 
 TMainForm* MainForm = nullptr;
@@ -150,6 +153,7 @@ TMainForm::TMainForm(QWidget* parent)
                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                       Qt::WindowCloseButtonHint) {
     MainForm = this;
+    LoadAssets();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kMainFormCaption));
     BuildControls();
@@ -358,6 +362,7 @@ void TMainForm::RestackBottomPanels() {
     main_layout->removeWidget(CmdPanel);
     main_layout->insertWidget(1, ModPanel);
     main_layout->insertWidget(2, CmdPanel);
+    main_layout->activate();
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

@@ -52,10 +52,10 @@ CalcValue ExampleValue() {
 // Lets any text stand while it is typed and brings it into range when the field is left: a
 // number outside 0..20 to the nearer end, any other text to "0".
 class PrecisionSpinBox : public QSpinBox {
-public:
+  public:
     using QSpinBox::QSpinBox;
 
-protected:
+  protected:
     QValidator::State validate(QString& input, int&) const override {
         try {
             const std::int32_t value = TextToInt(input.toStdString());
@@ -131,7 +131,8 @@ TPrecisionForm::TPrecisionForm(QWidget* parent) : QDialog(parent) {
     // signals blocked, so its arrows and setValue are heard through its own signal.
     auto* editor = PrecisionCSpinEdit->findChild<QLineEdit*>();
     connect(editor, &QLineEdit::textChanged, this, [this] { PrecisionCSpinEditChange(); });
-    connect(PrecisionCSpinEdit, &QSpinBox::textChanged, this, [this] { PrecisionCSpinEditChange(); });
+    connect(PrecisionCSpinEdit, &QSpinBox::textChanged, this,
+            [this] { PrecisionCSpinEditChange(); });
 
     FormCreate();
 }
@@ -155,7 +156,8 @@ bool TPrecisionForm::Run() {
     PrecisionCSpinEditChange();
     PrecisionCSpinEdit->setFocus();
     PrecisionCSpinEdit->selectAll();
-    if (const QScreen* desktop = screen()) move(desktop->availableGeometry().center() - rect().center());
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return false;
     // Enter may close the dialog while a typed value has not yet been brought into range.
     SetPrecision(PrecisionValue());

@@ -13,7 +13,7 @@ namespace brisalto {
 class TPrecisionForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TPrecisionForm(QWidget* parent = nullptr);
 
     // Opens on the current precision; OK hands the chosen one to SetPrecision. True on OK.
@@ -31,10 +31,10 @@ public:
     QPushButton* OkButton = nullptr;
     QPushButton* CancelButton = nullptr;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void FormCreate();
 };
 

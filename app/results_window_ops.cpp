@@ -6,7 +6,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -67,12 +69,18 @@ QIcon ColorSwatch(const QColor& color) {
 
 // The standard font dialog with its effects, joined by the colour box the results font needs.
 class ResultsFontDialog : public QDialog {
-public:
+  public:
     ResultsFontDialog(QWidget* parent, const ResultsFontChoice& current) : QDialog(parent) {
         setWindowTitle(QString::fromLatin1(kFontDialogTitle));
-        font_dialog_ = new QFontDialog(current.font, this);
+        // A family that is not installed (Arial on most Linux desktops) is preset as the family
+        // actually drawn in its place, so the lists show what the user sees.
+        QFont preset = current.font;
+        if (!QFontDatabase::hasFamily(preset.family()))
+            preset.setFamily(QFontInfo(preset).family());
+        font_dialog_ = new QFontDialog(preset, this);
         font_dialog_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
         font_dialog_->setWindowFlags(Qt::Widget);
+        font_dialog_->setSizeGripEnabled(false);
 
         color_box_ = new QComboBox(this);
         bool listed = false;
@@ -93,8 +101,7 @@ public:
         color_row->addWidget(color_label);
         color_row->addWidget(color_box_, 1);
 
-        auto* buttons =
-            new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -108,7 +115,7 @@ public:
         return {font_dialog_->currentFont(), color_box_->currentData().toInt()};
     }
 
-private:
+  private:
     QFontDialog* font_dialog_ = nullptr;
     QComboBox* color_box_ = nullptr;
 };
@@ -125,8 +132,10 @@ QByteArray ResultsFileContent(const QString& results_text) {
 std::optional<QString> SaveResultsToFile(const QString& path, const QString& results_text) {
     QSaveFile file(path);
     const QByteArray content = ResultsFileContent(results_text);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-        file.commit()) {
+    // Unbuffered, so that a short write (a full disk) shows in write()'s count and is not
+    // committed.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(content) == content.size() && file.commit()) {
         return std::nullopt;
     }
     const QString reason = file.errorString();
@@ -146,7 +155,8 @@ void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
     dialog.setNameFilter(QString::fromLatin1(kSaveDialogFilter));
     dialog.setDefaultSuffix(QString::fromLatin1(kSaveDefaultSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    if (const std::optional<QString> error = SaveResultsToFile(dialog.selectedFiles().first(), text)) {
+    if (const std::optional<QString> error =
+            SaveResultsToFile(dialog.selectedFiles().first(), text)) {
         ShowError(parent, *error);
     }
 }
@@ -235,7 +245,8 @@ std::optional<ResultsFontChoice> ChooseResultsFont(QWidget* parent,
 }
 
 QUrl HelpFileUrl() {
-    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFileName)));
+    return QUrl::fromLocalFile(
+        QDir::current().absoluteFilePath(QString::fromLatin1(kHelpFileName)));
 }
 
 void OpenHelpFile() { QDesktopServices::openUrl(HelpFileUrl()); }

@@ -83,8 +83,8 @@ CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_re
     s.automatic = ini.ReadBool(kMode, "Automatic", defaults.automatic);
     // Scientific is what the window shows when both flags are set, so that is what it keeps.
     if (s.scientific) s.automatic = false;
-    s.mode = InRangeOr(ini.ReadInteger(kMode, "Mode", defaults.mode), kMinAngleMode,
-                       kMaxAngleMode, defaults.mode);
+    s.mode = InRangeOr(ini.ReadInteger(kMode, "Mode", defaults.mode), kMinAngleMode, kMaxAngleMode,
+                       defaults.mode);
     return s;
 }
 
@@ -95,7 +95,8 @@ std::optional<CalculatorSettings> ReadSettings(std::int32_t current_results_font
 }
 
 std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSettings& s) {
-    const QString error = QString::fromLatin1(kSettingsWriteError).replace(QLatin1String("%s"), path);
+    const QString error =
+        QString::fromLatin1(kSettingsWriteError).replace(QLatin1String("%s"), path);
     const QFileInfo info(path);
     QDir().mkpath(info.absolutePath());
 

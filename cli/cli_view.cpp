@@ -38,6 +38,8 @@ void CliView::WriteStandardOutput(const std::string& text) {
 
 void CliView::RunHelpAction() {
     if (help_out_ == nullptr) return;
+    // The echo of "help" first, so the summary stands below it on the terminal.
+    Flush();
     std::fwrite(kCommandSummary.data(), 1, kCommandSummary.size(), help_out_);
     std::fflush(help_out_);
 }

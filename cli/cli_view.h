@@ -11,7 +11,7 @@
 namespace brisalto {
 
 class CliView : public CalculatorView {
-public:
+  public:
     // help_out receives the command summary of "help"; null on a pipe.
     CliView(std::FILE* out, std::FILE* help_out) : out_(out), help_out_(help_out) {}
 
@@ -36,7 +36,7 @@ public:
     void Flush();
     bool exit_requested() const { return exit_requested_; }
 
-private:
+  private:
     std::FILE* out_;
     std::FILE* help_out_;
     std::vector<std::string> pending_;

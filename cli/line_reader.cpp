@@ -13,7 +13,7 @@ namespace {
 inline constexpr const char* kPrompt = "> ";
 
 class EditLineReader : public LineReader {
-public:
+  public:
     EditLineReader() { using_history(); }
     bool ReadLine(std::string& line) override {
         char* text = readline(kPrompt);

@@ -9,7 +9,7 @@
 namespace brisalto {
 
 class LineReader {
-public:
+  public:
     virtual ~LineReader() = default;
     // The next line without its line break; false at the end of the input.
     virtual bool ReadLine(std::string& line) = 0;
@@ -17,11 +17,11 @@ public:
 
 // Any bytes, lines of any length.
 class StreamLineReader : public LineReader {
-public:
+  public:
     explicit StreamLineReader(std::istream& in) : in_(in) {}
     bool ReadLine(std::string& line) override;
 
-private:
+  private:
     std::istream& in_;
 };
 

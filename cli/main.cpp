@@ -36,7 +36,7 @@ void TakeSeparatorsFromLocale() {
 }
 
 class Session {
-public:
+  public:
     explicit Session(CliView& view) : view_(view) {}
 
     // False once "exit" has run.
@@ -52,7 +52,7 @@ public:
         return !view_.exit_requested();
     }
 
-private:
+  private:
     CliView& view_;
 };
 
@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
     TakeSeparatorsFromLocale();
     const ParseResult parsed = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n",
-                     kProgramName.data(), parsed.error.c_str(), kProgramName.data());
+        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName.data(),
+                     parsed.error.c_str(), kProgramName.data());
         return kUsageStatus;
     }
     const CliOptions& options = parsed.options;
@@ -119,8 +119,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.convert) {
-        return RunConvertOption(options.convert->value, options.convert->from,
-                                options.convert->to, std::cout, std::cerr);
+        return RunConvertOption(options.convert->value, options.convert->from, options.convert->to,
+                                std::cout, std::cerr);
     }
     if (options.list_units) {
         return RunListUnitsOption(options.list_units_family, std::cout, std::cerr);

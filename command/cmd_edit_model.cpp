@@ -215,17 +215,17 @@ void CmdEditModel::RightKey() {
 const std::vector<std::string>& KeypadTexts() {
     static const std::vector<std::string> texts = {
         "0", "00", "000", ".", "1", "2", "3", "4", "5", "6", "7", "8", "9", "E",
-        "+", "-", "*",   "/", "^", "!", "%", "=", "(", ")", "{", "}", "<", ">",
-        "[", "]", "B",   "C", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N"};
+        "+", "-",  "*",   "/", "^", "!", "%", "=", "(", ")", "{", "}", "<", ">",
+        "[", "]",  "B",   "C", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N"};
     return texts;
 }
 
 const std::vector<std::string>& FunctionButtonNames() {
     static const std::vector<std::string> names = {
-        "cos",   "sin",   "tan",   "cot",   "sec",   "csc",  "xcos", "xsin", "xtan",
-        "xcot",  "xsec",  "xcsc",  "cosh",  "sinh",  "tanh", "coth", "sech", "csch",
-        "xcosh", "xsinh", "xtanh", "xcoth", "xsech", "xcsch", "log", "xlog", "exp",
-        "lin",   "logn",  "abs",   "ctod",  "ctog",  "ctor", "dtoc", "dtog", "dtor",
+        "cos",   "sin",   "tan",   "cot",   "sec",   "csc",   "xcos", "xsin", "xtan",
+        "xcot",  "xsec",  "xcsc",  "cosh",  "sinh",  "tanh",  "coth", "sech", "csch",
+        "xcosh", "xsinh", "xtanh", "xcoth", "xsech", "xcsch", "log",  "xlog", "exp",
+        "lin",   "logn",  "abs",   "ctod",  "ctog",  "ctor",  "dtoc", "dtog", "dtor",
         "gtoc",  "gtod",  "gtor",  "rtoc",  "rtod",  "rtog"};
     return names;
 }

@@ -9,7 +9,7 @@
 namespace brisalto {
 
 class CmdEditModel {
-public:
+  public:
     const std::u16string& text() const { return text_; }
     int caret() const { return caret_; }
     int selection_start() const { return selection_start_; }
@@ -49,7 +49,7 @@ public:
     void RightKey();
     void LastKey();
 
-private:
+  private:
     void DeleteSelection();
     int Length() const { return static_cast<int>(text_.size()); }
 

@@ -20,14 +20,12 @@ std::string& LastCommandText() {
 
 // The evaluator's side outputs go to the same window as the rest of the command's lines.
 class ViewOutput : public EvaluatorOutput {
-public:
+  public:
     explicit ViewOutput(CalculatorView& view) : view_(view) {}
     void AppendResultLine(const std::string& line) override { view_.AppendLine(line); }
-    void WriteStandardOutput(const std::string& text) override {
-        view_.WriteStandardOutput(text);
-    }
+    void WriteStandardOutput(const std::string& text) override { view_.WriteStandardOutput(text); }
 
-private:
+  private:
     CalculatorView& view_;
 };
 
@@ -81,9 +79,9 @@ std::string ErrorLine(const FloatError& error) {
 }  // namespace
 
 const std::vector<std::string>& KeywordTable() {
-    static const std::vector<std::string> words = {
-        "exit", "rad", "deg", "grd", "cyc",   "mod",  "sci",   "fix",
-        "auto", "about", "var", "cls", "clear", "help", "print", "save"};
+    static const std::vector<std::string> words = {"exit",  "rad",  "deg",   "grd",   "cyc", "mod",
+                                                   "sci",   "fix",  "auto",  "about", "var", "cls",
+                                                   "clear", "help", "print", "save"};
     return words;
 }
 

@@ -40,8 +40,8 @@ Decimal ToDecimal(CalcValue value) {
     Decimal d;
     if (value == 0) return d;
     char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", kSignificantDigits - 1,
-                                std::fabs(value));
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "%.*Le", kSignificantDigits - 1, std::fabs(value));
     const std::string_view text(buffer, n > 0 ? static_cast<size_t>(n) : 0);
     const size_t e = text.find_first_of("eE");
     for (size_t i = 0; i < e && i < text.size(); ++i) {
@@ -242,15 +242,21 @@ const std::string& ThousandsSeparator() { return State().thousands; }
 
 const std::string& DecimalSeparator() { return State().decimal; }
 
+namespace {
+
+std::string FormatDecimal(std::string_view pattern, const Decimal& d, bool negative) {
+    const Pattern p = ParsePattern(pattern);
+    return p.scientific ? FormatScientific(p, d, negative) : FormatFixed(p, d, negative);
+}
+
+}  // namespace
+
 std::string FormatNumber(std::string_view pattern, CalcValue value) {
     if (std::isnan(value)) return std::string(kNotANumberText);
     if (std::isinf(value)) {
         return std::string(value < 0 ? kNegativeInfinityText : kInfinityText);
     }
-    const Pattern p = ParsePattern(pattern);
-    const bool negative = std::signbit(value);
-    const Decimal d = ToDecimal(value);
-    return p.scientific ? FormatScientific(p, d, negative) : FormatFixed(p, d, negative);
+    return FormatDecimal(pattern, ToDecimal(value), std::signbit(value));
 }
 
 std::string FormatResult(CalcValue value) {
@@ -268,9 +274,12 @@ std::string FormatResult(CalcValue value) {
     if (general.find_first_of("eE") != std::string::npos) {
         return FormatNumber(s.scientific_pattern, value);
     }
-    std::string text = FormatNumber(s.fixed_pattern, value);
+    // Both forms share one decimal conversion, the costly part.
+    const Decimal d = ToDecimal(value);
+    const bool negative = std::signbit(value);
+    std::string text = FormatDecimal(s.fixed_pattern, d, negative);
     text += kAutomaticOpen;
-    text += FormatNumber(s.scientific_pattern, value);
+    text += FormatDecimal(s.scientific_pattern, d, negative);
     text += kAutomaticClose;
     return text;
 }

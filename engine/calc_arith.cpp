@@ -41,8 +41,9 @@ CalcValue Subtract(CalcValue a, CalcValue b) { return CheckedResult(a - b); }
 CalcValue Multiply(CalcValue a, CalcValue b) { return CheckedResult(a * b); }
 
 CalcValue Divide(CalcValue a, CalcValue b) {
-    if (b == 0.0L) Fail(a == 0.0L || std::isnan(a) ? FloatFault::kInvalidOperation
-                                                   : FloatFault::kDivideByZero);
+    if (b == 0.0L)
+        Fail(a == 0.0L || std::isnan(a) ? FloatFault::kInvalidOperation
+                                        : FloatFault::kDivideByZero);
     return CheckedResult(a / b);
 }
 

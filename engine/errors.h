@@ -8,20 +8,20 @@ namespace brisalto {
 
 // A fixed text of the evaluator: "Equation Rong", "Statment Error", "Function Rong", ...
 class ExpressionError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // "Unable to find Value of " and a variable's text.
 class LookupError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A number text that cannot be converted: "'%s' is not a valid floating point value" or
 // "'%s' is not a valid integer value".
 class ConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -29,11 +29,11 @@ enum class FloatFault { kDivideByZero, kOverflow, kInvalidOperation };
 
 // A floating-point fault of a CalcValue operation.
 class FloatError : public std::runtime_error {
-public:
+  public:
     explicit FloatError(FloatFault fault);
     FloatFault fault() const { return fault_; }
 
-private:
+  private:
     FloatFault fault_;
 };
 

@@ -24,7 +24,7 @@ constexpr Id kNone = TokenList::kNone;
 constexpr FuncTypes kOperatorOrder[] = {ftPower, ftDivide, ftMultiply, ftPercent};
 
 class Reducer {
-public:
+  public:
     Reducer(std::string_view expression, VariableTable& table, AngleMode angle_mode,
             EvaluatorOutput& output)
         : tokens_(expression), table_(table), angle_mode_(angle_mode), output_(output) {}
@@ -34,7 +34,7 @@ public:
         return Operand(tokens_.Head());
     }
 
-private:
+  private:
     // The innermost bracket range: the first close bracket and the last open bracket before
     // it. open_ kNone stands for "before the first token", close_ kNone for "after the last".
     void Locate() {
@@ -189,12 +189,18 @@ private:
 
     static CalcValue Apply(FuncTypes kind, CalcValue a, CalcValue b) {
         switch (kind) {
-            case ftPower: return Power(a, b);
-            case ftDivide: return Divide(a, b);
-            case ftMultiply: return Multiply(a, b);
-            case ftPercent: return Remainder(a, b);
-            case ftPlus: return Add(a, b);
-            default: return Subtract(a, b);
+            case ftPower:
+                return Power(a, b);
+            case ftDivide:
+                return Divide(a, b);
+            case ftMultiply:
+                return Multiply(a, b);
+            case ftPercent:
+                return Remainder(a, b);
+            case ftPlus:
+                return Add(a, b);
+            default:
+                return Subtract(a, b);
         }
     }
 

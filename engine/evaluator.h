@@ -14,7 +14,7 @@ namespace brisalto {
 // Where the evaluator's side outputs go: the "Counter = " lines of factorials (results window)
 // and the text it writes to standard output before a "Statment Error".
 class EvaluatorOutput {
-public:
+  public:
     virtual ~EvaluatorOutput() = default;
     virtual void AppendResultLine(const std::string& line) = 0;
     virtual void WriteStandardOutput(const std::string& text) = 0;
@@ -26,7 +26,8 @@ CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
                              std::int32_t& variable_index, VariableTable table,
                              AngleMode angle_mode, EvaluatorOutput& output);
 
-// 1 x 2 x ... x n in CalcValue arithmetic; 1 for n below 1.
+// 1 x 2 x ... x n in CalcValue arithmetic; 1 for n = 0. A negative n has no factorial: the
+// invalid-operation FloatError.
 CalcValue Factorial(std::int32_t n);
 
 }  // namespace brisalto

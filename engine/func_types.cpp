@@ -12,17 +12,44 @@ CharClass ClassifyChar(char c) {
         type = ftNumber;
     } else {
         switch (c) {
-            case '(': case '[': case '{': case '<': type = ftOpen; break;
-            case ')': case ']': case '}': case '>': type = ftClose; break;
-            case '!': type = ftFactorial; break;
-            case '*': type = ftMultiply; break;
-            case '-': type = ftMinus; break;
-            case '+': type = ftPlus; break;
-            case '/': type = ftDivide; break;
-            case '%': type = ftPercent; break;
-            case '^': type = ftPower; break;
-            case '=': type = ftEquals; break;
-            default: break;
+            case '(':
+            case '[':
+            case '{':
+            case '<':
+                type = ftOpen;
+                break;
+            case ')':
+            case ']':
+            case '}':
+            case '>':
+                type = ftClose;
+                break;
+            case '!':
+                type = ftFactorial;
+                break;
+            case '*':
+                type = ftMultiply;
+                break;
+            case '-':
+                type = ftMinus;
+                break;
+            case '+':
+                type = ftPlus;
+                break;
+            case '/':
+                type = ftDivide;
+                break;
+            case '%':
+                type = ftPercent;
+                break;
+            case '^':
+                type = ftPower;
+                break;
+            case '=':
+                type = ftEquals;
+                break;
+            default:
+                break;
         }
     }
     return {type != ftOther, type};

@@ -26,10 +26,49 @@ constexpr double kRoundFactor = 1e-12;
 constexpr CalcValue kLargeArgument = 1e10L;
 
 enum Code {
-    kHex, kCos, kSin, kTan, kCot, kCosh, kCoth, kSinh, kTanh, kLog, kXlog, kExp, kLin, kSech,
-    kSec, kXcos, kXcosh, kXcot, kXcoth, kXcsc, kXcsch, kXsec, kXsech, kXsin, kXtan, kXsinh,
-    kXtanh, kCsc, kCsch, kDtor, kDtoc, kDtog, kRtod, kRtoc, kRtog, kGtod, kGtoc, kGtor, kCtor,
-    kCtog, kCtod, kLogn, kAbs,
+    kHex,
+    kCos,
+    kSin,
+    kTan,
+    kCot,
+    kCosh,
+    kCoth,
+    kSinh,
+    kTanh,
+    kLog,
+    kXlog,
+    kExp,
+    kLin,
+    kSech,
+    kSec,
+    kXcos,
+    kXcosh,
+    kXcot,
+    kXcoth,
+    kXcsc,
+    kXcsch,
+    kXsec,
+    kXsech,
+    kXsin,
+    kXtan,
+    kXsinh,
+    kXtanh,
+    kCsc,
+    kCsch,
+    kDtor,
+    kDtoc,
+    kDtog,
+    kRtod,
+    kRtoc,
+    kRtog,
+    kGtod,
+    kGtoc,
+    kGtor,
+    kCtor,
+    kCtog,
+    kCtod,
+    kLogn,
+    kAbs,
 };
 
 struct NamedCode {
@@ -38,8 +77,17 @@ struct NamedCode {
 };
 
 constexpr std::array<NamedCode, 11> kThreeLetterNames = {{
-    {"cos", kCos}, {"sin", kSin}, {"hex", kHex}, {"lin", kLin}, {"tan", kTan}, {"cot", kCot},
-    {"abs", kAbs}, {"exp", kExp}, {"log", kLog}, {"sec", kSec}, {"csc", kCsc},
+    {"cos", kCos},
+    {"sin", kSin},
+    {"hex", kHex},
+    {"lin", kLin},
+    {"tan", kTan},
+    {"cot", kCot},
+    {"abs", kAbs},
+    {"exp", kExp},
+    {"log", kLog},
+    {"sec", kSec},
+    {"csc", kCsc},
 }};
 
 constexpr std::array<NamedCode, 26> kFourLetterNames = {{
@@ -52,8 +100,12 @@ constexpr std::array<NamedCode, 26> kFourLetterNames = {{
 }};
 
 constexpr std::array<NamedCode, 6> kFiveLetterNames = {{
-    {"xcosh", kXcosh}, {"xcoth", kXcoth}, {"xcsch", kXcsch}, {"xsech", kXsech},
-    {"xsinh", kXsinh}, {"xtanh", kXtanh},
+    {"xcosh", kXcosh},
+    {"xcoth", kXcoth},
+    {"xcsch", kXcsch},
+    {"xsech", kXsech},
+    {"xsinh", kXsinh},
+    {"xtanh", kXtanh},
 }};
 
 template <std::size_t N>
@@ -78,7 +130,12 @@ CalcValue CheckedDouble(double result, InfiniteMeans infinite) {
 
 bool UsesTheta(int code) {
     switch (code) {
-        case kCos: case kSin: case kTan: case kCot: case kSec: case kCsc:
+        case kCos:
+        case kSin:
+        case kTan:
+        case kCot:
+        case kSec:
+        case kCsc:
             return true;
         default:
             return false;
@@ -87,7 +144,12 @@ bool UsesTheta(int code) {
 
 bool IsAngleOut(int code) {
     switch (code) {
-        case kXcos: case kXcot: case kXcsc: case kXsec: case kXsin: case kXtan:
+        case kXcos:
+        case kXcot:
+        case kXcsc:
+        case kXsec:
+        case kXsin:
+        case kXtan:
             return true;
         default:
             return false;
@@ -98,21 +160,31 @@ bool IsKnownMode(AngleMode mode) { return mode >= kRadian && mode <= kCycle; }
 
 CalcValue ToRadians(CalcValue x, AngleMode mode) {
     switch (mode) {
-        case kRadian: return x;
-        case kGrads: return Multiply(x, kPiOver200);
-        case kDegrees: return Multiply(x, kPiOver180);
-        case kCycle: return Multiply(x, kTwoPi);
-        default: throw ExpressionError(kFunctionErrorLower);
+        case kRadian:
+            return x;
+        case kGrads:
+            return Multiply(x, kPiOver200);
+        case kDegrees:
+            return Multiply(x, kPiOver180);
+        case kCycle:
+            return Multiply(x, kTwoPi);
+        default:
+            throw ExpressionError(kFunctionErrorLower);
     }
 }
 
 CalcValue FromRadians(CalcValue r, AngleMode mode) {
     switch (mode) {
-        case kRadian: return r;
-        case kGrads: return Multiply(r, k200OverPi);
-        case kDegrees: return Multiply(r, k180OverPi);
-        case kCycle: return Divide(r, kTwoPi);
-        default: throw ExpressionError(kFunctionErrorLower);
+        case kRadian:
+            return r;
+        case kGrads:
+            return Multiply(r, k200OverPi);
+        case kDegrees:
+            return Multiply(r, k180OverPi);
+        case kCycle:
+            return Divide(r, kTwoPi);
+        default:
+            throw ExpressionError(kFunctionErrorLower);
     }
 }
 
@@ -148,9 +220,10 @@ CalcValue ArcSinh(CalcValue x) {
 CalcValue ArcTanh(CalcValue x) {
     if (x == 0.0L) return 0.0L;
     const CalcValue a = std::fabs(x);
-    const CalcValue r = a >= 1.0L ? std::numeric_limits<CalcValue>::max()
-                                  : Multiply(0.5L, NaturalLog(Add(1.0L, Divide(Multiply(2.0L, a),
-                                                                               Subtract(1.0L, a)))));
+    const CalcValue r =
+        a >= 1.0L
+            ? std::numeric_limits<CalcValue>::max()
+            : Multiply(0.5L, NaturalLog(Add(1.0L, Divide(Multiply(2.0L, a), Subtract(1.0L, a)))));
     return std::signbit(x) ? -r : r;
 }
 
@@ -166,16 +239,26 @@ CalcValue Csch(CalcValue x) {
 
 CalcValue ApplyCode(int code, CalcValue x, CalcValue theta, const VariableTable& table) {
     switch (code) {
-        case kHex: throw ExpressionError(kFunctionError);
-        case kCos: return RoundTo12(std::cos(theta));
-        case kSin: return RoundTo12(std::sin(theta));
-        case kTan: return Divide(RoundTo12(std::sin(theta)), RoundTo12(std::cos(theta)));
-        case kCot: return Divide(RoundTo12(std::cos(theta)), RoundTo12(std::sin(theta)));
-        case kSec: return Divide(1.0L, RoundTo12(std::cos(theta)));
-        case kCsc: return Divide(1.0L, RoundTo12(std::sin(theta)));
-        case kCosh: return CheckedDouble(std::cosh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kSinh: return CheckedDouble(std::sinh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kTanh: return CheckedDouble(std::tanh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
+        case kHex:
+            throw ExpressionError(kFunctionError);
+        case kCos:
+            return RoundTo12(std::cos(theta));
+        case kSin:
+            return RoundTo12(std::sin(theta));
+        case kTan:
+            return Divide(RoundTo12(std::sin(theta)), RoundTo12(std::cos(theta)));
+        case kCot:
+            return Divide(RoundTo12(std::cos(theta)), RoundTo12(std::sin(theta)));
+        case kSec:
+            return Divide(1.0L, RoundTo12(std::cos(theta)));
+        case kCsc:
+            return Divide(1.0L, RoundTo12(std::sin(theta)));
+        case kCosh:
+            return CheckedDouble(std::cosh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
+        case kSinh:
+            return CheckedDouble(std::sinh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
+        case kTanh:
+            return CheckedDouble(std::tanh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
         case kCoth:
             return Divide(1.0L,
                           CheckedDouble(std::tanh(NarrowToDouble(x)), InfiniteMeans::kOverflow));
@@ -184,42 +267,72 @@ CalcValue ApplyCode(int code, CalcValue x, CalcValue theta, const VariableTable&
             const double c = std::cosh(NarrowToDouble(x));
             return std::isinf(c) ? 0.0L : Divide(1.0L, CheckedDouble(c, InfiniteMeans::kOverflow));
         }
-        case kCsch: return Csch(x);
-        case kLog: return CheckedDouble(std::log10(NarrowToDouble(x)), InfiniteMeans::kPole);
-        case kLin: return CheckedDouble(std::log(NarrowToDouble(x)), InfiniteMeans::kPole);
+        case kCsch:
+            return Csch(x);
+        case kLog:
+            return CheckedDouble(std::log10(NarrowToDouble(x)), InfiniteMeans::kPole);
+        case kLin:
+            return CheckedDouble(std::log(NarrowToDouble(x)), InfiniteMeans::kPole);
         case kXlog:
             return CheckedDouble(std::pow(10.0, NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kExp: return CheckedDouble(std::exp(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kXcos: return ArcCos(x);
-        case kXsin: return ArcSin(x);
-        case kXtan: return CheckedResult(std::atan(x));
-        case kXcot: return CheckedResult(std::atan(Divide(1.0L, x)));
-        case kXsec: return ArcCos(Divide(1.0L, x));
-        case kXcsc: return ArcSin(Divide(1.0L, x));
-        case kXcosh: return ArcCosh(x);
-        case kXsinh: return ArcSinh(x);
-        case kXtanh: return ArcTanh(x);
-        case kXsech: return ArcCosh(Divide(1.0L, x));
-        case kXcsch: return ArcSinh(Divide(1.0L, x));
-        case kXcoth: return ArcTanh(Divide(1.0L, x));
-        case kDtor: return RoundTo12(Multiply(x, kPiOver180));
-        case kDtoc: return RoundTo12(Divide(Multiply(x, kPiOver180), kTwoPi));
-        case kDtog: return RoundTo12(Multiply(Multiply(x, kPiOver180), k200OverPi));
-        case kRtod: return RoundTo12(Multiply(x, k180OverPi));
-        case kRtoc: return RoundTo12(Divide(x, kTwoPi));
-        case kRtog: return RoundTo12(Multiply(x, k200OverPi));
-        case kGtod: return RoundTo12(Multiply(Multiply(x, kPiOver200), k180OverPi));
-        case kGtoc: return RoundTo12(Divide(Multiply(x, kPiOver200), kTwoPi));
-        case kGtor: return RoundTo12(Multiply(x, kPiOver200));
-        case kCtor: return RoundTo12(Multiply(x, kTwoPi));
-        case kCtog: return RoundTo12(Multiply(Multiply(x, kTwoPi), k200OverPi));
-        case kCtod: return RoundTo12(Multiply(Multiply(x, kTwoPi), k180OverPi));
+        case kExp:
+            return CheckedDouble(std::exp(NarrowToDouble(x)), InfiniteMeans::kOverflow);
+        case kXcos:
+            return ArcCos(x);
+        case kXsin:
+            return ArcSin(x);
+        case kXtan:
+            return CheckedResult(std::atan(x));
+        case kXcot:
+            return CheckedResult(std::atan(Divide(1.0L, x)));
+        case kXsec:
+            return ArcCos(Divide(1.0L, x));
+        case kXcsc:
+            return ArcSin(Divide(1.0L, x));
+        case kXcosh:
+            return ArcCosh(x);
+        case kXsinh:
+            return ArcSinh(x);
+        case kXtanh:
+            return ArcTanh(x);
+        case kXsech:
+            return ArcCosh(Divide(1.0L, x));
+        case kXcsch:
+            return ArcSinh(Divide(1.0L, x));
+        case kXcoth:
+            return ArcTanh(Divide(1.0L, x));
+        case kDtor:
+            return RoundTo12(Multiply(x, kPiOver180));
+        case kDtoc:
+            return RoundTo12(Divide(Multiply(x, kPiOver180), kTwoPi));
+        case kDtog:
+            return RoundTo12(Multiply(Multiply(x, kPiOver180), k200OverPi));
+        case kRtod:
+            return RoundTo12(Multiply(x, k180OverPi));
+        case kRtoc:
+            return RoundTo12(Divide(x, kTwoPi));
+        case kRtog:
+            return RoundTo12(Multiply(x, k200OverPi));
+        case kGtod:
+            return RoundTo12(Multiply(Multiply(x, kPiOver200), k180OverPi));
+        case kGtoc:
+            return RoundTo12(Divide(Multiply(x, kPiOver200), kTwoPi));
+        case kGtor:
+            return RoundTo12(Multiply(x, kPiOver200));
+        case kCtor:
+            return RoundTo12(Multiply(x, kTwoPi));
+        case kCtog:
+            return RoundTo12(Multiply(Multiply(x, kTwoPi), k200OverPi));
+        case kCtod:
+            return RoundTo12(Multiply(Multiply(x, kTwoPi), k180OverPi));
         case kLogn: {
             const CalcValue log_x = BinaryLog(x);
             return Divide(log_x, BinaryLog(OperandValue("N", ftVariable, table)));
         }
-        case kAbs: return std::fabs(x);
-        default: throw ExpressionError(kFunctionRong);
+        case kAbs:
+            return std::fabs(x);
+        default:
+            throw ExpressionError(kFunctionRong);
     }
 }
 
@@ -227,10 +340,14 @@ CalcValue ApplyCode(int code, CalcValue x, CalcValue theta, const VariableTable&
 
 int FunctionCode(std::string_view name) {
     switch (name.size()) {
-        case 3: return FindCode(kThreeLetterNames, name);
-        case 4: return FindCode(kFourLetterNames, name);
-        case 5: return FindCode(kFiveLetterNames, name);
-        default: throw ExpressionError(kFunctionRong);
+        case 3:
+            return FindCode(kThreeLetterNames, name);
+        case 4:
+            return FindCode(kFourLetterNames, name);
+        case 5:
+            return FindCode(kFiveLetterNames, name);
+        default:
+            throw ExpressionError(kFunctionRong);
     }
 }
 

@@ -95,7 +95,7 @@ CalcValue TextToValue(std::string_view text) {
         clean += text[i];
         ++i;
     }
-    const std::string_view mantissa = std::string_view(clean).substr(mantissa_start);
+    const std::size_t mantissa_length = clean.size() - mantissa_start;
     if (!any_digit && !any_point) FailFloatText(text);
 
     int exponent = 0;
@@ -118,6 +118,8 @@ CalcValue TextToValue(std::string_view text) {
     if (i != n) FailFloatText(text);
 
     if (!any_digit) return negative ? -0.0L : 0.0L;
+    // Taken only now: the exponent appended above may have moved clean's buffer.
+    const std::string_view mantissa = std::string_view(clean).substr(mantissa_start, mantissa_length);
     if (const auto exact = ExactQuotient(mantissa, exponent - fraction_digits, negative)) {
         return *exact;
     }
@@ -134,7 +136,8 @@ std::string ValueToText(CalcValue value) {
     // Whole numbers below 10^15 are their own 15-digit text.
     if (std::fabs(value) < 1e15L && std::trunc(value) == value) {
         char whole[24];
-        const auto end = std::to_chars(whole, whole + sizeof whole, static_cast<std::int64_t>(value));
+        const auto end =
+            std::to_chars(whole, whole + sizeof whole, static_cast<std::int64_t>(value));
         return std::string(whole, end.ptr);
     }
 

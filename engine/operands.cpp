@@ -30,7 +30,8 @@ CalcValue OperandValue(std::string_view text, FuncTypes type, const VariableTabl
             return TextToValue(text);
         case ftVariable: {
             const auto index = static_cast<std::size_t>(FindVariableIndex(text, table));
-            if (index >= table.values.size()) throw LookupError(kUnableToFindValue + std::string(text));
+            if (index >= table.values.size())
+                throw LookupError(kUnableToFindValue + std::string(text));
             return table.values[index];
         }
         default:

@@ -13,7 +13,8 @@ namespace brisalto {
 // Throws LookupError "Unable to find Value of " + text.
 std::int32_t FindVariableIndex(std::string_view text, const VariableTable& table);
 
-// ftNumber: TextToValue; ftVariable: the variable's value; otherwise ExpressionError "Function Rong".
+// ftNumber: TextToValue; ftVariable: the variable's value; otherwise ExpressionError "Function
+// Rong".
 CalcValue OperandValue(std::string_view text, FuncTypes type, const VariableTable& table);
 
 }  // namespace brisalto

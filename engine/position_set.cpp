@@ -84,8 +84,8 @@ std::uint32_t PositionSet::PrevBefore(std::uint32_t position) const {
     }
     while (level > 0) {
         --level;
-        index = (index << 6) + 63 -
-                static_cast<std::uint64_t>(std::countl_zero(levels_[level][index]));
+        index =
+            (index << 6) + 63 - static_cast<std::uint64_t>(std::countl_zero(levels_[level][index]));
     }
     return static_cast<std::uint32_t>(index);
 }

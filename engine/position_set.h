@@ -8,7 +8,7 @@
 namespace brisalto {
 
 class PositionSet {
-public:
+  public:
     static constexpr std::uint32_t kNone = UINT32_MAX;
 
     // Positions 0 .. size-1, all absent.
@@ -28,7 +28,7 @@ public:
     std::uint32_t First() const { return NextFrom(0); }
     std::uint32_t Last() const { return PrevBefore(size_); }
 
-private:
+  private:
     std::uint32_t size_;
     // levels_[0] holds one bit a position; a bit of level k+1 says that word of level k is not 0.
     std::vector<std::vector<std::uint64_t>> levels_;

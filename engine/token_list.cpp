@@ -100,16 +100,26 @@ const PositionSet& TokenList::ClassSet(FuncTypes type) const {
 
 PositionSet* TokenList::MutableClassSet(FuncTypes type) {
     switch (type) {
-        case ftOpen: return &opens_;
-        case ftClose: return &closes_;
-        case ftFactorial: return &factorials_;
-        case ftPower: return &powers_;
-        case ftDivide: return &divides_;
-        case ftMultiply: return &multiplies_;
-        case ftPercent: return &percents_;
-        case ftPlus: return &pluses_;
-        case ftMinus: return &minuses_;
-        default: return nullptr;
+        case ftOpen:
+            return &opens_;
+        case ftClose:
+            return &closes_;
+        case ftFactorial:
+            return &factorials_;
+        case ftPower:
+            return &powers_;
+        case ftDivide:
+            return &divides_;
+        case ftMultiply:
+            return &multiplies_;
+        case ftPercent:
+            return &percents_;
+        case ftPlus:
+            return &pluses_;
+        case ftMinus:
+            return &minuses_;
+        default:
+            return nullptr;
     }
 }
 

@@ -13,7 +13,7 @@
 namespace brisalto {
 
 class TokenList {
-public:
+  public:
     using Id = std::uint32_t;
     static constexpr Id kNone = PositionSet::kNone;
 
@@ -53,7 +53,7 @@ public:
 
     static bool IsOperandType(FuncTypes type) { return type == ftNumber || type == ftVariable; }
 
-private:
+  private:
     PositionSet* MutableClassSet(FuncTypes type);
     void SetType(Id t, FuncTypes type);
     void RefreshOne(Id t);

@@ -12,7 +12,7 @@
 namespace {
 
 class NullOutput : public brisalto::EvaluatorOutput {
-public:
+  public:
     void AppendResultLine(const std::string&) override {}
     void WriteStandardOutput(const std::string&) override {}
 };
@@ -35,10 +35,9 @@ void Run(const char* shape, const std::string& line) {
     bool is_assignment = false;
     std::int32_t variable_index = 0;
     const auto start = std::chrono::steady_clock::now();
-    const brisalto::CalcValue value =
-        brisalto::EvaluateExpression(line, is_assignment, variable_index,
-                                     brisalto::MakeStartVariableTable(), brisalto::kDegrees,
-                                     output);
+    const brisalto::CalcValue value = brisalto::EvaluateExpression(
+        line, is_assignment, variable_index, brisalto::MakeStartVariableTable(), brisalto::kDegrees,
+        output);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     const std::size_t tokens = CountTokens(line);
     std::printf("%-8s %9zu bytes %9zu tokens %9.3f s %8.1f ns/token  result %s\n", shape,

@@ -1,9 +1,9 @@
 // The INI profile layer: integer texts, lookups as the profile functions do them, and writes
 // that leave every other byte of the file alone.
+#include "app/ini_file.h"
+
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "app/ini_file.h"
 
 using brisalto::IniFile;
 
@@ -20,7 +20,7 @@ std::string Std(const QByteArray& bytes) { return std::string(bytes.constData(),
 class IniFileTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void ParsesProfileIntegers_data();
     void ParsesProfileIntegers();
     void LooksUpValues_data();
@@ -88,8 +88,8 @@ void IniFileTest::LooksUpValues_data() {
     const QByteArray basic = "[View]\r\nLeft=5\r\n[Mode]\r\nMode=1\r\n";
     QTest::newRow("plain") << basic << QByteArray("View") << QByteArray("Left") << true
                            << QByteArray("5");
-    QTest::newRow("second section") << basic << QByteArray("Mode") << QByteArray("Mode") << true
-                                    << QByteArray("1");
+    QTest::newRow("second section")
+        << basic << QByteArray("Mode") << QByteArray("Mode") << true << QByteArray("1");
     QTest::newRow("section case") << basic << QByteArray("VIEW") << QByteArray("Left") << true
                                   << QByteArray("5");
     QTest::newRow("key case") << basic << QByteArray("view") << QByteArray("lEFT") << true
@@ -101,9 +101,8 @@ void IniFileTest::LooksUpValues_data() {
     QTest::newRow("blanks around =")
         << QByteArray("[View]\n  Left \t=  7  \n") << QByteArray("View") << QByteArray("Left")
         << true << QByteArray("7");
-    QTest::newRow("blanks in brackets")
-        << QByteArray(" [ View ] \nLeft=7\n") << QByteArray("View") << QByteArray("Left") << true
-        << QByteArray("7");
+    QTest::newRow("blanks in brackets") << QByteArray(" [ View ] \nLeft=7\n") << QByteArray("View")
+                                        << QByteArray("Left") << true << QByteArray("7");
     QTest::newRow("value with =") << QByteArray("[View]\nName=a=b\n") << QByteArray("View")
                                   << QByteArray("Name") << true << QByteArray("a=b");
     QTest::newRow("empty value") << QByteArray("[View]\nName=\n") << QByteArray("View")
@@ -112,20 +111,17 @@ void IniFileTest::LooksUpValues_data() {
         << QByteArray("[View]\nLeft=1\nLeft=2\n") << QByteArray("View") << QByteArray("Left")
         << true << QByteArray("1");
     QTest::newRow("first section wins")
-        << QByteArray("[View]\nTop=1\n[View]\nLeft=2\n") << QByteArray("View")
-        << QByteArray("Left") << false << QByteArray();
-    QTest::newRow("comment is no key")
-        << QByteArray("[View]\n;Left=3\n") << QByteArray("View") << QByteArray("Left") << false
-        << QByteArray();
-    QTest::newRow("key before any section")
-        << QByteArray("Left=3\n[View]\n") << QByteArray("View") << QByteArray("Left") << false
-        << QByteArray();
-    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF[View]\nLeft=4\n")
-                                     << QByteArray("View") << QByteArray("Left") << true
-                                     << QByteArray("4");
-    QTest::newRow("old Mac line ends")
-        << QByteArray("[View]\rLeft=6\r") << QByteArray("View") << QByteArray("Left") << true
-        << QByteArray("6");
+        << QByteArray("[View]\nTop=1\n[View]\nLeft=2\n") << QByteArray("View") << QByteArray("Left")
+        << false << QByteArray();
+    QTest::newRow("comment is no key") << QByteArray("[View]\n;Left=3\n") << QByteArray("View")
+                                       << QByteArray("Left") << false << QByteArray();
+    QTest::newRow("key before any section") << QByteArray("Left=3\n[View]\n") << QByteArray("View")
+                                            << QByteArray("Left") << false << QByteArray();
+    QTest::newRow("byte order mark")
+        << QByteArray("\xEF\xBB\xBF[View]\nLeft=4\n") << QByteArray("View") << QByteArray("Left")
+        << true << QByteArray("4");
+    QTest::newRow("old Mac line ends") << QByteArray("[View]\rLeft=6\r") << QByteArray("View")
+                                       << QByteArray("Left") << true << QByteArray("6");
     QTest::newRow("no final line end") << QByteArray("[View]\nLeft=8") << QByteArray("View")
                                        << QByteArray("Left") << true << QByteArray("8");
 }
@@ -144,7 +140,7 @@ void IniFileTest::LooksUpValues() {
 
 void IniFileTest::ReadsWithDefaults_data() {
     QTest::addColumn<QByteArray>("line");
-    QTest::addColumn<int>("integer");  // ReadInteger with the default 99
+    QTest::addColumn<int>("integer");   // ReadInteger with the default 99
     QTest::addColumn<bool>("boolean");  // ReadBool with the default true
 
     QTest::newRow("missing") << QByteArray("") << 99 << true;
@@ -189,8 +185,8 @@ void IniFileTest::WritesInPlace_data() {
     QTest::newRow("empty file") << QByteArray() << QByteArray("View") << QByteArray("Tools")
                                 << QByteArray("1") << QByteArray("[View]\nTools=1\n");
     QTest::newRow("replace keeps blanks and CR LF")
-        << QByteArray("; mine\r\n\r\n[View]\r\nTools = 1\r\n  Left=5\r\n")
-        << QByteArray("View") << QByteArray("Tools") << QByteArray("0")
+        << QByteArray("; mine\r\n\r\n[View]\r\nTools = 1\r\n  Left=5\r\n") << QByteArray("View")
+        << QByteArray("Tools") << QByteArray("0")
         << QByteArray("; mine\r\n\r\n[View]\r\nTools = 0\r\n  Left=5\r\n");
     QTest::newRow("replace keeps key spelling")
         << QByteArray("[view]\nTOOLS=1\n") << QByteArray("View") << QByteArray("Tools")
@@ -218,8 +214,8 @@ void IniFileTest::WritesInPlace_data() {
         << QByteArray("[View]\n") << QByteArray("View") << QByteArray("Name")
         << QByteArray("a\r\n[Evil]\nb") << QByteArray("[View]\nName=a  [Evil] b\n");
     QTest::newRow("commented key is not replaced")
-        << QByteArray("[View]\n;A=1\n") << QByteArray("View") << QByteArray("A")
-        << QByteArray("2") << QByteArray("[View]\nA=2\n;A=1\n");
+        << QByteArray("[View]\n;A=1\n") << QByteArray("View") << QByteArray("A") << QByteArray("2")
+        << QByteArray("[View]\nA=2\n;A=1\n");
 }
 
 void IniFileTest::WritesInPlace() {

@@ -1,5 +1,7 @@
 // The precision dialog driven as a user would: the example follows the spin field at once, OK
 // sets the precision, Cancel and Esc do not, and typed text is brought into 0..20.
+#include "app/precision_form.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,7 +10,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/precision_form.h"
 #include "command/result_format.h"
 
 using brisalto::GetPrecision;
@@ -37,7 +38,7 @@ void TypeIntoSpin(TPrecisionForm& form, const QString& text) {
 class PrecisionFormTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { SetPrecision(brisalto::kDefaultPrecision); }
 
     void OpensOnRestoredPrecision();
@@ -71,17 +72,28 @@ void PrecisionFormTest::OpensOnRestoredPrecision() {
 void PrecisionFormTest::ExampleFollowsTypedPrecision_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("example");
-    QTest::newRow("0") << "0" << "1";
-    QTest::newRow("1") << "1" << "1.2";
-    QTest::newRow("2") << "2" << "1.23";
-    QTest::newRow("3") << "3" << "1.235";
-    QTest::newRow("5") << "5" << "1.23457";
-    QTest::newRow("15") << "15" << "1.234567891022365";
-    QTest::newRow("17") << "17" << "1.23456789102236542";
-    QTest::newRow("20: zeros past 18 digits") << "20" << "1.23456789102236542000";
-    QTest::newRow("25 while typing: as 20") << "25" << "1.23456789102236542000";
-    QTest::newRow("abc while typing: as 0") << "abc" << "1";
-    QTest::newRow("empty while typing: as 0") << "" << "1";
+    QTest::newRow("0") << "0"
+                       << "1";
+    QTest::newRow("1") << "1"
+                       << "1.2";
+    QTest::newRow("2") << "2"
+                       << "1.23";
+    QTest::newRow("3") << "3"
+                       << "1.235";
+    QTest::newRow("5") << "5"
+                       << "1.23457";
+    QTest::newRow("15") << "15"
+                        << "1.234567891022365";
+    QTest::newRow("17") << "17"
+                        << "1.23456789102236542";
+    QTest::newRow("20: zeros past 18 digits") << "20"
+                                              << "1.23456789102236542000";
+    QTest::newRow("25 while typing: as 20") << "25"
+                                            << "1.23456789102236542000";
+    QTest::newRow("abc while typing: as 0") << "abc"
+                                            << "1";
+    QTest::newRow("empty while typing: as 0") << ""
+                                              << "1";
 }
 
 void PrecisionFormTest::ExampleFollowsTypedPrecision() {
@@ -156,13 +168,20 @@ void PrecisionFormTest::EscDoesNotClose() {
 void PrecisionFormTest::BringsTextIntoRangeOnLeaving_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after_leaving");
-    QTest::newRow("in range") << "13" << "13";
-    QTest::newRow("above range") << "25" << "20";
-    QTest::newRow("far above range") << "99999999999" << "0";  // not a 32-bit whole number
-    QTest::newRow("below range") << "-3" << "0";
-    QTest::newRow("letters") << "abc" << "0";
-    QTest::newRow("decimal point") << "2.5" << "0";
-    QTest::newRow("leading zero") << "07" << "7";
+    QTest::newRow("in range") << "13"
+                              << "13";
+    QTest::newRow("above range") << "25"
+                                 << "20";
+    QTest::newRow("far above range") << "99999999999"
+                                     << "0";  // not a 32-bit whole number
+    QTest::newRow("below range") << "-3"
+                                 << "0";
+    QTest::newRow("letters") << "abc"
+                             << "0";
+    QTest::newRow("decimal point") << "2.5"
+                                   << "0";
+    QTest::newRow("leading zero") << "07"
+                                  << "7";
 }
 
 void PrecisionFormTest::BringsTextIntoRangeOnLeaving() {

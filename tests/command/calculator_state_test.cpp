@@ -12,7 +12,7 @@ using Lines = std::vector<std::string>;
 const std::string kSep(kSeparatorLine);
 
 class CalculatorStateTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetCalculatorState();
         SetPrecision(kDefaultPrecision);
@@ -23,8 +23,8 @@ protected:
 
 TEST_F(CalculatorStateTest, StartTableHasThirteenZerosAndPi) {
     const VariableTable& table = GetVariableTable();
-    EXPECT_EQ(table.names, (Lines{"A", "B", "C", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N",
-                                  "P"}));
+    EXPECT_EQ(table.names,
+              (Lines{"A", "B", "C", "D", "F", "G", "H", "I", "J", "K", "L", "M", "N", "P"}));
     for (int i = 0; i < kAssignableCount; ++i) EXPECT_EQ(table.values[i], 0) << table.names[i];
     EXPECT_EQ(table.values[kPiIndex], static_cast<CalcValue>(3.141592653589793116));
 }

@@ -180,9 +180,8 @@ TEST(CmdEditModelTest, TextListsHaveTheirSizesAndKeyTexts) {
         const char* keypad;
         const char* function;
     };
-    const Row rows[] = {{0, "0", "cos"},  {2, "000", "tan"},   {13, "E", "sinh"},
-                        {21, "=", "xcoth"}, {26, "<", "exp"},   {29, "]", "abs"},
-                        {30, "B", "ctod"}, {41, "N", "rtog"}};
+    const Row rows[] = {{0, "0", "cos"},  {2, "000", "tan"}, {13, "E", "sinh"}, {21, "=", "xcoth"},
+                        {26, "<", "exp"}, {29, "]", "abs"},  {30, "B", "ctod"}, {41, "N", "rtog"}};
     for (const auto& row : rows) {
         EXPECT_EQ(KeypadTexts()[row.tag], row.keypad) << row.tag;
         EXPECT_EQ(FunctionButtonNames()[row.tag], row.function) << row.tag;

@@ -14,7 +14,7 @@ const std::string kSep(kSeparatorLine);
 constexpr CalcValue kPi = 3.141592653589793116L;
 
 class CommandProcessorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetCalculatorState();
         SetPrecision(kDefaultPrecision);
@@ -122,8 +122,10 @@ TEST_F(CommandProcessorTest, AnswersAndAssignments) {
         {"N=1+1", Framed("N = 2.0000000000   (2.0000000000000000E+00)"), 12, 2},
         {"A=4", Framed("A = 4.0000000000   (4.0000000000000000E+00)"), 0, 4},
         {"P=3", Framed("P is a constant can't be changed"), -1, 0},
-        {"3!", {"Counter = 6", kSep, "Answer(A) = 6.0000000000   (6.0000000000000000E+00)", kSep},
-         0, 6},
+        {"3!",
+         {"Counter = 6", kSep, "Answer(A) = 6.0000000000   (6.0000000000000000E+00)", kSep},
+         0,
+         6},
         {"1e20", Framed("Answer(A) = 1.0000000000000000E+20"), 0, 1e20L},
     };
     for (const auto& row : rows) {
@@ -180,8 +182,8 @@ TEST_F(CommandProcessorTest, EachErrorIsOneLineAndChangesNothing) {
 
 TEST_F(CommandProcessorTest, BytesOfAnyKindEndInOneErrorLine) {
     const std::string rows[] = {
-        std::string("1\0+2", 4), "\xff\xfe", "\xc3(", "2+\xe2\x82", std::string(1, '\0'),
-        "   ", "\t",
+        std::string("1\0+2", 4), "\xff\xfe", "\xc3(", "2+\xe2\x82",
+        std::string(1, '\0'),    "   ",      "\t",
     };
     for (const auto& line : rows) {
         const Lines added = Run(line);

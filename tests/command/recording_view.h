@@ -11,7 +11,7 @@
 namespace brisalto::testing {
 
 class RecordingView : public CalculatorView {
-public:
+  public:
     void AppendLine(const std::string& line) override { lines.push_back(line); }
     void AppendToLine(int index, const std::string& text) override {
         lines.at(static_cast<size_t>(index)) += text;

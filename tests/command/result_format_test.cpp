@@ -13,7 +13,7 @@ namespace brisalto {
 namespace {
 
 class ResultFormatTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetCalculatorState(); }
     void TearDown() override { ResetCalculatorState(); }
 };

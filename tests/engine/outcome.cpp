@@ -11,14 +11,12 @@ namespace brisalto::testing {
 namespace {
 
 class Recorder : public EvaluatorOutput {
-public:
+  public:
     explicit Recorder(Outcome& outcome) : outcome_(outcome) {}
     void AppendResultLine(const std::string& line) override { outcome_.lines.push_back(line); }
-    void WriteStandardOutput(const std::string& text) override {
-        outcome_.standard_output += text;
-    }
+    void WriteStandardOutput(const std::string& text) override { outcome_.standard_output += text; }
 
-private:
+  private:
     Outcome& outcome_;
 };
 
@@ -41,13 +39,12 @@ std::ostream& operator<<(std::ostream& out, const Outcome& o) {
 }
 
 Outcome RunEvaluator(const Evaluator& evaluator, std::string_view expression, AngleMode mode,
-            const VariableTable& table) {
+                     const VariableTable& table) {
     Outcome outcome;
     Recorder recorder(outcome);
     try {
-        const CalcValue v =
-            evaluator(expression, outcome.is_assignment, outcome.variable_index, table, mode,
-                      recorder);
+        const CalcValue v = evaluator(expression, outcome.is_assignment, outcome.variable_index,
+                                      table, mode, recorder);
         outcome.kind = "value";
         outcome.text = ValueToText(v);
         outcome.bits = Bits(v);

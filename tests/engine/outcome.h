@@ -36,7 +36,8 @@ using Evaluator = std::function<CalcValue(std::string_view, bool&, std::int32_t&
                                           AngleMode, EvaluatorOutput&)>;
 
 Outcome RunEvaluator(const Evaluator& evaluator, std::string_view expression,
-            AngleMode mode = kDegrees, const VariableTable& table = MakeStartVariableTable());
+                     AngleMode mode = kDegrees,
+                     const VariableTable& table = MakeStartVariableTable());
 
 // The indexed reducer of the engine.
 Outcome Evaluate(std::string_view expression, AngleMode mode = kDegrees,

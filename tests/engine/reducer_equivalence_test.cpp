@@ -15,12 +15,13 @@ namespace {
 
 // Fragments weighted towards what makes reductions happen; the rest probes odd corners.
 const std::vector<std::string> kFragments = {
-    "1", "2", "3", "0", "7", "2.5", ".5", "10", "1.5", "0.1", "3", "4", "9", "1", "2",
-    "+", "-", "*", "/", "%", "^", "+", "-", "*", "-", "+",
-    "(", ")", "(", ")", "[", "}", "<", ">", "(", ")",
-    "!", "e", "E", "e", "=", "A", "B", "N", "P", "O", "AB",
-    "sin(", "cos(", "abs(", "logn(", "xsinh(", "tan(", "exp(", "log(", "Ee", "x",
-    "1e4000", "1754", " ", ",", "\xc3\xa9", std::string(1, '\0'),
+    "1",    "2",  "3",    "0",      "7",    "2.5",   ".5",     "10",       "1.5",
+    "0.1",  "3",  "4",    "9",      "1",    "2",     "+",      "-",        "*",
+    "/",    "%",  "^",    "+",      "-",    "*",     "-",      "+",        "(",
+    ")",    "(",  ")",    "[",      "}",    "<",     ">",      "(",        ")",
+    "!",    "e",  "E",    "e",      "=",    "A",     "B",      "N",        "P",
+    "O",    "AB", "sin(", "cos(",   "abs(", "logn(", "xsinh(", "tan(",     "exp(",
+    "log(", "Ee", "x",    "1e4000", "1754", " ",     ",",      "\xc3\xa9", std::string(1, '\0'),
 };
 
 std::string RandomExpression(std::mt19937& rng) {
@@ -34,9 +35,9 @@ std::string RandomExpression(std::mt19937& rng) {
 VariableTable SomeTable(int variant) {
     VariableTable table = MakeStartVariableTable();
     if (variant == 1) {
-        table.values[0] = 2.5;   // A
-        table.values[1] = -3;    // B
-        table.values[12] = 2;    // N
+        table.values[0] = 2.5;  // A
+        table.values[1] = -3;   // B
+        table.values[12] = 2;   // N
     }
     return table;
 }

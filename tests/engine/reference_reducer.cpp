@@ -30,8 +30,8 @@ std::vector<Token> Tokenize(std::string_view expression) {
         const CharClass cls = ClassifyChar(c);
         if (!cls.recognised) continue;
         if (!first) {
-            const bool single = cls.type == ftOpen || cls.type == ftClose ||
-                                cls.type == ftPlus || cls.type == ftMinus;
+            const bool single = cls.type == ftOpen || cls.type == ftClose || cls.type == ftPlus ||
+                                cls.type == ftMinus;
             if (cls.type != previous || single) tokens.emplace_back();
         }
         first = false;
@@ -53,8 +53,8 @@ void Erase(std::vector<Token>& tokens, long first, long count) {
 }  // namespace
 
 CalcValue ReferenceEvaluate(std::string_view expression, bool& is_assignment,
-                            std::int32_t& variable_index, VariableTable table,
-                            AngleMode angle_mode, EvaluatorOutput& output) {
+                            std::int32_t& variable_index, VariableTable table, AngleMode angle_mode,
+                            EvaluatorOutput& output) {
     std::vector<Token> t = Tokenize(expression);
     for (;;) {
         const long n = static_cast<long>(t.size());
@@ -125,8 +125,7 @@ CalcValue ReferenceEvaluate(std::string_view expression, bool& is_assignment,
         // 4. Exponent join.
         j = -1;
         for (long i = open + 2; i + 1 < close; ++i) {
-            if (t[i].type == ftLetters && IsE(t[i]) && IsOperand(t[i - 1]) &&
-                IsOperand(t[i + 1])) {
+            if (t[i].type == ftLetters && IsE(t[i]) && IsOperand(t[i - 1]) && IsOperand(t[i + 1])) {
                 j = i;
                 break;
             }
@@ -149,8 +148,11 @@ CalcValue ReferenceEvaluate(std::string_view expression, bool& is_assignment,
         }
         // 6. Two-operand operators; + and - are one level.
         j = -1;
-        for (const auto& level : {std::vector<FuncTypes>{ftPower}, {ftDivide}, {ftMultiply},
-                                 {ftPercent}, {ftPlus, ftMinus}}) {
+        for (const auto& level : {std::vector<FuncTypes>{ftPower},
+                                  {ftDivide},
+                                  {ftMultiply},
+                                  {ftPercent},
+                                  {ftPlus, ftMinus}}) {
             for (long i = open + 1; i < close && j == -1; ++i) {
                 for (const FuncTypes kind : level) {
                     if (t[i].type == kind) j = i;
@@ -164,12 +166,24 @@ CalcValue ReferenceEvaluate(std::string_view expression, bool& is_assignment,
             const CalcValue b = Operand(t[j + 1], table);
             CalcValue r = 0;
             switch (t[j].type) {
-                case ftPower: r = Power(a, b); break;
-                case ftDivide: r = Divide(a, b); break;
-                case ftMultiply: r = Multiply(a, b); break;
-                case ftPercent: r = Remainder(a, b); break;
-                case ftPlus: r = Add(a, b); break;
-                default: r = Subtract(a, b); break;
+                case ftPower:
+                    r = Power(a, b);
+                    break;
+                case ftDivide:
+                    r = Divide(a, b);
+                    break;
+                case ftMultiply:
+                    r = Multiply(a, b);
+                    break;
+                case ftPercent:
+                    r = Remainder(a, b);
+                    break;
+                case ftPlus:
+                    r = Add(a, b);
+                    break;
+                default:
+                    r = Subtract(a, b);
+                    break;
             }
             number(j - 1, r);
             Erase(t, j, 2);

@@ -13,7 +13,7 @@
 namespace brisalto::testing {
 
 CalcValue ReferenceEvaluate(std::string_view expression, bool& is_assignment,
-                            std::int32_t& variable_index, VariableTable table,
-                            AngleMode angle_mode, EvaluatorOutput& output);
+                            std::int32_t& variable_index, VariableTable table, AngleMode angle_mode,
+                            EvaluatorOutput& output);
 
 }  // namespace brisalto::testing

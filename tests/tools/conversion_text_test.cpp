@@ -108,5 +108,41 @@ TEST_F(ConversionTextTest, FamiliesOfTheDialog) {
     EXPECT_EQ(UnitNamesOfFamily("PRESSURE")->back(), "bar");
 }
 
+// Every value text between every pair of units of a family gives a text or one known error.
+TEST_F(ConversionTextTest, AnyValueBetweenAnyUnitsGivesATextOrAClearError) {
+    const char* values[] = {"",      "0",      "-0",     "1",         "-1",     "0.5",
+                            "1e308", "-1e308", "1e-308", "5e-324",    "1e4932", "1e-4950",
+                            "abc",   "1e",     "--1",    "2415018.5", "1e18",   "-2415018.5"};
+    const ConversionRegistry& registry = ConversionRegistry::Instance();
+    int results = 0;
+    int errors = 0;
+    for (std::string_view family : kConversionFamilyNames) {
+        const TConvTypeArray units = registry.UnitsOfFamily(*registry.FindFamilyByName(family));
+        for (TConvType from : units) {
+            for (TConvType to : units) {
+                for (const char* value : values) {
+                    try {
+                        const std::string text = ConvValueText(value, from, to);
+                        EXPECT_FALSE(text.empty()) << value;
+                        EXPECT_EQ(text.find("NAN"), std::string::npos) << value;
+                        EXPECT_EQ(text.find("INF"), std::string::npos) << value;
+                        ++results;
+                    } catch (const EConvertError& error) {
+                        EXPECT_NE(std::string(error.what()).find("Julian"), std::string::npos);
+                        ++errors;
+                    } catch (const FloatError& error) {
+                        EXPECT_EQ(error.fault(), FloatFault::kInvalidOperation)
+                            << value << " " << registry.UnitDescription(from) << " -> "
+                            << registry.UnitDescription(to);
+                        ++errors;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(results, 0);
+    EXPECT_GT(errors, 0);
+}
+
 }  // namespace
 }  // namespace brisalto

@@ -42,10 +42,14 @@ QGroupBox* MakeSide(QWidget* parent, const char* title, const QRect& place, QLin
     group->setGeometry(place);
     edit = new QLineEdit(group);
     edit->setObjectName(edit_name);
-    edit->setGeometry(8, 22, place.width() - 16, 24);
+    edit->setGeometry(6, 22, place.width() - 12, 24);
     auto* unit_label = new QLabel(kUnitLabelText, group);
-    unit_label->setGeometry(8, 56, 28, 24);
-    list = MakeList(group, list_name, QRect(38, 56, place.width() - 46, 24));
+    unit_label->setGeometry(6, 56, 26, 24);
+    list = MakeList(group, list_name, QRect(32, 56, place.width() - 38, 24));
+    // The window is narrow for the longer unit names; a smaller font shows most of them whole.
+    QFont list_font = list->font();
+    list_font.setPixelSize(11);
+    list->setFont(list_font);
     unit_label->setBuddy(list);
     return group;
 }
@@ -62,26 +66,26 @@ TConvForm::TConvForm(QWidget* parent) : QDialog(parent) {
     setFixedSize(kClientWidth, kClientHeight);
 
     auto* family_label = new QLabel(kFamilyLabelText, this);
-    family_label->setGeometry(8, 8, 96, 24);
-    FamilyComboBox = MakeList(this, "FamilyComboBox", QRect(108, 8, 226, 24));
+    family_label->setGeometry(6, 8, 96, 24);
+    FamilyComboBox = MakeList(this, "FamilyComboBox", QRect(108, 8, 230, 24));
     family_label->setBuddy(FamilyComboBox);
 
-    MakeSide(this, kConvertFromText, QRect(8, 40, 159, 92), ConvValueEdit, ConvFromComboBox,
+    MakeSide(this, kConvertFromText, QRect(4, 40, 165, 92), ConvValueEdit, ConvFromComboBox,
              "ConvValueEdit", "ConvFromComboBox");
-    MakeSide(this, kToText, QRect(175, 40, 159, 92), ConvertedValueEdit, ConvToComboBox,
+    MakeSide(this, kToText, QRect(173, 40, 165, 92), ConvertedValueEdit, ConvToComboBox,
              "ConvertedValueEdit", "ConvToComboBox");
     ConvertedValueEdit->setReadOnly(true);
 
     InsertButton = new QPushButton(kInsertValueText, this);
     InsertButton->setObjectName("InsertButton");
-    InsertButton->setGeometry(175, 142, 84, 25);
+    InsertButton->setGeometry(179, 142, 84, 25);
     InsertButton->setDefault(true);
     connect(InsertButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // Enter anywhere in the dialog inserts, also with the focus on Cancel.
     CancelButton = new QPushButton(kCancelText, this);
     CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(265, 142, 69, 25);
+    CancelButton->setGeometry(269, 142, 69, 25);
     CancelButton->setAutoDefault(false);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -142,8 +146,8 @@ void TConvForm::ConvValueEditChange() {
         ToUnit = *unit;
     }
     try {
-        const std::string result = ConvValueText(ConvValueEdit->text().toStdString(), FromUnit,
-                                                 ToUnit);
+        const std::string result =
+            ConvValueText(ConvValueEdit->text().toStdString(), FromUnit, ToUnit);
         ConvertedValueEdit->setText(QString::fromStdString(result));
     } catch (const std::exception& error) {
         // The result field keeps its text: the user sees the last value that did convert.

@@ -18,7 +18,7 @@ namespace brisalto {
 class TConvForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Runs FormCreate, which registers the program's unit families once per process.
     explicit TConvForm(QWidget* parent = nullptr);
 
@@ -48,10 +48,10 @@ public:
     TConvType FromUnit = 0;
     TConvType ToUnit = 0;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void ReportError(const QString& message);
 
     std::function<void(const QString& message)> error_report_;

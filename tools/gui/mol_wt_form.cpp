@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "tools/element_table.h"
 
@@ -28,10 +29,10 @@ struct GroupHeading {
     int last_group;
 };
 constexpr GroupHeading kGroupHeadings[] = {
-    {"IA", 1, 1},     {"IIA", 2, 2},    {"IIIB", 3, 3},  {"IVB", 4, 4},   {"VB", 5, 5},
-    {"VIB", 6, 6},    {"VIIB", 7, 7},   {"VIIIB", 8, 10}, {"IB", 11, 11}, {"IIB", 12, 12},
-    {"IIIA", 13, 13}, {"IVA", 14, 14},  {"VA", 15, 15},  {"VIA", 16, 16}, {"VIIA", 17, 17},
-    {"VIIIA", 18, 18},
+    {"IA", 1, 1},   {"IIA", 2, 2},   {"IIIB", 3, 3},   {"IVB", 4, 4},
+    {"VB", 5, 5},   {"VIB", 6, 6},   {"VIIB", 7, 7},   {"VIIIB", 8, 10},
+    {"IB", 11, 11}, {"IIB", 12, 12}, {"IIIA", 13, 13}, {"IVA", 14, 14},
+    {"VA", 15, 15}, {"VIA", 16, 16}, {"VIIA", 17, 17}, {"VIIIA", 18, 18},
 };
 
 constexpr int kClientWidth = 658;
@@ -104,9 +105,9 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
         label->setFont(SmallFont(this, true));
     }
     for (int period = 1; period <= 7; ++period) {
-        QLabel* label = AddLabel(this, QString::number(period),
-                                 QRect(2, RowY(period), kTableLeft - 6, kButtonSize),
-                                 Qt::AlignCenter);
+        QLabel* label =
+            AddLabel(this, QString::number(period),
+                     QRect(2, RowY(period), kTableLeft - 6, kButtonSize), Qt::AlignCenter);
         label->setFont(SmallFont(this, true));
     }
 
@@ -142,16 +143,16 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
 
     AddBlockHeading(this, kInnerTransitionText, kFBlockFirstGroup, kFBlockFirstGroup + 13,
                     kFBlockTop - 30);
-    AddLabel(this, kLanthanidesText, QRect(4, kFBlockTop, ColumnX(kFBlockFirstGroup) - 8,
-                                           kButtonSize));
-    AddLabel(this, kActinidesText, QRect(4, kFBlockTop + kPitch, ColumnX(kFBlockFirstGroup) - 8,
-                                         kButtonSize));
+    AddLabel(this, kLanthanidesText,
+             QRect(4, kFBlockTop, ColumnX(kFBlockFirstGroup) - 8, kButtonSize));
+    AddLabel(this, kActinidesText,
+             QRect(4, kFBlockTop + kPitch, ColumnX(kFBlockFirstGroup) - 8, kButtonSize));
 
     const QFont button_font = SmallFont(this, true);
     for (const ElementButton& element : ElementButtons()) {
-        auto* button = new QPushButton(QString::fromUtf8(element.caption.data(),
-                                                         static_cast<int>(element.caption.size())),
-                                       this);
+        auto* button = new QPushButton(
+            QString::fromUtf8(element.caption.data(), static_cast<int>(element.caption.size())),
+            this);
         button->setObjectName(button->text());
         button->setProperty("Tag", element.index);
         button->setToolTip(
@@ -179,7 +180,13 @@ QPushButton* TMolWtForm::AtmButton(int index) const {
 
 std::optional<QString> TMolWtForm::Run() {
     chosen_.reset();
-    if (const QScreen* desktop = screen()) move(desktop->availableGeometry().center() - rect().center());
+    // Each showing starts on the element focused last (hydrogen at first), whose data the
+    // information lines then show.
+    if (std::find(buttons_.begin(), buttons_.end(), focusWidget()) == buttons_.end()) {
+        buttons_.front()->setFocus(Qt::OtherFocusReason);
+    }
+    if (const QScreen* desktop = screen())
+        move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return std::nullopt;
     return chosen_;
 }

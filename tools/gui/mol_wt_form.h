@@ -15,7 +15,7 @@ namespace brisalto {
 class TMolWtForm : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TMolWtForm(QWidget* parent = nullptr);
 
     // Shows the table modally: the weight text of the pressed element, nothing on Esc or the
@@ -33,10 +33,10 @@ public:
     QLabel* Label35 = nullptr;
     QPushButton* CancelButton = nullptr;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void ShowElementLines(QPushButton* button);
 
     std::vector<QPushButton*> buttons_;

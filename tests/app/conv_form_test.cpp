@@ -1,0 +1,331 @@
+// The unit conversion dialog driven as a user would: the live result on every keystroke and
+// pick, overflow as a result text, other errors in the error box, and what each way out returns.
+#include "tools/gui/conv_form.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using brisalto::TConvForm;
+
+namespace {
+
+std::optional<QString> RunWith(TConvForm& form, const std::function<void()>& steps) {
+    QTimer::singleShot(0, &form, [&form, steps] {
+        if (QTest::qWaitForWindowActive(&form)) steps();
+        if (form.isVisible()) form.done(QDialog::Rejected);
+    });
+    return form.Run();
+}
+
+// Picks an entry as the keyboard does, one step at a time through the closed list.
+void Pick(QComboBox* list, const QString& text) {
+    const int target = list->findText(text);
+    QVERIFY2(target >= 0, qPrintable(text));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < target; ++i) QTest::keyClick(list, Qt::Key_Down);
+}
+
+void Type(TConvForm& form, const QString& text) {
+    form.ConvValueEdit->setFocus();
+    form.ConvValueEdit->selectAll();
+    QTest::keyClick(form.ConvValueEdit, Qt::Key_Delete);
+    QTest::keyClicks(form.ConvValueEdit, text);
+}
+
+}  // namespace
+
+class ConvFormTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void FirstOpeningShowsAreaAndZero();
+    void ConvertsLive_data();
+    void ConvertsLive();
+    void ResultFollowsEveryKeystroke();
+    void FamilyChangeResetsBothListsToFirstUnit();
+    void OtherErrorsGoToErrorBoxAndResultKeepsText();
+    void DefaultErrorReportIsMessageBox();
+    void KeepsFamilyAndValueBetweenShowings();
+    void WaysOutReturnResultOrNothing_data();
+    void WaysOutReturnResultOrNothing();
+    void SecondDialogRegistersNothingTwice();
+};
+
+void ConvFormTest::FirstOpeningShowsAreaAndZero() {
+    TConvForm form;
+    QStringList families;
+    for (int i = 0; i < form.FamilyComboBox->count(); ++i) {
+        families << form.FamilyComboBox->itemText(i);
+    }
+    QCOMPARE(families, QStringList({"Area", "Distance", "Mass", "Volume", "Temperature", "Time",
+                                    "Energy", "Pressure", "trigonometric"}));
+    QStringList shown;
+    QWidget* focused = nullptr;
+    RunWith(form, [&] {
+        shown << form.FamilyComboBox->currentText() << form.ConvFromComboBox->currentText()
+              << form.ConvToComboBox->currentText() << form.ConvValueEdit->text()
+              << form.ConvertedValueEdit->text();
+        focused = form.focusWidget();
+    });
+    QCOMPARE(shown, QStringList({"Area", "SquareMillimeters", "SquareMillimeters", "", "0"}));
+    QCOMPARE(focused, form.ConvValueEdit);
+    QCOMPARE(form.ConvFromComboBox->count(), 16);
+    QVERIFY(form.ConvertedValueEdit->isReadOnly());
+}
+
+void ConvFormTest::ConvertsLive_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("100 C to F") << "Temperature"
+                                << "100"
+                                << "Celsius"
+                                << "Fahrenheit"
+                                << "212";
+    QTest::newRow("100 C to Reaumur") << "Temperature"
+                                      << "100"
+                                      << "Celsius"
+                                      << "Reaumur"
+                                      << "80";
+    QTest::newRow("1 atm to torr") << "Pressure"
+                                   << "1"
+                                   << "atmosphere"
+                                   << "torr(mmHg)"
+                                   << "760";
+    QTest::newRow("1 bar to Pa") << "Pressure"
+                                 << "1"
+                                 << "bar"
+                                 << "pascal"
+                                 << "100000";
+    QTest::newRow("1 cal to J") << "Energy"
+                                << "1"
+                                << "calorie"
+                                << "joule"
+                                << "4.184";
+    QTest::newRow("180 deg to rad") << "trigonometric"
+                                    << "180"
+                                    << "degrees"
+                                    << "radian"
+                                    << "3.14159265358979";
+    QTest::newRow("1 km to miles") << "Distance"
+                                   << "1"
+                                   << "Kilometers"
+                                   << "Miles"
+                                   << "0.621371192237334";
+    QTest::newRow("1 m to km") << "Distance"
+                               << "0.01"
+                               << "Meters"
+                               << "Kilometers"
+                               << "1E-5";
+    QTest::newRow("abc as 0") << "Temperature"
+                              << "abc"
+                              << "Celsius"
+                              << "Fahrenheit"
+                              << "32";
+    QTest::newRow("1e400 overflow") << "Area"
+                                    << "1e400"
+                                    << "SquareMillimeters"
+                                    << "SquareMillimeters"
+                                    << "Floating point over flow";
+    QTest::newRow("1e400 overflow any units") << "Mass"
+                                              << "1e400"
+                                              << "Grams"
+                                              << "Kilograms"
+                                              << "Floating point over flow";
+    QTest::newRow("1e308 km to mm overflow") << "Distance"
+                                             << "1e308"
+                                             << "Kilometers"
+                                             << "Millimeters"
+                                             << "Floating point over flow";
+    QTest::newRow("0 DateTime to JulianDate") << "Time"
+                                              << "0"
+                                              << "DateTime"
+                                              << "JulianDate"
+                                              << "2415018.5";
+}
+
+void ConvFormTest::ConvertsLive() {
+    QFETCH(QString, family);
+    QFETCH(QString, value);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, result);
+    TConvForm form;
+    QString shown;
+    RunWith(form, [&] {
+        Pick(form.FamilyComboBox, family);
+        Pick(form.ConvFromComboBox, from);
+        Pick(form.ConvToComboBox, to);
+        Type(form, value);
+        shown = form.ConvertedValueEdit->text();
+    });
+    QCOMPARE(shown, result);
+}
+
+void ConvFormTest::ResultFollowsEveryKeystroke() {
+    TConvForm form;
+    QStringList results;
+    RunWith(form, [&] {
+        Pick(form.FamilyComboBox, "Temperature");
+        Pick(form.ConvToComboBox, "Fahrenheit");
+        results << form.ConvertedValueEdit->text();
+        form.ConvValueEdit->setFocus();
+        for (const char* key : {"1", "0", "0"}) {
+            QTest::keyClicks(form.ConvValueEdit, key);
+            results << form.ConvertedValueEdit->text();
+        }
+        Pick(form.ConvFromComboBox, "Kelvin");
+        results << form.ConvertedValueEdit->text();
+    });
+    QCOMPARE(results, QStringList({"32", "33.8", "50", "212", "-279.67"}));
+}
+
+void ConvFormTest::FamilyChangeResetsBothListsToFirstUnit() {
+    TConvForm form;
+    QStringList shown;
+    RunWith(form, [&] {
+        Pick(form.FamilyComboBox, "Volume");
+        Pick(form.ConvFromComboBox, "Liters");
+        Pick(form.ConvToComboBox, "UKGallons");
+        Pick(form.FamilyComboBox, "Energy");
+        shown << form.ConvFromComboBox->currentText() << form.ConvToComboBox->currentText()
+              << QString::number(form.ConvFromComboBox->count())
+              << QString::number(form.ConvToComboBox->count());
+    });
+    QCOMPARE(shown, QStringList({"joule", "joule", "3", "3"}));
+}
+
+void ConvFormTest::OtherErrorsGoToErrorBoxAndResultKeepsText() {
+    TConvForm form;
+    QStringList reports;
+    form.SetErrorReport([&](const QString& message) { reports << message; });
+    QString at_pick;
+    QString after_typing;
+    RunWith(form, [&] {
+        Pick(form.FamilyComboBox, "Time");
+        Type(form, "3");
+        // Stepping down the list passes "DateTime" (3 days in milliseconds) just before
+        // "JulianDate", where 3 Julian lies before the year 1.
+        Pick(form.ConvFromComboBox, "JulianDate");
+        at_pick = form.ConvertedValueEdit->text();
+        Type(form, "0");
+        after_typing = form.ConvertedValueEdit->text();
+    });
+    QCOMPARE(at_pick, QString("259200000"));
+    QCOMPARE(after_typing, QString("259200000"));
+    QVERIFY(reports.size() >= 2);
+    for (const QString& report : reports) {
+        QVERIFY2(report.endsWith("Julian cannot be represented as a DateTime"), qPrintable(report));
+    }
+    QVERIFY(reports.last().startsWith("0"));
+}
+
+void ConvFormTest::DefaultErrorReportIsMessageBox() {
+    TConvForm form;
+    QString box_text;
+    RunWith(form, [&] {
+        Pick(form.FamilyComboBox, "Time");
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box_text = box->text();
+                box->accept();
+            }
+        });
+        Pick(form.ConvFromComboBox, "JulianDate");  // the empty value converts as 0
+    });
+    QVERIFY2(box_text.endsWith("Julian cannot be represented as a DateTime"), qPrintable(box_text));
+}
+
+void ConvFormTest::KeepsFamilyAndValueBetweenShowings() {
+    TConvForm form;
+    RunWith(form, [&] {
+        Pick(form.FamilyComboBox, "Temperature");
+        Type(form, "100");
+        Pick(form.ConvToComboBox, "Fahrenheit");
+        QTest::mouseClick(form.CancelButton, Qt::LeftButton);
+    });
+    QStringList shown;
+    RunWith(form, [&] {
+        shown << form.FamilyComboBox->currentText() << form.ConvValueEdit->text()
+              << form.ConvFromComboBox->currentText() << form.ConvToComboBox->currentText()
+              << form.ConvertedValueEdit->text();
+    });
+    QCOMPARE(shown, QStringList({"Temperature", "100", "Celsius", "Celsius", "100"}));
+}
+
+void ConvFormTest::WaysOutReturnResultOrNothing_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("inserts");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("Enter in value field") << "2"
+                                          << "enter" << true << "0.02";
+    QTest::newRow("Insert Value") << "5"
+                                  << "insert" << true << "0.05";
+    QTest::newRow("Enter on Cancel inserts") << "3"
+                                             << "enter on cancel" << true << "0.03";
+    QTest::newRow("overflow text inserted") << "1e400"
+                                            << "insert" << true << "Floating point over flow";
+    QTest::newRow("Esc") << "2"
+                         << "esc" << false << "";
+    QTest::newRow("Cancel") << "2"
+                            << "cancel" << false << "";
+    QTest::newRow("close box") << "2"
+                               << "close" << false << "";
+}
+
+void ConvFormTest::WaysOutReturnResultOrNothing() {
+    QFETCH(QString, value);
+    QFETCH(QString, how);
+    QFETCH(bool, inserts);
+    QFETCH(QString, result);
+    TConvForm form;
+    bool closed = false;
+    const std::optional<QString> returned = RunWith(form, [&] {
+        Pick(form.FamilyComboBox, "Area");
+        Pick(form.ConvToComboBox, "SquareCentimeters");
+        Type(form, value);
+        if (how == "enter") {
+            QTest::keyClick(form.ConvValueEdit, Qt::Key_Return);
+        } else if (how == "insert") {
+            QTest::mouseClick(form.InsertButton, Qt::LeftButton);
+        } else if (how == "enter on cancel") {
+            form.CancelButton->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(form.CancelButton, Qt::Key_Enter);
+        } else if (how == "esc") {
+            QTest::keyClick(form.ConvValueEdit, Qt::Key_Escape);
+        } else if (how == "cancel") {
+            QTest::mouseClick(form.CancelButton, Qt::LeftButton);
+        } else {
+            form.close();
+        }
+        closed = !form.isVisible();
+    });
+    QVERIFY(closed);
+    QCOMPARE(returned.has_value(), inserts);
+    if (inserts) QCOMPARE(*returned, result);
+}
+
+void ConvFormTest::SecondDialogRegistersNothingTwice() {
+    TConvForm first;
+    TConvForm second;
+    QString shown;
+    RunWith(second, [&] {
+        Pick(second.FamilyComboBox, "Pressure");
+        shown = second.ConvFromComboBox->currentText();
+    });
+    QCOMPARE(shown, QString("pascal"));
+    QCOMPARE(second.ConvFromComboBox->count(), 6);
+}
+
+QTEST_MAIN(ConvFormTest)
+#include "conv_form_test.moc"

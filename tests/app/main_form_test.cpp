@@ -1,0 +1,691 @@
+// The main window offscreen: panel geometry with and without the pad, the menu bar, shortcuts
+// and check marks, Enter and Go, last command, the pad on the command line, the edit actions
+// and the settings written on the way out.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QToolButton>
+#include <memory>
+
+#include "app/error_report.h"
+#include "app/main_form.h"
+#include "command/calculator_state.h"
+#include "command/command_processor.h"
+#include "command/result_format.h"
+
+using brisalto::TMainForm;
+
+namespace {
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> config_;
+    std::unique_ptr<TMainForm> form_;
+    QStringList reported_;
+
+    QString SettingsPath() const { return config_->path() + "/Brisalto/Calculator.ini"; }
+
+    // A fresh process state and window, shown and active.
+    void Start() {
+        brisalto::ResetCalculatorState();
+        form_ = std::make_unique<TMainForm>();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    }
+
+    QStringList MemoLines() const {
+        QStringList lines;
+        for (QTextBlock b = form_->ResultsMemo->document()->begin(); b.isValid(); b = b.next()) {
+            lines << b.text();
+        }
+        return lines;
+    }
+
+    void SetLine(const QString& text, int caret, int selection_start = -1, int selection_length = 0) {
+        form_->CmdEdit->setText(text);
+        if (selection_start >= 0) {
+            form_->CmdEdit->setSelection(selection_start, selection_length);
+        } else {
+            form_->CmdEdit->setCursorPosition(caret);
+        }
+    }
+
+    void Type(const QString& line) {
+        form_->CmdEdit->setFocus();
+        QTest::keyClicks(form_->CmdEdit, line);
+        QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+    }
+
+private slots:
+    void init() {
+        config_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(config_->isValid());
+        qputenv("XDG_CONFIG_HOME", config_->path().toLocal8Bit());
+        reported_.clear();
+        brisalto::SetErrorReporter([this](const QString& message) { reported_ << message; });
+        Start();
+    }
+
+    void cleanup() {
+        form_.reset();
+        brisalto::SetErrorReporter({});
+        QVERIFY2(reported_.isEmpty(), qPrintable(reported_.join('\n')));
+    }
+
+    void CaptionSizeAndFirstRunState() {
+        QCOMPARE(form_->windowTitle(), QStringLiteral("Brisalto Calculator v 1.0.0"));
+        QCOMPARE(form_->centralWidget()->size(), QSize(469, 515));
+        QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form_->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(form_->minimumSize(), form_->maximumSize());
+        QCOMPARE(form_->MasterPanel->palette().color(QPalette::Window), QColor(160, 160, 164));
+        QCOMPARE(form_->pos(), QPoint(0, 0));
+        const QString separator = Text(brisalto::kSeparatorLine);
+        QCOMPARE(MemoLines(),
+                 QStringList({separator, QStringLiteral("Brisalto Calculator v 1.0"), separator}));
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Degrees"));
+        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Automatic"));
+        QCOMPARE(form_->ResultsMemo->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(form_->ResultsMemo->font().pointSize(), 10);
+        QVERIFY(form_->MouseToolsAction->isChecked());
+        QVERIFY(form_->WordwrapAction->isChecked());
+        QCOMPARE(brisalto::GetPrecision(), 10);
+        QVERIFY(form_->CmdEdit->hasFocus());
+        QVERIFY(form_->ResultsMemo->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
+        QVERIFY(form_->ResultsMemo->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
+    }
+
+    void PanelGeometry_data() {
+        QTest::addColumn<bool>("pad");
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QRect>("rect");
+        struct Row {
+            bool pad;
+            const char* panel;
+            QRect rect;
+        };
+        const Row rows[] = {
+            {true, "ResultsPanel", QRect(0, 0, 469, 213)},
+            {true, "ModPanel", QRect(0, 213, 469, 21)},
+            {true, "CmdPanel", QRect(0, 234, 469, 41)},
+            {true, "ToolsPanel", QRect(0, 275, 469, 240)},
+            {false, "ResultsPanel", QRect(0, 0, 469, 453)},
+            {false, "ModPanel", QRect(0, 453, 469, 21)},
+            {false, "CmdPanel", QRect(0, 474, 469, 41)},
+            {true, "CmdEdit", QRect(4, 6, 418, 32)},
+            {true, "Panel4", QRect(425, 0, 44, 41)},
+            {true, "GoBtn", QRect(1, 0, 42, 41)},
+            {true, "Label1", QRect(3, 1, -1, -1)},
+            {true, "ModeLabel", QRect(64, 1, -1, -1)},
+            {true, "SciLabel", QRect(145, 1, -1, -1)},
+        };
+        for (const Row& row : rows) {
+            QTest::addRow("%s %s", row.pad ? "pad" : "no pad", row.panel)
+                << row.pad << QString::fromLatin1(row.panel) << row.rect;
+        }
+    }
+
+    void PanelGeometry() {
+        QFETCH(bool, pad);
+        QFETCH(QString, panel);
+        QFETCH(QRect, rect);
+        if (!pad) {
+            form_->MouseToolsAction->trigger();
+        }
+        QWidget* widget = form_->findChild<QWidget*>(panel);
+        QVERIFY(widget != nullptr);
+        QVERIFY(widget->isVisible());
+        if (rect.width() < 0) {
+            QCOMPARE(widget->pos(), rect.topLeft());
+        } else {
+            QCOMPARE(widget->geometry(), rect);
+        }
+        QCOMPARE(form_->ToolsPanel->isVisible(), pad);
+    }
+
+    void DefaultButtonLiesOutsideItsPanel() {
+        QVERIFY(form_->Button1->isDefault());
+        QVERIFY(!form_->Panel4->rect().intersects(form_->Button1->geometry()));
+    }
+
+    void MouseToolsTwiceRestoresTheLayout() {
+        const QRect cmd = form_->CmdPanel->geometry();
+        const QRect mode = form_->ModPanel->geometry();
+        QTest::keyClick(form_->CmdEdit, Qt::Key_F4);
+        QVERIFY(!form_->ToolsPanel->isVisible());
+        QVERIFY(!form_->MouseToolsAction->isChecked());
+        QCOMPARE(form_->ResultsPanel->height(), 213 + 240);
+        QTest::keyClick(form_->ResultsMemo, Qt::Key_F4);
+        QVERIFY(form_->ToolsPanel->isVisible());
+        QVERIFY(form_->MouseToolsAction->isChecked());
+        QCOMPARE(form_->CmdPanel->geometry(), cmd);
+        QCOMPARE(form_->ModPanel->geometry(), mode);
+        QCOMPARE(form_->ModPanel->geometry().bottom() + 1, form_->CmdPanel->y());
+        QCOMPARE(form_->CmdPanel->geometry().bottom() + 1, form_->ToolsPanel->y());
+    }
+
+    void MenuBar_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("items");
+        const QString sep = QStringLiteral("-");
+        QTest::newRow("File") << "&File"
+                              << QStringList{"Save Result as... (save)", sep, "Print... (print)",
+                                             "PrintSetup...", sep, "Exit (exit)"};
+        QTest::newRow("Edit") << "Edit"
+                              << QStringList{"Undo", sep, "Copy", "Cut", "Past",
+                                             "Clear results window (cls)"};
+        QTest::newRow("View") << "View" << QStringList{"Last Commad", "Mouse Tools"};
+        QTest::newRow("Format") << "Format"
+                                << QStringList{"Results window Font...",
+                                               "Word Wrap",
+                                               "Background Colors...",
+                                               sep,
+                                               "Automatic format (auto)",
+                                               "Scientific format (sci)",
+                                               "Fixed format (fix)",
+                                               sep,
+                                               "Precision..."};
+        QTest::newRow("Mode") << "Mode"
+                              << QStringList{"Current mode (mod)", sep, "Degrees mode (deg)",
+                                             "Radian mode (rad)", "Grads mode (grd)",
+                                             "Cycle mode (cyc)"};
+        QTest::newRow("Variables")
+            << "Variables" << QStringList{"Show values (var)", "Clear all variables (clear)"};
+        QTest::newRow("Constants") << "Constants"
+                                   << QStringList{"Atomic Mass Unit (kg)",
+                                                  "Atomic Weight...",
+                                                  "Avogadro Constant (1/mol)",
+                                                  "Bohr Radius (m)",
+                                                  "Boltzmann Constant (J/K)",
+                                                  "Charg of an electron (C)",
+                                                  "Electron Rest Mass (amu)",
+                                                  "Electron Rest Mass (kg)",
+                                                  "Faraday Constant (C/mol)",
+                                                  "Gas Constant (J/K.mol)",
+                                                  "Gas Constant (bar.dm^3/K.mol)",
+                                                  "Gas Constant (atm.dm^3/K.mol)",
+                                                  "Molar Volume At STP atm  (dm^3/mol)",
+                                                  "Molar VolumeAt NSTP bar (dm^3/mol)",
+                                                  "Neutron Rest Mass (kg)",
+                                                  "Neutron Rest Mass (amu)",
+                                                  "Pi",
+                                                  "Planck constant (J.s)",
+                                                  "Proton Rest Mass (kg)",
+                                                  "Proton Rest Mass (amu)",
+                                                  "Permittivity Of Vacuum (C^2/N.m^-2) or (F/m)",
+                                                  "Permittivity Of Vacuum (N.m^2/C^2)",
+                                                  "Rydberg Constant (1/m)",
+                                                  "Speed Of Light (m/s)",
+                                                  "Standard acceleration of Gravity (m/s^2)"};
+        QTest::newRow("Tools") << "Tools" << QStringList{"Units Conversions..."};
+        QTest::newRow("Help") << "Help" << QStringList{"Contents... (help)", "About... (about)"};
+    }
+
+    void MenuBar() {
+        QFETCH(QString, title);
+        QFETCH(QStringList, items);
+        QStringList titles;
+        QMenu* menu = nullptr;
+        for (QAction* action : form_->menuBar()->actions()) {
+            titles << action->text();
+            if (action->text() == title) {
+                menu = action->menu();
+            }
+        }
+        QCOMPARE(titles, QStringList({"&File", "Edit", "View", "Format", "Mode", "Variables",
+                                      "Constants", "Tools", "Help"}));
+        QVERIFY(menu != nullptr);
+        QStringList shown;
+        for (QAction* action : menu->actions()) {
+            shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        QCOMPARE(shown, items);
+    }
+
+    void Shortcuts_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("shortcut");
+        QTest::addColumn<QString>("category");
+        const char* rows[][3] = {
+            {"LastCmdAction", "F3", "View"},
+            {"SaveAs", "Ctrl+S", ""},
+            {"PrintAction", "Ctrl+P", ""},
+            {"ExitAction", "Ctrl+Q", ""},
+            {"CopyAction", "Ctrl+C", "Edit"},
+            {"CutAction", "Ctrl+X", "Edit"},
+            {"PastAction", "Ctrl+V", "Edit"},
+            {"UndoAction", "Ctrl+Z", "Edit"},
+            {"ContentsAction", "F1", ""},
+            {"MouseToolsAction", "F4", "View"},
+            {"ConversionAction", "F5", "Tools"},
+            {"AtmWtAction", "Shift+F2", "Constants"},
+            {"PiAction", "Ctrl+Shift+F5", "Constants"},
+            {"SpeedOfLight", "Ctrl+Shift+F12", "Constants"},
+            {"AvogadroConstant", "Shift+F3", "Constants"},
+            {"StandardAccelerationOfGravity", "Shift+Alt+F1", "Constants"},
+            {"ClearAction", "", "Edit"},
+            {"autoAction", "", "Mode"},
+            {"SetPrecisionAction", "", "Format"},
+            {"InsertAtmWtAction", "", "Constants"},
+        };
+        for (const auto& row : rows) {
+            QTest::newRow(row[0]) << row[0] << row[1] << row[2];
+        }
+    }
+
+    void Shortcuts() {
+        QFETCH(QString, action);
+        QFETCH(QString, shortcut);
+        QFETCH(QString, category);
+        QAction* found = form_->FindAction(action);
+        QVERIFY(found != nullptr);
+        QCOMPARE(found->shortcut(), QKeySequence::fromString(shortcut));
+        QCOMPARE(found->property("Category").toString(), category);
+    }
+
+    void EveryShortcutIsUsedOnce() {
+        QSet<QString> seen;
+        for (QAction* action : form_->Actions()) {
+            if (action->shortcut().isEmpty()) {
+                continue;
+            }
+            const QString text = action->shortcut().toString();
+            QVERIFY2(!seen.contains(text), qPrintable(text));
+            seen.insert(text);
+        }
+        QCOMPARE(seen.size(), 11 + 25);
+    }
+
+    void CheckMarksFollowMenuCommandsNotTypedOnes() {
+        Type("rad");
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Radian"));
+        QVERIFY(form_->degAction->isChecked());
+        QVERIFY(!form_->radAction->isChecked());
+        form_->grdAction->trigger();
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Grads"));
+        QVERIFY(form_->grdAction->isChecked());
+        QVERIFY(!form_->degAction->isChecked() && !form_->radAction->isChecked() &&
+                !form_->cycAction->isChecked());
+        form_->grdAction->trigger();  // choosing the checked entry again keeps it checked
+        QVERIFY(form_->grdAction->isChecked());
+        Type("deg");
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Degrees"));
+        QVERIFY(form_->grdAction->isChecked());
+
+        Type("sci");
+        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Scientific"));
+        QVERIFY(form_->autoAction->isChecked());
+        form_->fixAction->trigger();
+        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Fixed"));
+        QVERIFY(form_->fixAction->isChecked());
+        QVERIFY(!form_->autoAction->isChecked() && !form_->sciAction->isChecked());
+        QCOMPARE(brisalto::LastCommand(), std::string("fix"));
+        QVERIFY(form_->CmdEdit->text().isEmpty());
+        QVERIFY(form_->CmdEdit->hasFocus());
+    }
+
+    void EnterAndGoRunTheLine() {
+        const int before = form_->LineCount();
+        Type("2+3");
+        QStringList lines = MemoLines().mid(before);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[1], QStringLiteral("> 2+3"));
+        QVERIFY2(lines[3].startsWith("Answer(A) = 5.0000000000"), qPrintable(lines[3]));
+        QVERIFY(form_->CmdEdit->text().isEmpty());
+
+        form_->CmdEdit->setText(QStringLiteral("2+3"));
+        QTest::mouseClick(form_->GoBtn, Qt::LeftButton);
+        QCOMPARE(MemoLines().mid(before + 5), lines);
+        QVERIFY(form_->CmdEdit->hasFocus());
+
+        const int count = form_->LineCount();
+        QTest::mouseClick(form_->GoBtn, Qt::LeftButton);  // an empty line echoes nothing
+        QCOMPARE(form_->LineCount(), count);
+    }
+
+    void EnterInTheResultsWindowBreaksTheLine() {
+        form_->CmdEdit->setText(QStringLiteral("2+3"));
+        form_->ResultsMemo->setFocus();
+        const int count = form_->ResultsMemo->document()->blockCount();
+        QTest::keyClick(form_->ResultsMemo, Qt::Key_Return);
+        QCOMPARE(form_->ResultsMemo->document()->blockCount(), count + 1);
+        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("2+3"));
+    }
+
+    void LastCommandRecallsWithoutRunning() {
+        Type("2+3");
+        const int count = form_->LineCount();
+        QTest::keyClick(form_->CmdEdit, Qt::Key_F3);
+        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("2+3"));
+        QCOMPARE(form_->CmdEdit->cursorPosition(), 3);
+        QCOMPARE(form_->LineCount(), count);
+    }
+
+    void ClsLeavesTheWindowEmpty() {
+        Type("cls");
+        QCOMPARE(form_->LineCount(), 0);
+        QVERIFY(form_->ResultsMemo->toPlainText().isEmpty());
+        Type("1/0");
+        QCOMPARE(MemoLines().last(), QStringLiteral("Divide By Zero"));
+        QCOMPARE(form_->LineCount(), 3);
+    }
+
+    void AnswerPrefixOnTypedCharacters_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("* on empty") << "" << "*" << "A*";
+        QTest::newRow("+ on empty") << "" << "+" << "A+";
+        QTest::newRow("! on empty") << "" << "!" << "A!";
+        QTest::newRow("+ after space") << " " << "+" << " +";
+        QTest::newRow("digit on empty") << "" << "7" << "7";
+        QTest::newRow("= on empty") << "" << "=" << "=";
+        QTest::newRow("operator later") << "2" << "-" << "2-";
+        QTest::newRow("two operators") << "" << "^-" << "A^-";
+    }
+
+    void AnswerPrefixOnTypedCharacters() {
+        QFETCH(QString, start);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        SetLine(start, static_cast<int>(start.size()));
+        form_->CmdEdit->setFocus();
+        QTest::keyClicks(form_->CmdEdit, typed);
+        QCOMPARE(form_->CmdEdit->text(), line);
+        QCOMPARE(form_->CmdEdit->cursorPosition(), static_cast<int>(line.size()));
+    }
+
+    void PadKeysOnTheLine_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<int>("sel_start");
+        QTest::addColumn<int>("sel_length");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("caret_after");
+        QTest::addColumn<bool>("focus_after");
+        QTest::newRow("* on empty") << "" << 0 << -1 << 0 << "k16" << "A*" << 2 << true;
+        QTest::newRow("- on empty") << "" << 0 << -1 << 0 << "k15" << "A-" << 2 << true;
+        QTest::newRow("= on empty") << "" << 0 << -1 << 0 << "k21" << "=" << 1 << true;
+        QTest::newRow("000 inside") << "12" << 1 << -1 << 0 << "k2" << "10002" << 4 << true;
+        QTest::newRow("digit on selection") << "1234" << 0 << 1 << 2 << "k12" << "194" << 2 << true;
+        QTest::newRow("cos on selection") << "2*sin" << 0 << 2 << 3 << "f0" << "2*cos()" << 6
+                                          << true;
+        QTest::newRow("abs at end") << "5+" << 2 << -1 << 0 << "f29" << "5+abs()" << 6 << true;
+        QTest::newRow("answer key") << "5*" << 2 << -1 << 0 << "answer" << "5*A" << 3 << true;
+        QTest::newRow("delete at end") << "abc" << 3 << -1 << 0 << "delete" << "ab" << 2 << true;
+        QTest::newRow("delete at 0") << "abc" << 0 << -1 << 0 << "delete" << "abc" << 0 << true;
+        QTest::newRow("delete selection") << "abcd" << 0 << 1 << 2 << "delete" << "ad" << 1
+                                          << true;
+        QTest::newRow("first") << "abc" << 2 << -1 << 0 << "first" << "abc" << 0 << false;
+        QTest::newRow("last") << "abc" << 1 << -1 << 0 << "last" << "abc" << 3 << false;
+        QTest::newRow("left at 0") << "abc" << 0 << -1 << 0 << "left" << "abc" << 0 << false;
+        QTest::newRow("left of selection") << "abcd" << 0 << 2 << 2 << "left" << "abcd" << 1
+                                           << false;
+        QTest::newRow("right at end") << "abc" << 3 << -1 << 0 << "right" << "abc" << 3 << false;
+        QTest::newRow("right") << "abc" << 1 << -1 << 0 << "right" << "abc" << 2 << false;
+    }
+
+    void PadKeysOnTheLine() {
+        QFETCH(QString, start);
+        QFETCH(int, caret);
+        QFETCH(int, sel_start);
+        QFETCH(int, sel_length);
+        QFETCH(QString, key);
+        QFETCH(QString, line);
+        QFETCH(int, caret_after);
+        QFETCH(bool, focus_after);
+        // A line edit drops its selection when it loses the focus: focus first, then the line.
+        form_->ResultsMemo->setFocus();
+        SetLine(start, caret, sel_start, sel_length);
+        const brisalto::MousePadKeys& pad = form_->PadKeys;
+        QToolButton* button = nullptr;
+        bool numbered = false;
+        const unsigned tag = key.mid(1).toUInt(&numbered);
+        if (numbered && key.startsWith('k')) {
+            button = pad.keypad[tag];
+        } else if (numbered && key.startsWith('f')) {
+            button = pad.functions[tag];
+        } else if (key == "answer") {
+            button = pad.answer;
+        } else if (key == "delete") {
+            button = pad.del;
+        } else if (key == "first") {
+            button = pad.first;
+        } else if (key == "last") {
+            button = pad.last;
+        } else if (key == "left") {
+            button = pad.left;
+        } else if (key == "right") {
+            button = pad.right;
+        }
+        QVERIFY(button != nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(form_->CmdEdit->text(), line);
+        QCOMPARE(form_->CmdEdit->cursorPosition(), caret_after);
+        QVERIFY(!form_->CmdEdit->hasSelectedText());
+        QCOMPARE(form_->CmdEdit->hasFocus(), focus_after);
+    }
+
+    void ConstantsInsertAtTheCaret_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<int>("sel_start");
+        QTest::addColumn<int>("sel_length");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("Avogadro after 2*") << "2*" << -1 << 0 << QKeySequence("Shift+F3")
+                                           << "2*6.02214e23";
+        QTest::newRow("Pi on selection") << "2x3" << 1 << 1 << QKeySequence("Ctrl+Shift+F5")
+                                         << "2P3";
+        QTest::newRow("no answer prefix") << "" << -1 << 0 << QKeySequence("Shift+Ctrl+F12")
+                                          << "2.998e8";
+        QTest::newRow("gravity") << "" << -1 << 0 << QKeySequence("Shift+Alt+F1") << "9.807";
+        QTest::newRow("electron amu") << "" << -1 << 0 << QKeySequence("Shift+F7") << "5.48580e-4";
+    }
+
+    void ConstantsInsertAtTheCaret() {
+        QFETCH(QString, start);
+        QFETCH(int, sel_start);
+        QFETCH(int, sel_length);
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, line);
+        form_->ResultsMemo->setFocus();
+        SetLine(start, static_cast<int>(start.size()), sel_start, sel_length);
+        QTest::keySequence(form_.get(), keys);
+        QCOMPARE(form_->CmdEdit->text(), line);
+        QCOMPARE(form_->CmdEdit->cursorPosition(), static_cast<int>(line.size()) -
+                                                       (sel_start >= 0 ? 1 : 0));
+        QVERIFY(form_->CmdEdit->hasFocus());
+    }
+
+    void CopyFollowsTheFocusedControl() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        SetLine(QStringLiteral("12345"), 0, 1, 3);
+        form_->CmdEdit->setFocus();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(form_->CopyAction->isEnabled());
+        QTest::keyClick(form_->CmdEdit, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("234"));
+
+        form_->ResultsMemo->setFocus();
+        QTextCursor cursor = form_->ResultsMemo->textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        cursor.movePosition(QTextCursor::NextBlock);
+        cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+        form_->ResultsMemo->setTextCursor(cursor);
+        form_->ApplicationEvents1Idle();
+        QTest::keyClick(form_->ResultsMemo, Qt::Key_C, Qt::ControlModifier);
+        const QString copied = clipboard->text();
+        QCOMPARE(copied.trimmed(), QStringLiteral("Brisalto"));
+
+        // Past into the command line replaces its selection.
+        SetLine(QStringLiteral("1+9"), 0, 1, 1);
+        form_->CmdEdit->setFocus();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(form_->PastAction->isEnabled());
+        QTest::keyClick(form_->CmdEdit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form_->CmdEdit->text(), "1" + copied + "9");
+    }
+
+    void IdleUpdateOfTheEditActions() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+        QCoreApplication::processEvents();
+        SetLine(QStringLiteral("abc"), 3);
+        form_->CmdEdit->setFocus();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(!form_->CopyAction->isEnabled());
+        QVERIFY(!form_->CutAction->isEnabled());
+        QVERIFY(form_->PastAction->isEnabled());
+
+        QGuiApplication::clipboard()->clear();
+        QCoreApplication::processEvents();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(!form_->PastAction->isEnabled());
+
+        form_->CmdEdit->selectAll();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(form_->CopyAction->isEnabled());
+        QVERIFY(form_->CutAction->isEnabled());
+
+        QTest::keyClicks(form_->CmdEdit, QStringLiteral("z"));
+        form_->ApplicationEvents1Idle();
+        QVERIFY(form_->UndoAction->isEnabled());
+
+        // Neither text control focused: Undo keeps its state, the other three are off.
+        form_->CmdEdit->clearFocus();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(!form_->CopyAction->isEnabled());
+        QVERIFY(!form_->CutAction->isEnabled());
+        QVERIFY(!form_->PastAction->isEnabled());
+        QVERIFY(form_->UndoAction->isEnabled());
+    }
+
+    void OutputIsNotUndoneButUserEditsAre() {
+        Type("2+3");
+        form_->ResultsMemo->setFocus();
+        QVERIFY(!form_->ResultsMemo->document()->isUndoAvailable());
+        QTest::keyClicks(form_->ResultsMemo, QStringLiteral("x"));
+        QVERIFY(form_->ResultsMemo->document()->isUndoAvailable());
+    }
+
+    void WordWrapTwiceRestores() {
+        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        form_->WordwrapAction->trigger();
+        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!form_->WordwrapAction->isChecked());
+        form_->WordwrapAction->trigger();
+        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(form_->WordwrapAction->isChecked());
+    }
+
+    void ClearActionEmptiesTheWindow() {
+        form_->ClearAction->trigger();
+        QCOMPARE(form_->LineCount(), 0);
+    }
+
+    void ExitPathsWriteTheSettingsOnce_data() {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("close box") << "close";
+        QTest::newRow("Ctrl+Q") << "ctrl+q";
+        QTest::newRow("Exit item") << "action";
+    }
+
+    void ExitPathsWriteTheSettingsOnce() {
+        QFETCH(QString, path);
+        QSignalSpy written(form_.get(), &TMainForm::settingsWritten);
+        QTest::keyClick(form_->CmdEdit, Qt::Key_F4);  // pad hidden: Tools=0
+        Type("rad");
+        if (path == "close") {
+            form_->close();
+        } else if (path == "ctrl+q") {
+            QTest::keyClick(form_->CmdEdit, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            form_->ExitAction->trigger();
+        }
+        QVERIFY(!form_->isVisible());
+        QCOMPARE(written.count(), 0);
+        QVERIFY(!QFile::exists(SettingsPath()));
+        form_.reset();
+        QCOMPARE(written.count(), 1);
+        QFile file(SettingsPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY2(text.contains("Tools=0"), qPrintable(text));
+        QVERIFY2(text.contains("Mode=0"), qPrintable(text));
+
+        // The next start finds the pad hidden and the angle mode restored.
+        Start();
+        QVERIFY(!form_->ToolsPanel->isVisible());
+        QVERIFY(!form_->MouseToolsAction->isChecked());
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Radian"));
+        QVERIFY(form_->radAction->isChecked());
+        QCOMPARE(form_->ResultsPanel->height(), 453);
+    }
+
+    void HandEditedSettingsApply() {
+        form_.reset();
+        QFile file(SettingsPath());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[View]\nTools=0\nLeft=0x20\nRight=40\nCmdBkgrdColor=65535\n"
+                   "ResultsFontName=Liberation Serif\nResultsFontSize=12\nResultsFontStyleBold=1\n"
+                   "[Format]\nWordWrap=0\nPrecision=3\n[Mode]\nScientific=0\nAutomatic=0\nMode=3\n");
+        file.close();
+        Start();
+        QCOMPARE(form_->pos(), QPoint(32, 40));
+        QVERIFY(!form_->ToolsPanel->isVisible());
+        QVERIFY(!form_->WordwrapAction->isChecked());
+        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(form_->CmdBkgrdColor(), 65535);
+        QCOMPARE(form_->CmdEdit->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QCOMPARE(form_->ResultsMemo->font().family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(form_->ResultsMemo->font().pointSize(), 12);
+        QVERIFY(form_->ResultsMemo->font().bold());
+        QCOMPARE(brisalto::GetPrecision(), 3);
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Cycle"));
+        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Fixed"));
+        QVERIFY(form_->cycAction->isChecked() && !form_->degAction->isChecked());
+        QVERIFY(form_->fixAction->isChecked() && !form_->autoAction->isChecked());
+    }
+
+    void NoSettingsFolderKeepsTheDesignedValues() {
+        form_.reset();
+        QVERIFY(QFile::remove(SettingsPath()));
+        const QByteArray home = qgetenv("HOME");
+        qputenv("XDG_CONFIG_HOME", "");
+        qunsetenv("HOME");
+        Start();
+        qputenv("HOME", home);
+        QCOMPARE(form_->pos(), QPoint(394, 114));
+        QVERIFY(!form_->ToolsPanel->isVisible());
+        QCOMPARE(form_->ResultsMemo->font().pixelSize(), 19);
+        QCOMPARE(form_->CmdEdit->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Degrees"));
+        QVERIFY(form_->degAction->isChecked() && form_->autoAction->isChecked());
+        qunsetenv("HOME");
+        form_.reset();
+        qputenv("HOME", home);
+        QVERIFY(!QFile::exists(SettingsPath()));
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "main_form_test.moc"

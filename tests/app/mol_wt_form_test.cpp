@@ -1,0 +1,254 @@
+// The periodic table picker driven as a user would: hovering and focusing show the two
+// information lines, a click, Space or Enter returns the weight, Esc and the close box nothing.
+#include "tools/gui/mol_wt_form.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "tools/element_table.h"
+
+using brisalto::TMolWtForm;
+
+namespace {
+
+std::optional<QString> RunWith(TMolWtForm& form, const std::function<void()>& steps) {
+    QTimer::singleShot(0, &form, [&form, steps] {
+        if (QTest::qWaitForWindowActive(&form)) steps();
+        if (form.isVisible()) form.done(QDialog::Rejected);
+    });
+    return form.Run();
+}
+
+QPushButton* ButtonWithCaption(const TMolWtForm& form, const QString& caption) {
+    for (int i = 0; i < static_cast<int>(brisalto::kElementCount); ++i) {
+        if (form.AtmButton(i)->text() == caption) return form.AtmButton(i);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+class MolWtFormTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void HoverShowsLinesAndTakesFocus_data();
+    void HoverShowsLinesAndTakesFocus();
+    void PressingReturnsWeight_data();
+    void PressingReturnsWeight();
+    void EscAndCloseBoxReturnNothing_data();
+    void EscAndCloseBoxReturnNothing();
+    void TabWalksTableThenFBlockRowsThenCancel();
+    void OpensOnHydrogenThenOnLastElement();
+    void LinesKeepLastElementBetweenShowings();
+    void ButtonsSitInsideWindowWithoutOverlap();
+};
+
+void MolWtFormTest::HoverShowsLinesAndTakesFocus_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint_line");
+    QTest::addColumn<QString>("number_line");
+    QTest::newRow("He") << "He"
+                        << "Helium  Atomic Weight: 4.002602 g/mol"
+                        << "Atomic Number: 2";
+    QTest::newRow("H") << "H"
+                       << "Hydrogen  Atomic Weight: 1.00794 g/mol"
+                       << "Atomic Number: 1";
+    QTest::newRow("La*") << "La*"
+                         << "Lanthanum  Atomic Weight: 138.9055 g/mol"
+                         << "Atomic Number: 57";
+    QTest::newRow("Ce") << "Ce"
+                        << "Cerium  Atomic Weight: 140.115 g/mol"
+                        << "Atomic Number: 58";
+    QTest::newRow("Lw") << "Lw"
+                        << "Lawrencium  Atomic Weight: 262 g/mol"
+                        << "Atomic Number: 103";
+    QTest::newRow("Uub") << "Uub"
+                         << "Ununbium  Atomic Weight: 277 g/mol"
+                         << "Atomic Number: 112";
+    QTest::newRow("Uuo") << "Uuo"
+                         << "Ununoctium  Atomic Weight: 293 g/mol"
+                         << "Atomic Number: 118";
+}
+
+void MolWtFormTest::HoverShowsLinesAndTakesFocus() {
+    QFETCH(QString, caption);
+    QFETCH(QString, hint_line);
+    QFETCH(QString, number_line);
+    TMolWtForm form;
+    QCOMPARE(form.HintLabel->text(), QString(" "));
+    QCOMPARE(form.Label35->text(), QString(" "));
+    QPushButton* button = ButtonWithCaption(form, caption);
+    QVERIFY(button != nullptr);
+    QWidget* focused = nullptr;
+    QString hint;
+    QString number;
+    RunWith(form, [&] {
+        QTest::mouseMove(button, QPoint(10, 10));
+        QTest::mouseMove(button, QPoint(12, 12));
+        focused = form.focusWidget();
+        hint = form.HintLabel->text();
+        number = form.Label35->text();
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    QCOMPARE(hint, hint_line);
+    QCOMPARE(number, number_line);
+    QCOMPARE(focused, button);
+}
+
+void MolWtFormTest::PressingReturnsWeight_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("weight");
+    QTest::newRow("click Na") << "Na"
+                              << "click"
+                              << "22.989768";
+    QTest::newRow("click Ce") << "Ce"
+                              << "click"
+                              << "140.115";
+    QTest::newRow("click Mg keeps its zero") << "Mg"
+                                             << "click"
+                                             << "24.3050";
+    QTest::newRow("Space on Fe") << "Fe"
+                                 << "space"
+                                 << "55.847";
+    QTest::newRow("Enter on Th") << "Th"
+                                 << "enter"
+                                 << "232.0381";
+    QTest::newRow("Return on Uuq") << "Uuq"
+                                   << "return"
+                                   << "285";
+}
+
+void MolWtFormTest::PressingReturnsWeight() {
+    QFETCH(QString, caption);
+    QFETCH(QString, how);
+    QFETCH(QString, weight);
+    TMolWtForm form;
+    QPushButton* button = ButtonWithCaption(form, caption);
+    QVERIFY(button != nullptr);
+    bool closed = false;
+    const std::optional<QString> result = RunWith(form, [&] {
+        if (how == "click") {
+            QTest::mouseClick(button, Qt::LeftButton);
+        } else {
+            button->setFocus(Qt::TabFocusReason);
+            const Qt::Key key = how == "space"   ? Qt::Key_Space
+                                : how == "enter" ? Qt::Key_Enter
+                                                 : Qt::Key_Return;
+            QTest::keyClick(button, key);
+        }
+        closed = !form.isVisible();
+    });
+    QVERIFY(closed);
+    QVERIFY(result.has_value());
+    QCOMPARE(*result, weight);
+}
+
+void MolWtFormTest::EscAndCloseBoxReturnNothing_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Esc") << "esc";
+    QTest::newRow("close box") << "close";
+    QTest::newRow("Alt+C") << "alt+c";
+}
+
+void MolWtFormTest::EscAndCloseBoxReturnNothing() {
+    QFETCH(QString, how);
+    TMolWtForm form;
+    bool closed = false;
+    const std::optional<QString> result = RunWith(form, [&] {
+        QPushButton* na = ButtonWithCaption(form, "Na");
+        QTest::mouseMove(na, QPoint(5, 5));
+        if (how == "esc") {
+            QTest::keyClick(na, Qt::Key_Escape);
+        } else if (how == "close") {
+            form.close();
+        } else {
+            QTest::keyClick(form.windowHandle(), Qt::Key_C, Qt::AltModifier);
+        }
+        // A mnemonic presses its button with a short animation.
+        closed = QTest::qWaitFor([&] { return !form.isVisible(); }, 1000);
+    });
+    QVERIFY(closed);
+    QVERIFY(!result.has_value());
+}
+
+void MolWtFormTest::TabWalksTableThenFBlockRowsThenCancel() {
+    TMolWtForm form;
+    QStringList walked;
+    QString lines_at_fe;
+    RunWith(form, [&] {
+        ButtonWithCaption(form, "H")->setFocus(Qt::TabFocusReason);
+        walked << form.focusWidget()->objectName();
+        for (int i = 0; i < 115; ++i) {
+            QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+            walked << form.focusWidget()->objectName();
+            if (walked.last() == "Fe") lines_at_fe = form.HintLabel->text();
+        }
+    });
+    QCOMPARE(walked.size(), 116);
+    QCOMPARE(walked.mid(0, 6), QStringList({"H", "He", "Li", "Be", "B", "C"}));
+    QCOMPARE(walked.mid(54, 4), QStringList({"Cs", "Ba", "La*", "Hf"}));
+    const int uuo = static_cast<int>(walked.indexOf("Uuo"));
+    QCOMPARE(walked.mid(uuo, 3), QStringList({"Uuo", "Ce", "Pr"}));
+    const int lu = static_cast<int>(walked.indexOf("Lu"));
+    QCOMPARE(walked.mid(lu, 2), QStringList({"Lu", "Th"}));
+    QCOMPARE(walked.mid(114, 2), QStringList({"Lw", "CancelButton"}));
+    QCOMPARE(QSet<QString>(walked.begin(), walked.end()).size(), 116);
+    QCOMPARE(lines_at_fe, QString("Iron  Atomic Weight: 55.847 g/mol"));
+}
+
+void MolWtFormTest::OpensOnHydrogenThenOnLastElement() {
+    TMolWtForm form;
+    QStringList seen;
+    auto look = [&] {
+        seen << (form.focusWidget() ? form.focusWidget()->objectName() : QString("none"))
+             << form.HintLabel->text();
+    };
+    RunWith(form, [&] {
+        look();
+        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(form.focusWidget(), Qt::Key_Escape);
+    });
+    RunWith(form, look);
+    QCOMPARE(seen, QStringList({"H", "Hydrogen  Atomic Weight: 1.00794 g/mol", "He",
+                                "Helium  Atomic Weight: 4.002602 g/mol"}));
+}
+
+void MolWtFormTest::LinesKeepLastElementBetweenShowings() {
+    TMolWtForm form;
+    RunWith(form, [&] { QTest::mouseClick(ButtonWithCaption(form, "Au"), Qt::LeftButton); });
+    QString hint_on_reopening;
+    RunWith(form, [&] { hint_on_reopening = form.HintLabel->text(); });
+    QCOMPARE(hint_on_reopening, QString("Gold  Atomic Weight: 196.96654 g/mol"));
+}
+
+void MolWtFormTest::ButtonsSitInsideWindowWithoutOverlap() {
+    TMolWtForm form;
+    QCOMPARE(form.size(), QSize(658, 407));
+    QCOMPARE(form.windowTitle(), QString("Atomic Weight"));
+    const QRect client = form.rect();
+    std::vector<QRect> places;
+    for (int i = 0; i < static_cast<int>(brisalto::kElementCount); ++i) {
+        QPushButton* button = form.AtmButton(i);
+        const QString name = button->text();
+        QVERIFY2(button->size() == QSize(33, 33), qPrintable(name));
+        QVERIFY2(client.contains(button->geometry()), qPrintable(name));
+        QVERIFY2(!button->toolTip().isEmpty(), qPrintable(name));
+        for (const QRect& other : places) {
+            QVERIFY2(!other.intersects(button->geometry()), qPrintable(name));
+        }
+        places.push_back(button->geometry());
+    }
+    // Reading order: He at the right end of period 1, Ce below the table, under Hf.
+    QVERIFY(ButtonWithCaption(form, "He")->x() > ButtonWithCaption(form, "Ne")->x() - 1);
+    QCOMPARE(ButtonWithCaption(form, "Ce")->x(), ButtonWithCaption(form, "Hf")->x());
+    QVERIFY(ButtonWithCaption(form, "Ce")->y() > ButtonWithCaption(form, "Fr")->y());
+    QVERIFY(ButtonWithCaption(form, "Th")->y() > ButtonWithCaption(form, "Ce")->y());
+}
+
+QTEST_MAIN(MolWtFormTest)
+#include "mol_wt_form_test.moc"

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# brisalto-calc --convert and --list-units end to end: exit status, standard output and error.
+# Usage: convert_e2e.sh PATH-TO-BRISALTO-CALC
+set -u
+calc="$1"
+failures=0
+err_file="$(mktemp)"
+trap 'rm -f "$err_file"' EXIT
+
+# check STATUS STDOUT STDERR ARGS...: one row a case.
+check() {
+    local want_status="$1" want_out="$2" want_err="$3"
+    shift 3
+    local out err status
+    out="$("$calc" "$@" 2>"$err_file")"
+    status=$?
+    err="$(cat "$err_file")"
+    if [[ "$status" != "$want_status" || "$out" != "$want_out" || "$err" != "$want_err" ]]; then
+        echo "FAIL: $* -> status $status, stdout [$out], stderr [$err];" \
+            "wanted $want_status, [$want_out], [$want_err]"
+        failures=$((failures + 1))
+    fi
+}
+
+julian0="0.000000 Julian cannot be represented as a DateTime"
+
+# Results as the dialog's result field shows them.
+check 0 "0.621371192237334" "" --convert 1 Kilometers Miles
+check 0 "0.621371192237334" "" --convert 1 KILOMETERS miles
+check 0 "212" "" --convert 100 Celsius Fahrenheit
+check 0 "-273.15" "" --convert 0 Kelvin Celsius
+check 0 "100" "" --convert 80 Reaumur Celsius
+check 0 "-40" "" --convert -40 Celsius Fahrenheit
+check 0 "491.67" "" --convert 0 Celsius Rankine
+check 0 "760" "" --convert 1 atmosphere "torr(mmHg)"
+check 0 "100000" "" --convert 1 bar pascal
+check 0 "0.986923266716013" "" --convert 1 bar atmosphere
+check 0 "4.184" "" --convert 1 calorie joule
+check 0 "3.14159265358979" "" --convert 180 degrees radian
+check 0 "360" "" --convert 1 cycle degrees
+check 0 "400" "" --convert 1 cycle grad
+check 0 "2415018.5" "" --convert 0 DateTime JulianDate
+check 0 "0" "" --convert 2415018.5 JulianDate DateTime
+check 0 "15018" "" --convert 0 DateTime ModifiedJulianDate
+check 0 "365.25" "" --convert 1 Years Days
+check 0 "30.4375" "" --convert 1 Months Days
+check 0 "1E-5" "" --convert 0.00001 Meters Meters
+check 0 "1E15" "" --convert 1e15 Meters Meters
+check 0 "640" "" --convert 1 SquareMiles Acres
+check 0 "1000" "" --convert 1 Liters CubicCentimeters
+check 0 "16" "" --convert 1 Pounds Ounces
+# A text that is not a number converts as 0.
+check 0 "0" "" --convert abc Meters Feet
+check 0 "0" "" --convert "" SquareMillimeters SquareMillimeters
+check 0 "273.15" "" --convert "1,5" Celsius Kelvin
+check 0 "0" "" --convert nan Meters Feet
+# Beyond the double range, in the value or in the result.
+check 0 "Floating point over flow" "" --convert 1e400 Meters Feet
+check 0 "Floating point over flow" "" --convert -1e400 Kelvin Celsius
+check 0 "Floating point over flow" "" --convert 1e308 Kilometers Millimeters
+# Below it: quietly 0.
+check 0 "0" "" --convert 1e-320 Micromicrons Meters
+
+# What the dialog shows in an error box goes to standard error with status 1.
+check 1 "" "$julian0" --convert 0 JulianDate DateTime
+check 1 "" "$julian0" --convert "" JulianDate Days
+check 1 "" "-1.000000 Julian cannot be represented as a DateTime" --convert -1 JulianDate DateTime
+check 1 "" "5373484.500000 Julian cannot be represented as a DateTime" \
+    --convert 5373484.5 JulianDate DateTime
+check 1 "" "Incompatible conversion types [Kilometers, Grams]" --convert 1 Kilometers Grams
+check 1 "" "Incompatible conversion types [Celsius, Days]" --convert 1 celsius days
+check 1 "" "Invalid floating point operation" --convert 1e300 DateTime JulianDate
+check 1 "" "Unknown unit 'Furlong'" --convert 1 Furlong Meters
+check 1 "" "Unknown unit 'parsec'" --convert 1 Meters parsec
+
+# Listings: the nine families in the dialog's order, each followed by its units.
+listing="$("$calc" --list-units)"
+status=$?
+families="$(grep -v '^  ' <<<"$listing" | tr '\n' ' ')"
+if [[ $status != 0 || "$families" != "Area Distance Mass Volume Temperature Time Energy Pressure trigonometric " ]]; then
+    echo "FAIL: --list-units families [$families], status $status"
+    failures=$((failures + 1))
+fi
+units="$(grep -c '^  ' <<<"$listing")"
+if [[ "$units" != 144 ]]; then
+    echo "FAIL: --list-units lists $units units, wanted 144"
+    failures=$((failures + 1))
+fi
+check 0 $'Energy\n  joule\n  calorie\n  British thermal unit (btu)' "" --list-units ENERGY
+check 0 $'trigonometric\n  radian\n  degrees\n  grad\n  cycle' "" --list-units Trigonometric
+check 0 $'Temperature\n  Celsius\n  Kelvin\n  Fahrenheit\n  Rankine\n  Reaumur' "" \
+    --list-units temperature
+check 1 "" "Unknown unit family 'Length'" --list-units Length
+
+if ((failures > 0)); then
+    echo "$failures case(s) failed"
+    exit 1
+fi
+echo "all cases passed"

@@ -1,0 +1,146 @@
+// TextToValue's grammar and limits, ValueToText's notation, TextToInt's range.
+#include "engine/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "engine/errors.h"
+
+namespace brisalto {
+namespace {
+
+TEST(TextToValue, ReadsTheNumberTextGrammar) {
+    const struct {
+        std::string text;
+        CalcValue value;
+    } rows[] = {
+        {"2.5E-3", 0.0025L},
+        {"  -12.5  ", -12.5L},
+        {"+7", 7},
+        {".5", 0.5L},
+        {"5.", 5},
+        {".", 0},
+        {"-.", 0},
+        {"5e", 5},
+        {"5E+", 5},
+        {"1e0005", 100000},
+        {"0.333333333333333", 0.333333333333333L},
+        {"123456789012345678901234567890", 123456789012345678901234567890.0L},
+        {"1e4000", 1e4000L},
+        {"1e-4999", 0},
+        {"1.18973149535723E4932", 1.18973149535723E4932L},
+        {"0.000000000000000000000000000001", 1e-30L},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(TextToValue(row.text), row.value) << "input: " << row.text;
+    }
+    EXPECT_EQ(std::fpclassify(TextToValue("1e-4940")), FP_SUBNORMAL);
+}
+
+TEST(TextToValue, RejectsMalformedAndOutOfRangeTexts) {
+    for (const std::string& text : std::vector<std::string>{
+             "", " ", "e5", "1.2.3", "1e3e2", "1e5000", "1e-5000", "1e4999", "--1", "1 2", "1e+-2",
+             "INF", "NAN", "0x10", "1,5", "\t1", std::string("1\0", 2), "1e500000"}) {
+        try {
+            TextToValue(text);
+            ADD_FAILURE() << "no error for input: " << text;
+        } catch (const ConvertError& e) {
+            // C strings both, so a NUL inside the text cuts both alike.
+            EXPECT_STREQ(e.what(), ("'" + text + "' is not a valid floating point value").c_str())
+                << "input: " << text;
+        }
+    }
+}
+
+TEST(TextToValue, IgnoresTheUsersDecimalSeparator) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
+    EXPECT_EQ(TextToValue("2.5"), 2.5L);
+    EXPECT_EQ(ValueToText(2.5L), "2.5");
+    EXPECT_EQ(ValueToText(1.0L / 3), "0.333333333333333");
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+TEST(ValueToText, FifteenDigitsInFixedOrScientificForm) {
+    const struct {
+        CalcValue value;
+        std::string text;
+    } rows[] = {
+        {1.0L / 3, "0.333333333333333"},
+        {2.0L / 3, "0.666666666666667"},
+        {1e15L, "1E15"},
+        {999999999999999.0L, "999999999999999"},
+        {9999999999999999.0L, "1E16"},
+        {0.00001L, "1E-5"},
+        {0.0001L, "0.0001"},
+        {0.001234L, "0.001234"},
+        {-2.5L, "-2.5"},
+        {120, "120"},
+        {0, "0"},
+        {-0.0L, "0"},
+        {std::numeric_limits<CalcValue>::denorm_min(), "0"},
+        {3.141592653589793116L, "3.14159265358979"},
+        {1234567890123456789.0L, "1.23456789012346E18"},
+        {7.25741561530799E306L, "7.25741561530799E306"},
+        {-1.5e-300L, "-1.5E-300"},
+        {std::numeric_limits<CalcValue>::max(), "1.18973149535723E4932"},
+        {std::numeric_limits<CalcValue>::infinity(), "INF"},
+        {-std::numeric_limits<CalcValue>::infinity(), "-INF"},
+        {std::numeric_limits<CalcValue>::quiet_NaN(), "NAN"},
+        {-std::numeric_limits<CalcValue>::quiet_NaN(), "-NAN"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ValueToText(row.value), row.text) << "input: " << row.text;
+    }
+}
+
+TEST(ValueToText, ReadsBackAsTheValueRoundedToFifteenDigits) {
+    for (const CalcValue v : {1.0L / 7, 123.456789L, -9.87654321e-200L, 6.02214076e23L,
+                              1.7976931348623157e308L, 5e-4900L, 0.1L + 0.2L}) {
+        const std::string text = ValueToText(v);
+        EXPECT_EQ(ValueToText(TextToValue(text)), text) << "input: " << text;
+        EXPECT_NEAR(static_cast<double>(TextToValue(text) / v), 1.0, 1e-14) << "input: " << text;
+    }
+}
+
+TEST(TextToInt, SignAndDigitsInThe32BitRange) {
+    EXPECT_EQ(TextToInt("6"), 6);
+    EXPECT_EQ(TextToInt("-3"), -3);
+    EXPECT_EQ(TextToInt("+12"), 12);
+    EXPECT_EQ(TextToInt("2147483647"), 2147483647);
+    EXPECT_EQ(TextToInt("-2147483648"), -2147483647 - 1);
+    for (const std::string& text :
+         std::vector<std::string>{"", "-", "2.5", "1E15", " 1", "1 ", "2147483648", "-2147483649",
+                                  "99999999999999999999"}) {
+        try {
+            TextToInt(text);
+            ADD_FAILURE() << "no error for input: " << text;
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(e.what(), "'" + text + "' is not a valid integer value") << "input: " << text;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brisalto
+
+// The exponent is appended to the working copy after the digits; lengths around the string's
+// growth steps once made the digit view dangle.
+namespace brisalto {
+namespace {
+
+TEST(TextToValue, LongDigitRunsWithAnExponent) {
+    for (std::size_t length = 1; length <= 130; ++length) {
+        const std::string text = "1" + std::string(length - 1, '0') + "e3";
+        const CalcValue expected = std::strtold(text.c_str(), nullptr);
+        EXPECT_EQ(TextToValue(text), expected) << text;
+    }
+}
+
+}  // namespace
+}  // namespace brisalto
