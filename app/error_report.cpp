@@ -14,8 +14,8 @@ void DefaultReport(const QString& message) {
     std::fprintf(stderr, "brisalto-calculator: %s\n", message.toLocal8Bit().constData());
     std::fflush(stderr);
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-        QMessageBox::critical(QApplication::activeWindow(),
-                              QString::fromLatin1(kApplicationTitle), message);
+        QMessageBox::critical(QApplication::activeWindow(), QString::fromLatin1(kApplicationTitle),
+                              message);
     }
 }
 

@@ -2,5 +2,6 @@
 
 int main(int argc, char** argv) {
     brisalto::CalculatorApplication app(argc, argv);
+    brisalto::QuitOnSignals(app);
     return brisalto::RunGuarded([&app] { return brisalto::RunCalculator(app); });
 }

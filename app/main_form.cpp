@@ -62,10 +62,10 @@ constexpr TColor kDesignedResultsFontColor = SystemColor(8);  // window text
 
 // The command line: receiving the focus keeps the caret and never selects the whole text.
 class CommandLineEdit : public QLineEdit {
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override {
         const int caret = cursorPosition();
         const bool had_selection = hasSelectedText();
@@ -133,7 +133,7 @@ void SetBaseColor(QWidget* widget, TColor color) {
 
 // Programmatic output is not an edit the user can undo.
 class UndoSuspended {
-public:
+  public:
     explicit UndoSuspended(QTextDocument* document) : document_(document) {
         document_->setUndoRedoEnabled(false);
     }
@@ -141,17 +141,16 @@ public:
     UndoSuspended(const UndoSuspended&) = delete;
     UndoSuspended& operator=(const UndoSuspended&) = delete;
 
-private:
+  private:
     QTextDocument* document_;
 };
 
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent,
-                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                      Qt::WindowCloseButtonHint) {
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
     MainForm = this;
     LoadAssets();
     setObjectName(QStringLiteral("MainForm"));
@@ -255,7 +254,8 @@ void TMainForm::BuildControls() {
     Button1->setGeometry(55, 8, 75, 25);
     Button1->setDefault(true);
     Button1->setFocusPolicy(Qt::NoFocus);
-    connect(GoBtn, &QToolButton::clicked, this, [this] { RunGuardedHandler([this] { GoBtnClick(); }); });
+    connect(GoBtn, &QToolButton::clicked, this,
+            [this] { RunGuardedHandler([this] { GoBtnClick(); }); });
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunGuardedHandler([this] { Button1Click(); }); });
 
@@ -266,9 +266,9 @@ void TMainForm::BuildControls() {
     ToolsPanel->setFixedHeight(kToolsPanelHeight);
     ToolsPanel->setFont(PixelFont(kResultsFontName, kToolsFontPixels));
     ToolsPanel->hide();
-    PadKeys = BuildMousePad(ToolsPanel, ToStringList(KeypadTexts()),
-                            ToStringList(FunctionButtonNames()),
-                            ToStringList(FunctionButtonHints()));
+    PadKeys =
+        BuildMousePad(ToolsPanel, ToStringList(KeypadTexts()), ToStringList(FunctionButtonNames()),
+                      ToStringList(FunctionButtonHints()));
 
     auto* main_layout = new QVBoxLayout(MainPanel);
     main_layout->setContentsMargins(0, 0, 0, 0);
@@ -346,7 +346,8 @@ void TMainForm::WriteSettingsFile() {
     settings.results_font_underline = font.underline();
     settings.results_font_strike_out = font.strikeOut();
     settings.results_font_color = results_font_color_;
-    settings.results_font_size = font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
+    settings.results_font_size =
+        font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
     settings.scientific = GetScientificFlag();
     settings.automatic = GetAutomaticFlag();
     settings.mode = GetAngleMode();

@@ -49,7 +49,7 @@ struct DialogForms {
 class TMainForm : public QMainWindow, public CalculatorView {
     Q_OBJECT
 
-public:
+  public:
     // Runs FormCreate: banner, start modes, text lists and the settings file.
     explicit TMainForm(QWidget* parent = nullptr);
     // FormDestroy: writes the settings file (once, whichever way the program ends).
@@ -188,16 +188,16 @@ public:
     QStringList FunctionButtonNameList;
     std::vector<std::string> AtomicWeights;
 
-signals:
+  signals:
     void settingsWritten();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void BuildActions();
     void BuildMenus();

@@ -78,8 +78,8 @@ void TMainForm::BuildActions() {
     OnTriggered(LastCmdAction, &TMainForm::LastCmdActionExecute);
     AboutAction = MakeAction("AboutAction", kNoCategory, Text("About... (about)"), none);
     OnTriggered(AboutAction, &TMainForm::AboutActionExecute);
-    SaveAs = MakeAction("SaveAs", kNoCategory, Text("Save Result as... (save)"),
-                        Qt::CTRL | Qt::Key_S);
+    SaveAs =
+        MakeAction("SaveAs", kNoCategory, Text("Save Result as... (save)"), Qt::CTRL | Qt::Key_S);
     OnTriggered(SaveAs, &TMainForm::SaveAsExecute);
     PrintSetupAction = MakeAction("PrintSetupAction", kNoCategory, Text("PrintSetup..."), none);
     OnTriggered(PrintSetupAction, &TMainForm::PrintSetupActionExecute);
@@ -107,7 +107,8 @@ void TMainForm::BuildActions() {
     OnTriggered(WordwrapAction, &TMainForm::WordwrapActionExecute);
     UndoAction = MakeAction("UndoAction", kEditCategory, Text("Undo"), Qt::CTRL | Qt::Key_Z);
     OnTriggered(UndoAction, &TMainForm::UndoActionExecute);
-    MouseToolsAction = MakeAction("MouseToolsAction", kViewCategory, Text("Mouse Tools"), Qt::Key_F4);
+    MouseToolsAction =
+        MakeAction("MouseToolsAction", kViewCategory, Text("Mouse Tools"), Qt::Key_F4);
     MouseToolsAction->setCheckable(true);
     OnTriggered(MouseToolsAction, &TMainForm::MouseToolsActionExecute);
 
@@ -122,8 +123,8 @@ void TMainForm::BuildActions() {
     };
     const CommandActionSpec command_actions[] = {
         {&VarShowValAction, "VarShowValAction", kVariablesCategory, "Show values (var)", 0, false},
-        {&ClearAllVarAction, "ClearAllVarAction", kVariablesCategory,
-         "Clear all variables (clear)", 1, false},
+        {&ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)",
+         1, false},
         {&clsAction, "clsAction", kEditCategory, "cls", 2, false},
         {&cycAction, "cycAction", kModeCategory, "cyc", 3, true},
         {&degAction, "degAction", kModeCategory, "deg", 4, true},
@@ -156,11 +157,12 @@ void TMainForm::BuildActions() {
         MakeAction("SetPrecisionAction", kFormatCategory, Text("Precision..."), none);
     OnTriggered(SetPrecisionAction, &TMainForm::SetPrecisionActionExecute);
     const char* constants_category = kConstantsCategory.data();
-    InsertAtmWtAction = MakeAction("InsertAtmWtAction", constants_category,
-                                   Text("InsertAtmWtAction"), none);
+    InsertAtmWtAction =
+        MakeAction("InsertAtmWtAction", constants_category, Text("InsertAtmWtAction"), none);
     connect(InsertAtmWtAction, &QAction::triggered, this, [this] {
-        RunGuardedHandler(
-            [this] { InsertAtmWtActionExecute(InsertAtmWtAction->property(kTagProperty).toInt()); });
+        RunGuardedHandler([this] {
+            InsertAtmWtActionExecute(InsertAtmWtAction->property(kTagProperty).toInt());
+        });
     });
     ConversionAction =
         MakeAction("ConversionAction", kToolsCategory, Text("Units Conversions..."), Qt::Key_F5);

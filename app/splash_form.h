@@ -12,7 +12,7 @@ inline constexpr int kSplashHeight = 250;
 class TSplashForm : public QSplashScreen {
     Q_OBJECT
 
-public:
+  public:
     TSplashForm();
 
     // Shows the window and paints it at once, so that the picture is on the screen before the

@@ -1,5 +1,10 @@
 #include "app/startup.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
 #include <memory>
 
 #include "app/about_form.h"
@@ -18,6 +23,14 @@ namespace {
 constexpr char kOrganizationName[] = "Brisalto";
 constexpr char kDesktopFileName[] = "brisalto-calculator";
 constexpr char kHelpFileProperty[] = "HelpFile";
+
+// The signal handler only writes a byte; the loop reads it and quits.
+int signal_fds[2] = {-1, -1};
+
+void OnQuitSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signal_fds[0], &byte, 1);
+}
 
 }  // namespace
 
@@ -39,6 +52,25 @@ void SetUpApplication(QApplication& app) {
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/app/brisalto-calculator.svg")));
     app.setProperty(kHelpFileProperty, QString::fromUtf8(kHelpFilePath));
+}
+
+void QuitOnSignals(QApplication& app) {
+    if (signal_fds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, signal_fds) != 0) {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(signal_fds[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(signal_fds[1], &byte, 1);
+        QCoreApplication::exit(0);
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal_number : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(signal_number, &action, nullptr);
+    }
 }
 
 int RunCalculator(QApplication& app) {

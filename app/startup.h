@@ -16,13 +16,17 @@ inline constexpr char kHelpFilePath[] =
 class CalculatorApplication : public QApplication {
     Q_OBJECT
 
-public:
+  public:
     CalculatorApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
 // Title, help file and desktop entry of the application object.
 void SetUpApplication(QApplication& app);
+
+// SIGTERM, SIGINT and SIGHUP end the message loop as the close box does, so that a session's
+// logout or a terminal's Ctrl+C still writes the settings.
+void QuitOnSignals(QApplication& app);
 
 // Splash, the six windows in order, the message loop; the loop's exit status.
 int RunCalculator(QApplication& app);

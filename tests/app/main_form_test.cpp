@@ -1,6 +1,8 @@
 // The main window offscreen: panel geometry with and without the pad, the menu bar, shortcuts
 // and check marks, Enter and Go, last command, the pad on the command line, the edit actions
 // and the settings written on the way out.
+#include "app/main_form.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -19,7 +21,6 @@
 #include <memory>
 
 #include "app/error_report.h"
-#include "app/main_form.h"
 #include "command/calculator_state.h"
 #include "command/command_processor.h"
 #include "command/result_format.h"
@@ -37,7 +38,7 @@ QString Text(std::string_view text) {
 class MainFormTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     std::unique_ptr<QTemporaryDir> config_;
     std::unique_ptr<TMainForm> form_;
     QStringList reported_;
@@ -60,7 +61,8 @@ private:
         return lines;
     }
 
-    void SetLine(const QString& text, int caret, int selection_start = -1, int selection_length = 0) {
+    void SetLine(const QString& text, int caret, int selection_start = -1,
+                 int selection_length = 0) {
         form_->CmdEdit->setText(text);
         if (selection_start >= 0) {
             form_->CmdEdit->setSelection(selection_start, selection_length);
@@ -75,7 +77,7 @@ private:
         QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
     }
 
-private slots:
+  private slots:
     void init() {
         config_ = std::make_unique<QTemporaryDir>();
         QVERIFY(config_->isValid());
@@ -187,12 +189,15 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("items");
         const QString sep = QStringLiteral("-");
-        QTest::newRow("File") << "&File"
-                              << QStringList{"Save Result as... (save)", sep, "Print... (print)",
-                                             "PrintSetup...", sep, "Exit (exit)"};
+        QTest::newRow("File") << "&File" << QStringList{"Save Result as... (save)",
+                                                        sep,
+                                                        "Print... (print)",
+                                                        "PrintSetup...",
+                                                        sep,
+                                                        "Exit (exit)"};
         QTest::newRow("Edit") << "Edit"
-                              << QStringList{"Undo", sep, "Copy", "Cut", "Past",
-                                             "Clear results window (cls)"};
+                              << QStringList{"Undo", sep,    "Copy",
+                                             "Cut",  "Past", "Clear results window (cls)"};
         QTest::newRow("View") << "View" << QStringList{"Last Commad", "Mouse Tools"};
         QTest::newRow("Format") << "Format"
                                 << QStringList{"Results window Font...",
@@ -204,10 +209,9 @@ private slots:
                                                "Fixed format (fix)",
                                                sep,
                                                "Precision..."};
-        QTest::newRow("Mode") << "Mode"
-                              << QStringList{"Current mode (mod)", sep, "Degrees mode (deg)",
-                                             "Radian mode (rad)", "Grads mode (grd)",
-                                             "Cycle mode (cyc)"};
+        QTest::newRow("Mode") << "Mode" << QStringList{"Current mode (mod)", sep,
+                                                       "Degrees mode (deg)", "Radian mode (rad)",
+                                                       "Grads mode (grd)",   "Cycle mode (cyc)"};
         QTest::newRow("Variables")
             << "Variables" << QStringList{"Show values (var)", "Clear all variables (clear)"};
         QTest::newRow("Constants") << "Constants"
@@ -393,14 +397,30 @@ private slots:
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("line");
-        QTest::newRow("* on empty") << "" << "*" << "A*";
-        QTest::newRow("+ on empty") << "" << "+" << "A+";
-        QTest::newRow("! on empty") << "" << "!" << "A!";
-        QTest::newRow("+ after space") << " " << "+" << " +";
-        QTest::newRow("digit on empty") << "" << "7" << "7";
-        QTest::newRow("= on empty") << "" << "=" << "=";
-        QTest::newRow("operator later") << "2" << "-" << "2-";
-        QTest::newRow("two operators") << "" << "^-" << "A^-";
+        QTest::newRow("* on empty") << ""
+                                    << "*"
+                                    << "A*";
+        QTest::newRow("+ on empty") << ""
+                                    << "+"
+                                    << "A+";
+        QTest::newRow("! on empty") << ""
+                                    << "!"
+                                    << "A!";
+        QTest::newRow("+ after space") << " "
+                                       << "+"
+                                       << " +";
+        QTest::newRow("digit on empty") << ""
+                                        << "7"
+                                        << "7";
+        QTest::newRow("= on empty") << ""
+                                    << "="
+                                    << "=";
+        QTest::newRow("operator later") << "2"
+                                        << "-"
+                                        << "2-";
+        QTest::newRow("two operators") << ""
+                                       << "^-"
+                                       << "A^-";
     }
 
     void AnswerPrefixOnTypedCharacters() {
@@ -423,26 +443,40 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("caret_after");
         QTest::addColumn<bool>("focus_after");
-        QTest::newRow("* on empty") << "" << 0 << -1 << 0 << "k16" << "A*" << 2 << true;
-        QTest::newRow("- on empty") << "" << 0 << -1 << 0 << "k15" << "A-" << 2 << true;
-        QTest::newRow("= on empty") << "" << 0 << -1 << 0 << "k21" << "=" << 1 << true;
-        QTest::newRow("000 inside") << "12" << 1 << -1 << 0 << "k2" << "10002" << 4 << true;
-        QTest::newRow("digit on selection") << "1234" << 0 << 1 << 2 << "k12" << "194" << 2 << true;
-        QTest::newRow("cos on selection") << "2*sin" << 0 << 2 << 3 << "f0" << "2*cos()" << 6
-                                          << true;
-        QTest::newRow("abs at end") << "5+" << 2 << -1 << 0 << "f29" << "5+abs()" << 6 << true;
-        QTest::newRow("answer key") << "5*" << 2 << -1 << 0 << "answer" << "5*A" << 3 << true;
-        QTest::newRow("delete at end") << "abc" << 3 << -1 << 0 << "delete" << "ab" << 2 << true;
-        QTest::newRow("delete at 0") << "abc" << 0 << -1 << 0 << "delete" << "abc" << 0 << true;
-        QTest::newRow("delete selection") << "abcd" << 0 << 1 << 2 << "delete" << "ad" << 1
-                                          << true;
-        QTest::newRow("first") << "abc" << 2 << -1 << 0 << "first" << "abc" << 0 << false;
-        QTest::newRow("last") << "abc" << 1 << -1 << 0 << "last" << "abc" << 3 << false;
-        QTest::newRow("left at 0") << "abc" << 0 << -1 << 0 << "left" << "abc" << 0 << false;
-        QTest::newRow("left of selection") << "abcd" << 0 << 2 << 2 << "left" << "abcd" << 1
-                                           << false;
-        QTest::newRow("right at end") << "abc" << 3 << -1 << 0 << "right" << "abc" << 3 << false;
-        QTest::newRow("right") << "abc" << 1 << -1 << 0 << "right" << "abc" << 2 << false;
+        QTest::newRow("* on empty") << "" << 0 << -1 << 0 << "k16"
+                                    << "A*" << 2 << true;
+        QTest::newRow("- on empty") << "" << 0 << -1 << 0 << "k15"
+                                    << "A-" << 2 << true;
+        QTest::newRow("= on empty") << "" << 0 << -1 << 0 << "k21"
+                                    << "=" << 1 << true;
+        QTest::newRow("000 inside") << "12" << 1 << -1 << 0 << "k2"
+                                    << "10002" << 4 << true;
+        QTest::newRow("digit on selection") << "1234" << 0 << 1 << 2 << "k12"
+                                            << "194" << 2 << true;
+        QTest::newRow("cos on selection") << "2*sin" << 0 << 2 << 3 << "f0"
+                                          << "2*cos()" << 6 << true;
+        QTest::newRow("abs at end") << "5+" << 2 << -1 << 0 << "f29"
+                                    << "5+abs()" << 6 << true;
+        QTest::newRow("answer key") << "5*" << 2 << -1 << 0 << "answer"
+                                    << "5*A" << 3 << true;
+        QTest::newRow("delete at end") << "abc" << 3 << -1 << 0 << "delete"
+                                       << "ab" << 2 << true;
+        QTest::newRow("delete at 0") << "abc" << 0 << -1 << 0 << "delete"
+                                     << "abc" << 0 << true;
+        QTest::newRow("delete selection") << "abcd" << 0 << 1 << 2 << "delete"
+                                          << "ad" << 1 << true;
+        QTest::newRow("first") << "abc" << 2 << -1 << 0 << "first"
+                               << "abc" << 0 << false;
+        QTest::newRow("last") << "abc" << 1 << -1 << 0 << "last"
+                              << "abc" << 3 << false;
+        QTest::newRow("left at 0") << "abc" << 0 << -1 << 0 << "left"
+                                   << "abc" << 0 << false;
+        QTest::newRow("left of selection") << "abcd" << 0 << 2 << 2 << "left"
+                                           << "abcd" << 1 << false;
+        QTest::newRow("right at end") << "abc" << 3 << -1 << 0 << "right"
+                                      << "abc" << 3 << false;
+        QTest::newRow("right") << "abc" << 1 << -1 << 0 << "right"
+                               << "abc" << 2 << false;
     }
 
     void PadKeysOnTheLine() {
@@ -492,12 +526,12 @@ private slots:
         QTest::addColumn<int>("sel_length");
         QTest::addColumn<QKeySequence>("keys");
         QTest::addColumn<QString>("line");
-        QTest::newRow("Avogadro after 2*") << "2*" << -1 << 0 << QKeySequence("Shift+F3")
-                                           << "2*6.02214e23";
-        QTest::newRow("Pi on selection") << "2x3" << 1 << 1 << QKeySequence("Ctrl+Shift+F5")
-                                         << "2P3";
-        QTest::newRow("no answer prefix") << "" << -1 << 0 << QKeySequence("Shift+Ctrl+F12")
-                                          << "2.998e8";
+        QTest::newRow("Avogadro after 2*")
+            << "2*" << -1 << 0 << QKeySequence("Shift+F3") << "2*6.02214e23";
+        QTest::newRow("Pi on selection")
+            << "2x3" << 1 << 1 << QKeySequence("Ctrl+Shift+F5") << "2P3";
+        QTest::newRow("no answer prefix")
+            << "" << -1 << 0 << QKeySequence("Shift+Ctrl+F12") << "2.998e8";
         QTest::newRow("gravity") << "" << -1 << 0 << QKeySequence("Shift+Alt+F1") << "9.807";
         QTest::newRow("electron amu") << "" << -1 << 0 << QKeySequence("Shift+F7") << "5.48580e-4";
     }
@@ -512,8 +546,8 @@ private slots:
         SetLine(start, static_cast<int>(start.size()), sel_start, sel_length);
         QTest::keySequence(form_.get(), keys);
         QCOMPARE(form_->CmdEdit->text(), line);
-        QCOMPARE(form_->CmdEdit->cursorPosition(), static_cast<int>(line.size()) -
-                                                       (sel_start >= 0 ? 1 : 0));
+        QCOMPARE(form_->CmdEdit->cursorPosition(),
+                 static_cast<int>(line.size()) - (sel_start >= 0 ? 1 : 0));
         QVERIFY(form_->CmdEdit->hasFocus());
     }
 
@@ -577,6 +611,30 @@ private slots:
         QVERIFY(!form_->CutAction->isEnabled());
         QVERIFY(!form_->PastAction->isEnabled());
         QVERIFY(form_->UndoAction->isEnabled());
+    }
+
+    void AnOpenMenuKeepsTheEditStates() {
+        SetLine(QStringLiteral("abc"), 0, 0, 2);
+        form_->CmdEdit->setFocus();
+        form_->ApplicationEvents1Idle();
+        QVERIFY(form_->CopyAction->isEnabled());
+        QMenu* edit = form_->menuBar()->actions().at(1)->menu();
+        edit->popup(QPoint(10, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(edit));
+        form_->ApplicationEvents1Idle();
+        QVERIFY(form_->CopyAction->isEnabled());
+        edit->close();
+    }
+
+    void ARefusedSettingsWriteIsReported() {
+        // A file where the folder should be: the write cannot succeed.
+        QFile blocker(config_->path() + "/Brisalto");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        form_.reset();
+        QCOMPARE(reported_.size(), 1);
+        QVERIFY2(reported_[0].startsWith("Unable to write to "), qPrintable(reported_[0]));
+        reported_.clear();
     }
 
     void OutputIsNotUndoneButUserEditsAre() {
@@ -645,9 +703,10 @@ private slots:
         form_.reset();
         QFile file(SettingsPath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[View]\nTools=0\nLeft=0x20\nRight=40\nCmdBkgrdColor=65535\n"
-                   "ResultsFontName=Liberation Serif\nResultsFontSize=12\nResultsFontStyleBold=1\n"
-                   "[Format]\nWordWrap=0\nPrecision=3\n[Mode]\nScientific=0\nAutomatic=0\nMode=3\n");
+        file.write(
+            "[View]\nTools=0\nLeft=0x20\nRight=40\nCmdBkgrdColor=65535\n"
+            "ResultsFontName=Liberation Serif\nResultsFontSize=12\nResultsFontStyleBold=1\n"
+            "[Format]\nWordWrap=0\nPrecision=3\n[Mode]\nScientific=0\nAutomatic=0\nMode=3\n");
         file.close();
         Start();
         QCOMPARE(form_->pos(), QPoint(32, 40));

@@ -1,5 +1,7 @@
 // Start-up and shutdown: the real message loop ended by the "exit" command and by Ctrl+Q, the
 // splash window, and errors that escape a handler or the start-up.
+#include "app/startup.h"
+
 #include <QFile>
 #include <QLineEdit>
 #include <QScreen>
@@ -13,7 +15,6 @@
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "app/splash_form.h"
-#include "app/startup.h"
 #include "command/calculator_state.h"
 
 using brisalto::MainForm;
@@ -21,10 +22,10 @@ using brisalto::MainForm;
 class StartupTest : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QStringList reported_;
 
-private slots:
+  private slots:
     void init() {
         reported_.clear();
         brisalto::SetErrorReporter([this](const QString& message) { reported_ << message; });
@@ -48,8 +49,9 @@ private slots:
         // The splash runs events before the windows exist: wait for the shown main window.
         QTimer poll;
         poll.start(5);
+        QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         connect(&poll, &QTimer::timeout, [&] {
-            if (MainForm == nullptr || !MainForm->isVisible()) {
+            if (MainForm == nullptr || !MainForm->isActiveWindow()) {
                 return;
             }
             poll.stop();
