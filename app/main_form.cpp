@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 
+#include "app/assets_resource.h"
 #include "app/color_value.h"
 #include "app/error_report.h"
 #include "app/settings_file.h"
@@ -33,9 +34,6 @@
 #include "command/result_format.h"
 #include "tools/constants_table.h"
 #include "tools/element_table.h"
-
-// The pictures live in the app library, which is static: their registration must be called.
-static void LoadAssets() { Q_INIT_RESOURCE(assets); }
 
 namespace brisalto {
 
@@ -152,7 +150,7 @@ TMainForm::TMainForm(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
     MainForm = this;
-    LoadAssets();
+    InitAssets();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kMainFormCaption));
     BuildControls();

@@ -113,7 +113,7 @@ void TMainForm::BuildActions() {
     OnTriggered(MouseToolsAction, &TMainForm::MouseToolsActionExecute);
 
     // The command actions; each Tag indexes CommandWords.
-    struct CommandActionSpec {
+    struct CommandActionInfo {
         QAction** slot;
         const char* name;
         const char* category;
@@ -121,7 +121,7 @@ void TMainForm::BuildActions() {
         int tag;
         bool checkable;
     };
-    const CommandActionSpec command_actions[] = {
+    const CommandActionInfo command_actions[] = {
         {&VarShowValAction, "VarShowValAction", kVariablesCategory, "Show values (var)", 0, false},
         {&ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)",
          1, false},
@@ -135,17 +135,17 @@ void TMainForm::BuildActions() {
         {&sciAction, "sciAction", kModeCategory, "sci", 9, true},
         {&autoAction, "autoAction", kModeCategory, "autoAction", 10, true},
     };
-    for (const CommandActionSpec& spec : command_actions) {
-        QAction* action = MakeAction(spec.name, spec.category, Text(spec.caption), none);
-        action->setProperty(kTagProperty, spec.tag);
-        action->setCheckable(spec.checkable);
+    for (const CommandActionInfo& info : command_actions) {
+        QAction* action = MakeAction(info.name, info.category, Text(info.caption), none);
+        action->setProperty(kTagProperty, info.tag);
+        action->setCheckable(info.checkable);
         connect(action, &QAction::triggered, this, [this, action] {
             if (action->isCheckable()) {
                 action->setChecked(!action->isChecked());
             }
             RunGuardedHandler([this, action] { CmdAction(action); });
         });
-        *spec.slot = action;
+        *info.slot = action;
     }
     // The designed check marks agree with the designed mode line, "Degrees" and "Automatic".
     degAction->setChecked(true);

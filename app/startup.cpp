@@ -85,6 +85,7 @@ int RunCalculator(QApplication& app) {
     dialogs.precision = new TPrecisionForm(main_form.get());
     dialogs.mol_wt = new TMolWtForm(main_form.get());
     dialogs.conv = new TConvForm(main_form.get());
+    dialogs.conv->SetErrorReport(ReportError);
     dialogs.about = new TAboutForm(main_form.get());
     main_form->SetDialogs(dialogs);
 
