@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "command/calculator_state.h"
+#include "engine/decimal_digits.h"
 #include "engine/number_text.h"
 
 namespace brisalto {
@@ -34,27 +36,10 @@ struct Decimal {
     int exponent = 0;
 };
 
-// |value| to 18 significant digits. glibc's conversion is exact, so the rounding is correct; only
-// the digits and the exponent are read, whatever decimal point the C locale uses.
 Decimal ToDecimal(CalcValue value) {
-    Decimal d;
-    if (value == 0) return d;
-    char buffer[64];
-    const int n =
-        std::snprintf(buffer, sizeof buffer, "%.*Le", kSignificantDigits - 1, std::fabs(value));
-    const std::string_view text(buffer, n > 0 ? static_cast<size_t>(n) : 0);
-    const size_t e = text.find_first_of("eE");
-    for (size_t i = 0; i < e && i < text.size(); ++i) {
-        if (text[i] >= '0' && text[i] <= '9') d.digits.push_back(text[i]);
-    }
-    int exponent = 0;
-    bool negative = false;
-    for (size_t i = e + 1; i < text.size(); ++i) {
-        if (text[i] == '-') negative = true;
-        if (text[i] >= '0' && text[i] <= '9') exponent = exponent * 10 + (text[i] - '0');
-    }
-    d.exponent = (negative ? -exponent : exponent) + 1;
-    return d;
+    if (value == 0) return {};
+    DecimalDigits d = LeadingDigits(value, kSignificantDigits);
+    return {std::move(d.digits), d.exponent};
 }
 
 // Keeps the first `keep` significant digits, halves away from zero. May leave no digits (zero).

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/decimal_digits.h"
 #include "engine/errors.h"
 
 namespace brisalto {
@@ -141,22 +142,12 @@ std::string ValueToText(CalcValue value) {
         return std::string(whole, end.ptr);
     }
 
-    // d.dddddddddddddde±X: 15 significant digits, correctly rounded.
-    char buffer[64];
-    const auto converted = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                         std::chars_format::scientific, 14);
-    const std::string_view printed(buffer, static_cast<std::size_t>(converted.ptr - buffer));
-    const std::size_t e_at = printed.find('e');
-    std::string digits;
-    digits += printed[0];
-    digits.append(printed.substr(2, e_at - 2));
-    int exponent = 0;
-    std::from_chars(printed.data() + e_at + (printed[e_at + 1] == '+' ? 2 : 1),
-                    printed.data() + printed.size(), exponent);
+    DecimalDigits decimal = LeadingDigits(value, 15);
+    std::string& digits = decimal.digits;
     while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
     // The magnitude is 0.d1d2...dk x 10^x.
-    const int x = exponent + 1;
+    const int x = decimal.exponent;
     const int k = static_cast<int>(digits.size());
     std::string text = std::signbit(value) ? "-" : "";
     if (x > 15 || x < -3) {

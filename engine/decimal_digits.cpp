@@ -1,0 +1,90 @@
+#include "engine/decimal_digits.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+namespace brisalto {
+namespace {
+
+// 10^0 .. 10^27 are exact in the 64-bit significand (5^27 < 2^64).
+constexpr int kExactPowerCount = 28;
+
+constexpr std::array<CalcValue, kExactPowerCount> MakePowers() {
+    std::array<CalcValue, kExactPowerCount> powers{};
+    CalcValue p = 1;
+    for (auto& slot : powers) {
+        slot = p;
+        p *= 10;
+    }
+    return powers;
+}
+constexpr std::array<CalcValue, kExactPowerCount> kPowers = MakePowers();
+
+// glibc's conversion is exact; only digits and the exponent are read, whatever decimal point
+// the locale has.
+DecimalDigits PrintedDigits(CalcValue magnitude, int count) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, magnitude);
+    DecimalDigits d;
+    int i = 0;
+    for (; i < n && buffer[i] != 'e'; ++i) {
+        if (buffer[i] >= '0' && buffer[i] <= '9') d.digits.push_back(buffer[i]);
+    }
+    int exponent = 0;
+    bool negative = false;
+    for (++i; i < n; ++i) {
+        if (buffer[i] == '-') negative = true;
+        if (buffer[i] >= '0' && buffer[i] <= '9') exponent = exponent * 10 + (buffer[i] - '0');
+    }
+    d.exponent = (negative ? -exponent : exponent) + 1;
+    return d;
+}
+
+}  // namespace
+
+DecimalDigits LeadingDigits(CalcValue value, int count) {
+    const CalcValue magnitude = std::fabs(value);
+    // Scale so that the wanted digits are the integer part: one correctly rounded multiply or
+    // divide by an exact power. Its error is below one unit in the last place of the product, so
+    // rounding that product gives the right digits unless it lies that close to a half.
+    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    const CalcValue low = kPowers[static_cast<std::size_t>(count - 1)];
+    const CalcValue high = kPowers[static_cast<std::size_t>(count)];
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int shift = count - 1 - exponent;
+        if (shift <= -kExactPowerCount || shift >= kExactPowerCount) break;
+        const CalcValue scaled = shift >= 0 ? magnitude * kPowers[static_cast<std::size_t>(shift)]
+                                            : magnitude / kPowers[static_cast<std::size_t>(-shift)];
+        if (scaled < low) {
+            --exponent;
+            continue;
+        }
+        if (scaled >= high) {
+            ++exponent;
+            continue;
+        }
+        const CalcValue floor_part = std::floor(scaled);
+        const CalcValue fraction = scaled - floor_part;
+        const CalcValue margin = 2 * std::ldexp(1.0L, std::ilogb(scaled) - 63);
+        if (std::fabs(fraction - 0.5L) <= margin) break;
+        auto whole = static_cast<std::uint64_t>(floor_part) + (fraction > 0.5L ? 1 : 0);
+        int top = exponent + 1;
+        if (static_cast<CalcValue>(whole) >= high) {  // 999..9.7 rounds up to 10^count
+            whole /= 10;
+            ++top;
+        }
+        DecimalDigits d;
+        d.digits.resize(static_cast<std::size_t>(count));
+        for (int i = count - 1; i >= 0; --i) {
+            d.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + whole % 10);
+            whole /= 10;
+        }
+        d.exponent = top;
+        return d;
+    }
+    return PrintedDigits(magnitude, count);
+}
+
+}  // namespace brisalto
