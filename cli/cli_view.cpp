@@ -44,14 +44,14 @@ void CliView::RunHelpAction() {
     std::fflush(help_out_);
 }
 
-void CliView::Flush() {
+void CliView::Flush(bool to_device) {
     buffer_.clear();
     for (const std::string& line : pending_) {
         buffer_ += line;
         buffer_.push_back('\n');
     }
     if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
-    std::fflush(out_);
+    if (to_device) std::fflush(out_);
     written_ += static_cast<long long>(pending_.size());
     pending_.clear();
     // Written lines are never addressed again; only the count must stay within an int.

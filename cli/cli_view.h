@@ -32,8 +32,9 @@ class CliView : public CalculatorView {
     void RunSaveAction() override {}
     void ExitProgram() override { exit_requested_ = true; }
 
-    // Writes the lines added since the last call, one output line each, and flushes.
-    void Flush();
+    // Writes the lines added since the last call, one output line each, and flushes them to the
+    // device unless more input is already waiting.
+    void Flush(bool to_device = true);
     bool exit_requested() const { return exit_requested_; }
 
   private:

@@ -36,6 +36,8 @@ bool StreamLineReader::ReadLine(std::string& line) {
     return static_cast<bool>(std::getline(in_, line));
 }
 
+bool StreamLineReader::MoreInputWaiting() { return in_.rdbuf()->in_avail() > 0; }
+
 std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in) {
 #ifdef BRISALTO_HAVE_LIBEDIT
     (void)in;

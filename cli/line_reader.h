@@ -13,6 +13,8 @@ class LineReader {
     virtual ~LineReader() = default;
     // The next line without its line break; false at the end of the input.
     virtual bool ReadLine(std::string& line) = 0;
+    // True when more input is already waiting, so the output may wait for it too.
+    virtual bool MoreInputWaiting() { return false; }
 };
 
 // Any bytes, lines of any length.
@@ -20,6 +22,7 @@ class StreamLineReader : public LineReader {
   public:
     explicit StreamLineReader(std::istream& in) : in_(in) {}
     bool ReadLine(std::string& line) override;
+    bool MoreInputWaiting() override;
 
   private:
     std::istream& in_;

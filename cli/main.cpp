@@ -40,7 +40,9 @@ class Session {
     explicit Session(CliView& view) : view_(view) {}
 
     // False once "exit" has run.
-    bool Process(std::string_view line) {
+    // A pipe that already holds the next lines gets the output in large writes; anyone waiting
+    // for the answer to their last line gets it at once.
+    bool Process(std::string_view line, bool more_input_waiting = false) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         try {
             RunGoAction(line, view_);
@@ -48,7 +50,7 @@ class Session {
             view_.Flush();
             std::fprintf(stderr, "%s: %s\n", kProgramName.data(), error.what());
         }
-        view_.Flush();
+        view_.Flush(!more_input_waiting);
         return !view_.exit_requested();
     }
 
@@ -92,7 +94,7 @@ int RunCalculator(const CliOptions& options) {
     }
     std::string line;
     while (reader->ReadLine(line)) {
-        if (!session.Process(line)) return 0;
+        if (!session.Process(line, reader->MoreInputWaiting())) return 0;
     }
     return 0;
 }
