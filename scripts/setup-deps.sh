@@ -8,7 +8,7 @@ packages=(
   libedit-dev
   clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins
-  libsimpleini-dev fonts-liberation
+  fonts-liberation
   xvfb xauth
   bc
 )
