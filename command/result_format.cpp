@@ -121,9 +121,9 @@ std::string Group(const std::string& digits, const std::string& separator) {
     if (digits.size() <= 3) return digits;
     std::string out;
     out.reserve(digits.size() + (digits.size() / 3) * separator.size());
-    const size_t head = digits.size() % 3;
+    // A separator goes before every digit that has a multiple of three digits after it.
     for (size_t i = 0; i < digits.size(); ++i) {
-        if (i != 0 && (i - head) % 3 == 0) out += separator;
+        if (i != 0 && (digits.size() - i) % 3 == 0) out += separator;
         out.push_back(digits[i]);
     }
     return out;

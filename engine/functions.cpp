@@ -22,6 +22,7 @@ constexpr CalcValue kTwoPi = 6.28318530717958647692528676655900577L;
 constexpr CalcValue kLn2 = 0.693147180559945309417232121458176568L;
 
 constexpr double kRoundFactor = 1e-12;
+constexpr CalcValue kTwoTo63 = 9223372036854775808.0L;
 // Past this the inverse hyperbolic functions use ln 2 + ln x, whose error is below the precision.
 constexpr CalcValue kLargeArgument = 1e10L;
 
@@ -233,7 +234,8 @@ CalcValue Csch(CalcValue x) {
     // or a division by the vanished e^x / 2.
     if (std::isinf(e)) return 0.0L;
     const CalcValue half = e / 2.0L;
-    if (half == 0.0L) return -0.0L;
+    // Here 0.25 / half would overflow although 1/sinh x, about -4 half, is merely subnormal.
+    if (std::fabs(half) < 0.25L / std::numeric_limits<CalcValue>::max()) return -4.0L * half;
     return Divide(1.0L, Subtract(half, Divide(0.25L, half)));
 }
 
@@ -365,10 +367,12 @@ CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTy
 }
 
 CalcValue RoundTo12(CalcValue v) {
+    // From about 9223372.04 on, the twelfth decimals no longer fit a 64-bit integer: there is
+    // nothing to round, and narrowing to a double would only lose digits (or overflow).
+    if (std::fabs(v) >= kTwoTo63 * kRoundFactor) return v;
     const double narrowed = NarrowToDouble(v);
     const CalcValue quotient = static_cast<CalcValue>(narrowed) / kRoundFactor;
-    // At this size a double has no digits at the twelfth decimal: nothing to round.
-    if (!(std::fabs(std::nearbyint(quotient)) < 9223372036854775808.0L)) return narrowed;
+    if (!(std::fabs(std::nearbyint(quotient)) < kTwoTo63)) return v;
     const std::int64_t whole = RoundToInt64(quotient);
     return static_cast<double>(static_cast<CalcValue>(whole) * kRoundFactor);
 }

@@ -16,7 +16,8 @@ int FunctionCode(std::string_view name);
 CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTypes argument_type,
                         const VariableTable& table, AngleMode angle_mode);
 
-// v narrowed to double and rounded to twelve decimals.
+// v narrowed to double and rounded to twelve decimals; a value too large for twelve decimals in a
+// 64-bit integer comes back unchanged, at full precision.
 CalcValue RoundTo12(CalcValue v);
 
 }  // namespace brisalto

@@ -1,7 +1,7 @@
 #include "engine/token_list.h"
 
-#include <limits>
-#include <stdexcept>
+#include "engine/errors.h"
+#include "engine/expression_texts.h"
 
 namespace brisalto {
 
@@ -12,12 +12,8 @@ bool AlwaysSingle(FuncTypes type) {
     return type == ftOpen || type == ftClose || type == ftPlus || type == ftMinus;
 }
 
-constexpr const char* kLineTooLong = "expression line too long";
-
 std::uint32_t CountTokens(std::string_view expression) {
-    if (expression.size() >= std::numeric_limits<std::uint32_t>::max() / 2) {
-        throw std::length_error(kLineTooLong);
-    }
+    if (expression.size() >= TokenList::kMaxLineLength) throw ExpressionError(kLineTooLong);
     std::uint32_t count = 0;
     FuncTypes previous = ftNone;
     for (const char c : expression) {
@@ -52,7 +48,7 @@ TokenList::TokenList(std::string_view expression)
         const CharClass cls = ClassifyChar(c);
         if (!cls.recognised) continue;
         if (type_.empty() || cls.type != previous || AlwaysSingle(cls.type)) {
-            pieces_.push_back({static_cast<std::uint32_t>(buffer_.size()), 0, kNone});
+            pieces_.push_back({buffer_.size(), 0, kNone});
             type_.push_back(cls.type);
         }
         buffer_ += c;
@@ -131,7 +127,7 @@ void TokenList::SetType(Id t, FuncTypes type) {
 
 void TokenList::SetNumber(Id t, std::string_view text) {
     // The token's old text is dead: its first piece now points at the new one.
-    const auto offset = static_cast<std::uint32_t>(buffer_.size());
+    const std::size_t offset = buffer_.size();
     buffer_.append(text);
     pieces_[t] = {offset, static_cast<std::uint32_t>(text.size()), kNone};
     tail_piece_[t] = t;

@@ -2,7 +2,9 @@
 // ordered position sets per token class and per reducer step, kept up to date at every rewrite.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,9 +18,11 @@ class TokenList {
   public:
     using Id = std::uint32_t;
     static constexpr Id kNone = PositionSet::kNone;
+    static constexpr std::size_t kMaxLineLength = std::numeric_limits<std::uint32_t>::max() / 2;
 
     // Cuts the expression into tokens. A line with no recognised character gives one empty
-    // token of class 0.
+    // token of class 0. A line of kMaxLineLength characters or more throws ExpressionError
+    // kLineTooLong: token numbers are 32-bit.
     explicit TokenList(std::string_view expression);
 
     std::uint32_t Count() const { return count_; }
@@ -58,11 +62,14 @@ class TokenList {
     void SetType(Id t, FuncTypes type);
     void RefreshOne(Id t);
 
+    // The buffer outgrows the line by every reduction's text, so its offsets are 64-bit even
+    // where the line itself has fewer than 2^32 characters.
     struct Piece {
-        std::uint32_t offset;
+        std::size_t offset;
         std::uint32_t length;
         Id next;
     };
+    static_assert(sizeof(Piece::offset) >= sizeof(std::string::size_type));
 
     // Token texts, and after them every text written by a reduction.
     std::string buffer_;
