@@ -35,6 +35,7 @@ test_packages=(
   dpkg-dev
   fakeroot
   file
+  python3
   lintian
 )
 fuzz_packages=(
