@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Checks that the Debian packages of the named groups are installed and, run as root, installs
 # the missing ones. Groups: build (building and running both programs, the default), test (the
-# tests, the package checks and the benchmarks), fuzz (the libFuzzer run). Does nothing, and
-# needs no root, when everything is there.
-#   scripts/setup-deps.sh [build] [test] [fuzz]
+# tests, the package checks and the benchmarks), fuzz (the libFuzzer run), package (cpack's
+# Debian package), screenshot (scripts/make-screenshot.sh). Does nothing, and needs no root,
+# when everything is there.
+#   scripts/setup-deps.sh [build] [test] [fuzz] [package] [screenshot]
 set -euo pipefail
 
 # One package a line, so that lists merge cleanly. Real package names only: dpkg never reports
@@ -42,6 +43,18 @@ fuzz_packages=(
   clang
   libclang-rt-14-dev
 )
+package_packages=(
+  dpkg-dev
+  file
+)
+screenshot_packages=(
+  xvfb
+  xauth
+  x11-utils
+  openbox
+  xdotool
+  imagemagick
+)
 
 groups=("$@")
 [ ${#groups[@]} -eq 0 ] && groups=(build)
@@ -51,8 +64,10 @@ for group in "${groups[@]}"; do
     build) wanted+=("${build_packages[@]}") ;;
     test) wanted+=("${test_packages[@]}") ;;
     fuzz) wanted+=("${fuzz_packages[@]}") ;;
+    package) wanted+=("${package_packages[@]}") ;;
+    screenshot) wanted+=("${screenshot_packages[@]}") ;;
     *)
-      echo "setup-deps.sh: unknown group '$group' (build, test, fuzz)" >&2
+      echo "setup-deps.sh: unknown group '$group' (build, test, fuzz, package, screenshot)" >&2
       exit 2
       ;;
   esac
