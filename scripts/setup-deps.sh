@@ -26,15 +26,12 @@ test_packages=(
   libgmock-dev
   xvfb
   xauth
-  openbox
-  xdotool
   bc
   groff
   man-db
   desktop-file-utils
   appstream
   dpkg-dev
-  fakeroot
   file
   python3
   lintian
