@@ -38,7 +38,7 @@ desktop-file-validate "$scratch/root/usr/share/applications/io.github.brisalto.c
 appstreamcli validate --pedantic --no-net \
   "$scratch/root/usr/share/metainfo/io.github.brisalto.calculator.metainfo.xml" >/dev/null
 
-lintian --no-tag-display-limit "$deb" >"$scratch/lintian.log" 2>&1 || true
+lintian --tag-display-limit 0 "$deb" >"$scratch/lintian.log" 2>&1 || true
 cat "$scratch/lintian.log"
 if grep -q '^E:' "$scratch/lintian.log"; then
   echo "lintian reports errors"
