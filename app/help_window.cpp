@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -27,15 +26,13 @@ namespace {
 constexpr int kDefaultWidth = 900;
 constexpr int kDefaultHeight = 640;
 constexpr int kContentsWidth = 220;
-constexpr char kHelpFormProperty[] = "brisaltoHelpForm";
 
 QString Text(const char* text) { return QString::fromUtf8(text); }
 
 // The manual's section headings, h2 and h3 with an id, in document order.
 QList<QPair<QString, QString>> Headings(const QString& html) {
-    static const QRegularExpression heading(
-        QStringLiteral("<h([23]) id=\"([^\"]+)\">(.*?)</h\\1>"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression heading(QStringLiteral("<h([23]) id=\"([^\"]+)\">(.*?)</h\\1>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
     QList<QPair<QString, QString>> result;
     for (auto it = heading.globalMatch(html); it.hasNext();) {
@@ -153,12 +150,10 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
         Browser->setTextCursor(cursor);
         Find(text);
     });
-    connect(ContentsList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        ShowSection(item->data(Qt::UserRole).toString());
-    });
-    connect(ContentsList, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        ShowSection(item->data(Qt::UserRole).toString());
-    });
+    connect(ContentsList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ShowSection(item->data(Qt::UserRole).toString()); });
+    connect(ContentsList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ShowSection(item->data(Qt::UserRole).toString()); });
 
     Browser->setSource(QUrl(Text(kManualUrl)));
     FillContents();
@@ -213,13 +208,9 @@ void THelpForm::CloseFindBar() {
 }
 
 THelpForm* ShowHelpWindow(QWidget* owner) {
-    QPointer<THelpForm> form;
-    if (owner) form = owner->property(kHelpFormProperty).value<THelpForm*>();
-    if (!form) {
-        form = new THelpForm(owner);
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
-        if (owner) owner->setProperty(kHelpFormProperty, QVariant::fromValue(form.data()));
-    }
+    THelpForm* form =
+        owner ? owner->findChild<THelpForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!form) form = new THelpForm(owner);
     form->ShowSection();
     return form;
 }
