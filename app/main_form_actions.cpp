@@ -9,6 +9,7 @@
 #include "app/about_form.h"
 #include "app/bkgrd_form.h"
 #include "app/error_report.h"
+#include "app/help_window.h"
 #include "app/main_form.h"
 #include "app/precision_form.h"
 #include "app/results_window_ops.h"
@@ -386,7 +387,7 @@ void TMainForm::FontActionExecute() {
     }
 }
 
-void TMainForm::ContentsActionExecute() { OpenHelpFile(); }
+void TMainForm::ContentsActionExecute() { ShowHelp(this); }
 
 void TMainForm::AboutActionExecute() {
     if (dialogs_.about != nullptr) {

@@ -21,7 +21,7 @@ namespace brisalto {
 namespace {
 
 constexpr char kOrganizationName[] = "Brisalto";
-constexpr char kDesktopFileName[] = "brisalto-calculator";
+constexpr char kDesktopFileName[] = "io.github.brisalto.calculator";
 constexpr char kHelpFileProperty[] = "HelpFile";
 
 // The signal handler only writes a byte; the loop reads it and quits.

@@ -10,6 +10,7 @@ root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="${BUILD_DIR:-$root/build-fuzz}"
 jobs="${JOBS:-2}"
 
+"$root/scripts/setup-deps.sh" fuzz
 CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRISALTO_GUI=OFF -DBRISALTO_FUZZ=ON -DBRISALTO_SANITIZE=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" >/dev/null

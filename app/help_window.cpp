@@ -1,0 +1,226 @@
+#include "app/help_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/results_window_ops.h"
+
+// Q_INIT_RESOURCE names a global function, so it has to be called from outside any namespace.
+static void InitManualResource() { Q_INIT_RESOURCE(manual); }
+
+namespace brisalto {
+namespace {
+
+constexpr int kDefaultWidth = 900;
+constexpr int kDefaultHeight = 640;
+constexpr int kContentsWidth = 220;
+
+QString Text(const char* text) { return QString::fromUtf8(text); }
+
+// The manual's section headings, h2 and h3 with an id, in document order.
+QList<QPair<QString, QString>> Headings(const QString& html) {
+    static const QRegularExpression heading(QStringLiteral("<h([23]) id=\"([^\"]+)\">(.*?)</h\\1>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tags(QStringLiteral("<[^>]*>"));
+    QList<QPair<QString, QString>> result;
+    for (auto it = heading.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString title = m.captured(3);
+        title.remove(tags);
+        title = QTextDocumentFragment::fromHtml(title).toPlainText().simplified();
+        if (m.captured(1) == QLatin1String("3")) title.prepend(QStringLiteral("    "));
+        result.append({m.captured(2), title});
+    }
+    return result;
+}
+
+}  // namespace
+
+THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InitManualResource();
+    setObjectName(QStringLiteral("HelpForm"));
+    setWindowTitle(Text(kHelpWindowTitle));
+    resize(kDefaultWidth, kDefaultHeight);
+
+    BackBtn = new QToolButton(this);
+    BackBtn->setObjectName(QStringLiteral("BackBtn"));
+    BackBtn->setText(Text(kBackText));
+    BackBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    BackBtn->setIcon(QIcon::fromTheme(QStringLiteral("go-previous")));
+    BackBtn->setShortcut(QKeySequence::Back);
+    BackBtn->setEnabled(false);
+    auto* findBtn = new QToolButton(this);
+    findBtn->setText(Text(kFindText));
+    findBtn->setIcon(QIcon::fromTheme(QStringLiteral("edit-find")));
+    findBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto* tools = new QHBoxLayout;
+    tools->addWidget(BackBtn);
+    tools->addWidget(findBtn);
+    tools->addStretch();
+
+    ContentsList = new QListWidget(this);
+    ContentsList->setObjectName(QStringLiteral("ContentsList"));
+    ContentsList->setAccessibleName(Text(kContentsText));
+    Browser = new QTextBrowser(this);
+    Browser->setObjectName(QStringLiteral("HelpBrowser"));
+    Browser->setOpenExternalLinks(true);
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(ContentsList);
+    splitter->addWidget(Browser);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({kContentsWidth, kDefaultWidth - kContentsWidth});
+
+    FindBar = new QWidget(this);
+    FindEdit = new QLineEdit(FindBar);
+    FindEdit->setObjectName(QStringLiteral("FindEdit"));
+    FindEdit->setClearButtonEnabled(true);
+    FindStatus = new QLabel(FindBar);
+    auto* next = new QToolButton(FindBar);
+    next->setText(Text(kFindNextText));
+    auto* previous = new QToolButton(FindBar);
+    previous->setText(Text(kFindPreviousText));
+    auto* closeBtn = new QToolButton(FindBar);
+    closeBtn->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
+    closeBtn->setText(QStringLiteral("×"));
+    auto* findLayout = new QHBoxLayout(FindBar);
+    findLayout->setContentsMargins(0, 0, 0, 0);
+    auto* findLabel = new QLabel(Text(kFindLabel), FindBar);
+    findLabel->setBuddy(FindEdit);
+    findLayout->addWidget(findLabel);
+    findLayout->addWidget(FindEdit, 1);
+    findLayout->addWidget(previous);
+    findLayout->addWidget(next);
+    findLayout->addWidget(FindStatus);
+    findLayout->addWidget(closeBtn);
+    FindBar->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(tools);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(FindBar);
+
+    auto* findAction = new QAction(this);
+    findAction->setShortcuts(QKeySequence::Find);
+    addAction(findAction);
+    auto* nextAction = new QAction(this);
+    nextAction->setShortcuts(QKeySequence::FindNext);
+    addAction(nextAction);
+    auto* previousAction = new QAction(this);
+    previousAction->setShortcuts(QKeySequence::FindPrevious);
+    addAction(previousAction);
+    auto* escAction = new QAction(this);
+    escAction->setShortcut(Qt::Key_Escape);
+    addAction(escAction);
+
+    connect(Browser, &QTextBrowser::backwardAvailable, BackBtn, &QWidget::setEnabled);
+    connect(BackBtn, &QToolButton::clicked, Browser, &QTextBrowser::backward);
+    connect(findBtn, &QToolButton::clicked, this, &THelpForm::OpenFindBar);
+    connect(findAction, &QAction::triggered, this, &THelpForm::OpenFindBar);
+    connect(escAction, &QAction::triggered, this, [this] {
+        if (FindBar->isVisible()) {
+            CloseFindBar();
+        } else {
+            close();
+        }
+    });
+    connect(closeBtn, &QToolButton::clicked, this, &THelpForm::CloseFindBar);
+    auto findNext = [this] { Find(FindEdit->text()); };
+    auto findPrevious = [this] { Find(FindEdit->text(), true); };
+    connect(FindEdit, &QLineEdit::returnPressed, this, findNext);
+    connect(next, &QToolButton::clicked, this, findNext);
+    connect(nextAction, &QAction::triggered, this, findNext);
+    connect(previous, &QToolButton::clicked, this, findPrevious);
+    connect(previousAction, &QAction::triggered, this, findPrevious);
+    // Typing searches as you go, from where the last match began.
+    connect(FindEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+        QTextCursor cursor = Browser->textCursor();
+        cursor.setPosition(cursor.selectionStart());
+        Browser->setTextCursor(cursor);
+        Find(text);
+    });
+    connect(ContentsList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { ShowSection(item->data(Qt::UserRole).toString()); });
+    connect(ContentsList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { ShowSection(item->data(Qt::UserRole).toString()); });
+
+    Browser->setSource(QUrl(Text(kManualUrl)));
+    FillContents();
+}
+
+void THelpForm::FillContents() {
+    QFile file(QStringLiteral(":/manual/index.html"));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    for (const auto& [anchor, title] : Headings(QString::fromUtf8(file.readAll()))) {
+        auto* item = new QListWidgetItem(title, ContentsList);
+        item->setData(Qt::UserRole, anchor);
+    }
+}
+
+void THelpForm::ShowSection(const QString& anchor) {
+    QUrl url(Text(kManualUrl));
+    if (!anchor.isEmpty()) url.setFragment(anchor);
+    if (Browser->source() != url) Browser->setSource(url);
+    show();
+    raise();
+    activateWindow();
+}
+
+bool THelpForm::Find(const QString& text, bool backward) {
+    if (text.isEmpty()) {
+        FindStatus->clear();
+        return false;
+    }
+    const QTextDocument::FindFlags flags =
+        backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    bool found = Browser->find(text, flags);
+    if (!found) {
+        // Wrap round once.
+        QTextCursor cursor = Browser->textCursor();
+        cursor.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+        Browser->setTextCursor(cursor);
+        found = Browser->find(text, flags);
+    }
+    FindStatus->setText(found ? QString() : Text(kFindNotFound));
+    return found;
+}
+
+void THelpForm::OpenFindBar() {
+    FindBar->show();
+    FindEdit->setFocus();
+    FindEdit->selectAll();
+}
+
+void THelpForm::CloseFindBar() {
+    FindBar->hide();
+    Browser->setFocus();
+}
+
+THelpForm* ShowHelpWindow(QWidget* owner) {
+    THelpForm* form =
+        owner ? owner->findChild<THelpForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!form) form = new THelpForm(owner);
+    form->ShowSection();
+    return form;
+}
+
+void ShowHelp(QWidget* owner) {
+    if (QFileInfo::exists(HelpFileUrl().toLocalFile())) {
+        OpenHelpFile();
+    } else {
+        ShowHelpWindow(owner);
+    }
+}
+
+}  // namespace brisalto

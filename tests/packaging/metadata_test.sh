@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The desktop entry and the AppStream metainfo pass their validators without a remark, and the
+# manual pages format without a warning.
+# Usage: metadata_test.sh SOURCE_DIR
+set -euo pipefail
+src="$1"
+status=0
+out="$(desktop-file-validate "$src/packaging/io.github.brisalto.calculator.desktop" 2>&1)" || status=1
+if [ -n "$out" ]; then echo "desktop-file-validate: $out"; status=1; fi
+out="$(appstreamcli validate --pedantic --no-net "$src/packaging/brisalto-calculator.metainfo.xml" 2>&1)" || status=1
+if grep -q '^[EWIP]:' <<<"$out"; then echo "appstreamcli: $out"; status=1; fi
+for page in "$src"/docs/man/*.1; do
+  out="$(groff -man -ww -z "$page" 2>&1)"
+  if [ -n "$out" ]; then echo "groff $(basename "$page"): $out"; status=1; fi
+  rendered="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>"$page.err.tmp" || true)"
+  warnings="$(cat "$page.err.tmp")"; rm -f "$page.err.tmp"
+  if [ -n "$warnings" ]; then echo "man -l $(basename "$page"): $warnings"; status=1; fi
+  if ! grep -q '^NAME' <<<"$rendered" || ! grep -q 'EXIT STATUS\|FILES' <<<"$rendered"; then
+    echo "man -l $(basename "$page") renders no page"; status=1
+  fi
+done
+[ "$status" -eq 0 ] && echo "metadata and manual pages: ok"
+exit "$status"
