@@ -77,6 +77,8 @@ int RunCalculator(const CliOptions& options) {
         }
     }
     CliView view(stdout, interactive ? stderr : nullptr);
+    const bool at_terminal = options.lines.empty() && terminal_in && terminal_out;
+    view.SetTerminal(at_terminal);
 
     InitVariableTable();
     SetStartModes();
@@ -101,7 +103,7 @@ int RunCalculator(const CliOptions& options) {
 
     std::ios::sync_with_stdio(false);
     std::unique_ptr<LineReader> reader;
-    if (terminal_in && terminal_out) {
+    if (at_terminal) {
         reader = MakeTerminalLineReader(std::cin);
     } else {
         reader = std::make_unique<StreamLineReader>(std::cin);
