@@ -76,8 +76,9 @@ int RunCalculator(const CliOptions& options) {
             return 1;
         }
     }
-    CliView view(stdout, interactive ? stderr : nullptr);
     const bool at_terminal = options.lines.empty() && terminal_in && terminal_out;
+    // The help summary is what the user asked for at a terminal; beside a pipe it stays apart.
+    CliView view(stdout, at_terminal ? stdout : interactive ? stderr : nullptr);
     view.SetTerminal(at_terminal);
 
     InitVariableTable();
