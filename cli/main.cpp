@@ -3,8 +3,8 @@
 
 #include <cerrno>
 #include <clocale>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>

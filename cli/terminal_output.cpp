@@ -12,8 +12,8 @@ namespace brisalto {
 namespace {
 
 std::string SeparatorFor(int columns) {
-    const std::size_t width = columns > 0 ? std::min<std::size_t>(kSeparatorLine.size(), columns)
-                                          : kSeparatorLine.size();
+    const std::size_t width =
+        columns > 0 ? std::min<std::size_t>(kSeparatorLine.size(), columns) : kSeparatorLine.size();
     return std::string(kSeparatorLine.substr(0, width));
 }
 

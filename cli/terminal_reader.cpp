@@ -138,8 +138,8 @@ class EditLineReader : public LineReader {
         for (const std::string& name : candidates) width = std::max(width, name.size());
         width += kListGap;
         const int columns = TerminalColumns();
-        const std::size_t per_row =
-            std::max<std::size_t>(1, (columns > 0 ? static_cast<std::size_t>(columns) : 80) / width);
+        const std::size_t per_row = std::max<std::size_t>(
+            1, (columns > 0 ? static_cast<std::size_t>(columns) : 80) / width);
         std::string text = "\n";
         for (std::size_t i = 0; i < candidates.size(); ++i) {
             text += candidates[i];

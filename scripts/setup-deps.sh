@@ -11,6 +11,7 @@ packages=(
   fonts-liberation
   xvfb xauth
   bc
+  tmux
 )
 
 missing=()

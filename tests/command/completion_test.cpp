@@ -29,8 +29,10 @@ TEST(CompletionTest, CandidatesOfAWord) {
         {"e", true, {"exit", "exp"}},
         {"e", false, {"exp"}},
         {"cl", true, {"clear", "cls"}},
-        {"c", true, {"clear", "cls", "cos", "cosh", "cot", "coth", "csc", "csch", "ctod", "ctog",
-                     "ctor", "cyc"}},
+        {"c",
+         true,
+         {"clear", "cls", "cos", "cosh", "cot", "coth", "csc", "csch", "ctod", "ctog", "ctor",
+          "cyc"}},
         {"B", false, {"B"}},
         {"E", false, {}},
         {"O", false, {}},
@@ -75,9 +77,9 @@ TEST(CompletionTest, WordStartIsAfterTheLastNonLetter) {
         std::size_t caret;
         std::size_t start;
     } rows[] = {
-        {"", 0, 0},          {"si", 2, 0},         {"2*si", 4, 2},      {"sin(30)+co", 10, 8},
-        {"B=xc", 4, 2},      {"B=xc", 3, 2},       {"sin(", 4, 4},      {"1.5E", 4, 3},
-        {"xcos(1) ", 8, 8},  {"si", 99, 0},        {"[lo", 3, 1},
+        {"", 0, 0},         {"si", 2, 0},   {"2*si", 4, 2}, {"sin(30)+co", 10, 8},
+        {"B=xc", 4, 2},     {"B=xc", 3, 2}, {"sin(", 4, 4}, {"1.5E", 4, 3},
+        {"xcos(1) ", 8, 8}, {"si", 99, 0},  {"[lo", 3, 1},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(CompletionWordStart(row.line, row.caret), row.start)

@@ -92,7 +92,10 @@ TEST(HistoryFilePathTest, WhichLinesAreKept) {
         {"   ", false},
         {"2+\n3", false},
         {"2+3\r", false},
-        {std::string("2\0" "3", 3), false},
+        {std::string("2\0"
+                     "3",
+                     3),
+         false},
         {std::string(kHistoryLineMaxBytes, '1'), true},
         {std::string(kHistoryLineMaxBytes + 1, '1'), false},
         {"\xff\xfe", true},
@@ -129,8 +132,8 @@ TEST_F(HistoryFileTest, NeverMoreThanTheLimitNewestKept) {
             history.Append(line);
             ASSERT_LE(FileLines().size(), kLimit + kLimit / 10) << count;
         }
-        const std::vector<std::string> newest(
-            lines.end() - std::min<std::ptrdiff_t>(count, kLimit), lines.end());
+        const std::vector<std::string> newest(lines.end() - std::min<std::ptrdiff_t>(count, kLimit),
+                                              lines.end());
         EXPECT_EQ(HistoryFile(path_, kLimit).Load(), newest) << count;
         EXPECT_EQ(FileLines(), newest) << count;
     }

@@ -74,9 +74,10 @@ TEST(UnitSymbolsTest, SymbolsKeepTheirCaseDescriptionsDoNot) {
         const char* text;
         const char* unit;
     } rows[] = {
-        {"Mm", "(none)"},      {"MM", "(none)"},     {"KM", "(none)"}, {"c", "(none)"},
-        {"k", "(none)"},       {"PA", "(none)"},     {"T", "(none)"},  {"meters", "Meters"},
-        {"KILOMETERS", "Kilometers"}, {"BAR", "bar"}, {"Grad", "grad"}, {"", "(none)"},
+        {"Mm", "(none)"}, {"MM", "(none)"},     {"KM", "(none)"},
+        {"c", "(none)"},  {"k", "(none)"},      {"PA", "(none)"},
+        {"T", "(none)"},  {"meters", "Meters"}, {"KILOMETERS", "Kilometers"},
+        {"BAR", "bar"},   {"Grad", "grad"},     {"", "(none)"},
     };
     for (const auto& row : rows) EXPECT_EQ(DescriptionOf(row.text), row.unit) << row.text;
 }
