@@ -248,7 +248,9 @@ TEST_F(HistoryFileTest, TwoProgramsAppendingLoseNothing) {
             for (std::size_t i = 1; i < numbers.size(); ++i) {
                 ASSERT_EQ(numbers[i], numbers[i - 1] + 1) << prefix << " limit " << limit;
             }
-            if (limit > 2 * kLines) EXPECT_EQ(numbers.size(), std::size_t{kLines}) << prefix;
+            if (limit > 2 * kLines) {
+                EXPECT_EQ(numbers.size(), std::size_t{kLines}) << prefix;
+            }
         }
         for (const std::string& line : lines) {
             EXPECT_TRUE(line.rfind("A+", 0) == 0 || line.rfind("B+", 0) == 0) << line;
