@@ -1,6 +1,7 @@
 // The line reader at a terminal: libedit with a prompt, Emacs keys, the history shared with the
 // desktop window, Tab completion of the command language, Ctrl+C dropping the line being typed
 // and Ctrl+D on an empty line ending the session.
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -47,7 +48,7 @@ class EditLineReader : public LineReader {
         el_set(editor_, EL_HIST, history, history_);
         // The user's own ~/.editrc first; the keys below are what the calculator is about.
         el_source(editor_, nullptr);
-        // Ctrl+C reaches the editor as a key instead of ending the program.
+        // Ctrl+C reaches the editor as a key instead of ending the program; so does Ctrl+Z.
         el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
         el_set(editor_, EL_ADDFN, "brisalto-complete", "Complete a name", &Complete);
         el_set(editor_, EL_BIND, "^I", "brisalto-complete", nullptr);
@@ -55,6 +56,8 @@ class EditLineReader : public LineReader {
         el_set(editor_, EL_BIND, "^C", "brisalto-cancel", nullptr);
         el_set(editor_, EL_ADDFN, "brisalto-end", "End on an empty line", &EndOrDelete);
         el_set(editor_, EL_BIND, "^D", "brisalto-end", nullptr);
+        el_set(editor_, EL_ADDFN, "brisalto-suspend", "Suspend", &Suspend);
+        el_set(editor_, EL_BIND, "^Z", "brisalto-suspend", nullptr);
         el_set(editor_, EL_BIND, "^R", "em-inc-search-prev", nullptr);
     }
 
@@ -158,6 +161,12 @@ class EditLineReader : public LineReader {
         Of(editor).cancelled_ = true;
         el_push(editor, "\n");
         return CC_REFRESH;
+    }
+
+    // Ctrl+Z as the shell's job control expects it; the editor restores the terminal around it.
+    static unsigned char Suspend(EditLine*, int) {
+        raise(SIGTSTP);
+        return CC_REDISPLAY;
     }
 
     // On an empty line the end of the session; otherwise the character under the cursor goes.

@@ -149,6 +149,22 @@ sep=$(printf -- '-%.0s' $(seq "$columns"))
 start
 [[ "$(screen | head -1)" == "$sep" ]] || fail "banner separator at 40 columns: $(screen | head -1)"
 
+# Ctrl+Z stops it under a shell with job control; fg brings back the line being typed.
+columns=80
+tmux -L "$socket" kill-server 2>/dev/null
+runs=$((runs + 1))
+socket="brisalto-test-$$-$runs"
+tmux -L "$socket" -f /dev/null new-session -d -s calc -x "$columns" -y 50 -c "$work" \
+    "env -i PATH=/usr/bin:/bin TERM=xterm HOME=$work/home PS1='shell\$ ' bash --norc -i"
+wait_for '^shell\$$'
+keys "XDG_STATE_HOME=$work/state $calc" Enter
+wait_for '^>$'
+keys '1+' C-z
+wait_for 'Stopped'
+keys 'fg' Enter
+keys '2' Enter
+wait_for '^Answer\(A\) = 3\.'
+
 if ((failures > 0)); then
     echo "$failures check(s) failed"
     exit 1
