@@ -260,5 +260,28 @@ TEST_F(HistoryFileTest, TwoProgramsAppendingLoseNothing) {
     }
 }
 
+// One program cutting the file back (at every start, here in a loop) while another appends: the
+// appended lines are the newest and all of them stay.
+TEST_F(HistoryFileTest, CuttingBackWhileAnotherAppendsLosesNothing) {
+    std::string text;
+    for (const std::string& line : Numbered("old+", 0, 1500)) text += line + "\n";
+    Write(text);
+    constexpr int kLines = 5000;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        HistoryFile history(path_, 100000);  // never cuts back itself
+        for (const std::string& line : Numbered("new+", 0, kLines)) {
+            if (!history.Append(line)) _exit(1);
+        }
+        _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) HistoryFile(path_).Load();
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    // Each cut keeps the newest lines, so the last thousand are the appender's newest, unbroken.
+    EXPECT_EQ(HistoryFile(path_).Load(), Numbered("new+", kLines - 1000, kLines));
+}
+
 }  // namespace
 }  // namespace brisalto
