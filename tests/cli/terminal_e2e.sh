@@ -108,20 +108,28 @@ for word in rad deg grd cyc sci fix auto mod var clear cls exit; do
     grep -Eq "(^| )$word( |$)" <<<"$summary" || fail "help does not name $word"
 done
 
+# cls clears the screen as it clears the results window: the next prompt stands at the top.
+keys 'cls' Enter
+for ((i = 0; i < 200; i++)); do
+    [[ "$(tmux -L "$socket" capture-pane -p -t calc | head -2 | sed 's/ *$//')" == "$sep"$'\n>' ]] && break
+    sleep 0.05
+done
+((i < 200)) || fail "cls: screen starts [$(tmux -L "$socket" capture-pane -p -t calc | head -2)]"
+
 # Ctrl+D on an empty line: a line break, then the end with status 0.
 keys C-d
 wait_for '^EXITED 0$'
 [[ "$(screen | grep -B1 '^EXITED' | head -1)" == ">" ]] || fail "no line break after Ctrl+D"
 
 # The history: entered lines, none that starts with a blank.
-[[ "$(cat "$history_file")" == $'2+3\nB=7\n2*4\nhelp' ]] ||
+[[ "$(cat "$history_file")" == $'2+3\nB=7\n2*4\nhelp\ncls' ]] ||
     fail "history file: [$(cat "$history_file")]"
 [[ -s "$work/stderr" ]] && fail "standard error: $(cat "$work/stderr")"
 
 # Second run: Up brings back the last line, Ctrl+R finds an older one.
 start
 keys Up
-wait_for '^> help$'
+wait_for '^> cls$'
 keys C-u C-r 'B='
 wait_for 'B=7'
 keys Enter
