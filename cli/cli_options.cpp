@@ -3,23 +3,39 @@
 #include <charconv>
 #include <string_view>
 
+#include "engine/errors.h"
+#include "engine/number_text.h"
+
 namespace brisalto {
 namespace {
 
 inline constexpr std::string_view kUsage =
-    "Usage: brisalto-calc [OPTION]...\n"
-    "Reads calculator command lines from standard input, one a line, and writes the lines\n"
-    "the Brisalto Calculator results window shows for them.\n"
+    "Usage: brisalto-calc [OPTION]... [--] [LINE]...\n"
+    "Processes each LINE as a calculator command line, or else reads command lines from\n"
+    "standard input, one a line, and writes the lines the Brisalto Calculator results window\n"
+    "shows for them.\n"
     "\n"
     "Options:\n"
     "  --precision N            decimals of the fixed format, 0 to 20 (default 10)\n"
     "  -e LINE                  process LINE instead of standard input; may be repeated\n"
+    "  --                       what follows is command lines, also when they start with -\n"
     "  --convert VALUE FROM TO  convert VALUE from the unit FROM to the unit TO\n"
     "  --list-units [FAMILY]    list the unit families and their units, or one family\n"
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
     "\n"
     "Type help for a summary of the command language.\n";
+
+constexpr int kMinPrecision = 0;
+constexpr int kMaxPrecision = 20;
+
+// A line such as -2+3 looks like an option; say how to give it.
+bool LooksLikeExpression(std::string_view arg) {
+    return arg.size() > 1 && arg[0] == '-' &&
+           std::string_view("0123456789.([{<ABCDFGHIJKLMNP").find(arg[1]) != std::string_view::npos;
+}
+
+inline constexpr std::string_view kDashHint = "; write -- before a line that starts with -";
 
 bool ParseInt(std::string_view text, int& value) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -29,6 +45,18 @@ bool ParseInt(std::string_view text, int& value) {
 }
 
 }  // namespace
+
+bool IsNumberText(std::string_view text) {
+    try {
+        TextToValue(text);
+        return true;
+    } catch (const ConvertError&) {
+        return false;
+    } catch (const FloatError&) {
+        // Beyond the range, but a number: the conversion reports the overflow.
+        return true;
+    }
+}
 
 std::string UsageText() { return std::string(kUsage); }
 
@@ -55,7 +83,7 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
                 text = arg.substr(sizeof("--precision=") - 1);
             }
             int value = 0;
-            if (!ParseInt(text, value)) {
+            if (!ParseInt(text, value) || value < kMinPrecision || value > kMaxPrecision) {
                 result.error = "invalid precision '" + text + "': give a whole number 0 to 20";
                 return result;
             }
@@ -72,14 +100,24 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
             }
             o.convert = ConvertRequest{arguments[i + 1], arguments[i + 2], arguments[i + 3]};
             i += 3;
+            if (!IsNumberText(o.convert->value)) {
+                result.error = "not a number: " + o.convert->value;
+                return result;
+            }
         } else if (arg == "--list-units") {
             o.list_units = true;
             if (i + 1 < count && (arguments[i + 1].empty() || arguments[i + 1][0] != '-')) {
                 o.list_units_family = arguments[++i];
             }
-        } else {
-            result.error = "unknown argument '" + arg + "'";
+        } else if (arg == "--") {
+            o.lines.insert(o.lines.end(), arguments.begin() + i + 1, arguments.end());
+            break;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            result.error = "unknown option '" + arg + "'";
+            if (LooksLikeExpression(arg)) result.error += kDashHint;
             return result;
+        } else {
+            o.lines.push_back(arg);
         }
     }
     return result;

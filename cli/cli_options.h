@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brisalto {
@@ -17,7 +18,7 @@ struct CliOptions {
     bool show_help = false;
     bool show_version = false;
     std::optional<int> precision;
-    std::vector<std::string> lines;  // from -e, in order
+    std::vector<std::string> lines;  // from -e and the other arguments, in order
     std::optional<ConvertRequest> convert;
     bool list_units = false;
     std::optional<std::string> list_units_family;
@@ -29,6 +30,9 @@ struct ParseResult {
 };
 
 ParseResult ParseCliOptions(const std::vector<std::string>& arguments);
+
+// Whether --convert takes the text as a number (a number beyond the range counts).
+bool IsNumberText(std::string_view text);
 
 // What --help prints.
 std::string UsageText();

@@ -2,22 +2,10 @@
 
 #include <string_view>
 
+#include "cli/help_summary.h"
+#include "cli/terminal_output.h"
+
 namespace brisalto {
-namespace {
-
-inline constexpr std::string_view kCommandSummary =
-    "Type an expression or a command, one a line.\n"
-    "  Expressions  + - * / % ^ and postfix !, brackets ( [ { <, numbers like 1.5E-3,\n"
-    "               functions like sin(30), log(100), xcosh(2), logn(8)\n"
-    "  Variables    A (the last answer), B C D F G H I J K L M N, P (pi, read-only);\n"
-    "               assign with B=2*3\n"
-    "  Angle mode   rad  deg  grd  cyc        Number format  sci  fix  auto\n"
-    "  Show         mod (the modes)  var (the variables)\n"
-    "  Clear        clear (the variables)  cls (the screen)\n"
-    "  End          exit\n";
-
-}  // namespace
-
 void CliView::AppendToLine(int index, const std::string& text) {
     const long long pending_index = index - written_;
     if (pending_index >= 0 && pending_index < static_cast<long long>(pending_.size())) {
@@ -28,6 +16,7 @@ void CliView::AppendToLine(int index, const std::string& text) {
 void CliView::ClearLines() {
     pending_.clear();
     written_ = 0;
+    if (terminal_) std::fwrite(kClearScreen.data(), 1, kClearScreen.size(), out_);
 }
 
 int CliView::LineCount() const { return static_cast<int>(written_ + pending_.size()); }
@@ -40,12 +29,14 @@ void CliView::RunHelpAction() {
     if (help_out_ == nullptr) return;
     // The echo of "help" first, so the summary stands below it on the terminal.
     Flush();
-    std::fwrite(kCommandSummary.data(), 1, kCommandSummary.size(), help_out_);
+    const std::string_view summary = HelpSummary();
+    std::fwrite(summary.data(), 1, summary.size(), help_out_);
     std::fflush(help_out_);
 }
 
 void CliView::Flush(bool to_device) {
     buffer_.clear();
+    if (terminal_) ShapeForTerminal(pending_, TerminalColumns());
     for (const std::string& line : pending_) {
         buffer_ += line;
         buffer_.push_back('\n');

@@ -36,6 +36,9 @@ class CliView : public CalculatorView {
     // device unless more input is already waiting.
     void Flush(bool to_device = true);
     bool exit_requested() const { return exit_requested_; }
+    // At a terminal the typed line is not echoed again, separators fit its width, and "cls"
+    // clears the screen.
+    void SetTerminal(bool terminal) { terminal_ = terminal; }
 
   private:
     std::FILE* out_;
@@ -44,6 +47,7 @@ class CliView : public CalculatorView {
     long long written_ = 0;  // lines already written and dropped
     std::string buffer_;
     bool exit_requested_ = false;
+    bool terminal_ = false;
 };
 
 }  // namespace brisalto

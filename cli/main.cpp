@@ -1,8 +1,10 @@
 // brisalto-calc: the calculator on standard input and output.
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -12,6 +14,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_view.h"
 #include "cli/line_reader.h"
+#include "cli/standard_streams.h"
 #include "cli/tools_options.h"
 #include "command/banner.h"
 #include "command/calculator_state.h"
@@ -35,6 +38,9 @@ void TakeSeparatorsFromLocale() {
     std::setlocale(LC_NUMERIC, "C");
 }
 
+// 0, or 1 when the output could not all be written.
+int FinishedStatus() { return FinishStandardOutput() ? 0 : 1; }
+
 class Session {
   public:
     explicit Session(CliView& view) : view_(view) {}
@@ -51,7 +57,8 @@ class Session {
             std::fprintf(stderr, "%s: %s\n", kProgramName.data(), error.what());
         }
         view_.Flush(!more_input_waiting);
-        return !view_.exit_requested();
+        // Nothing more can be shown once the output fails.
+        return !view_.exit_requested() && !StandardOutputFailed();
     }
 
   private:
@@ -62,7 +69,17 @@ int RunCalculator(const CliOptions& options) {
     const bool terminal_in = isatty(STDIN_FILENO) == 1;
     const bool terminal_out = isatty(STDOUT_FILENO) == 1;
     const bool interactive = terminal_in && isatty(STDERR_FILENO) == 1;
-    CliView view(stdout, interactive ? stderr : nullptr);
+    if (options.lines.empty()) {
+        const std::string problem = StandardInputProblem();
+        if (!problem.empty()) {
+            ReportInputError(problem);
+            return 1;
+        }
+    }
+    const bool at_terminal = options.lines.empty() && terminal_in && terminal_out;
+    // The help summary is what the user asked for at a terminal; beside a pipe it stays apart.
+    CliView view(stdout, at_terminal ? stdout : interactive ? stderr : nullptr);
+    view.SetTerminal(at_terminal);
 
     InitVariableTable();
     SetStartModes();
@@ -77,26 +94,31 @@ int RunCalculator(const CliOptions& options) {
             std::string_view rest = text;
             while (true) {
                 const size_t end = rest.find('\n');
-                if (!session.Process(rest.substr(0, end))) return 0;
+                if (!session.Process(rest.substr(0, end))) return FinishedStatus();
                 if (end == std::string_view::npos) break;
                 rest.remove_prefix(end + 1);
             }
         }
-        return 0;
+        return FinishedStatus();
     }
 
     std::ios::sync_with_stdio(false);
     std::unique_ptr<LineReader> reader;
-    if (terminal_in && terminal_out) {
+    if (at_terminal) {
         reader = MakeTerminalLineReader(std::cin);
     } else {
         reader = std::make_unique<StreamLineReader>(std::cin);
     }
     std::string line;
     while (reader->ReadLine(line)) {
-        if (!session.Process(line, reader->MoreInputWaiting())) return 0;
+        if (!session.Process(line, reader->MoreInputWaiting())) return FinishedStatus();
     }
-    return 0;
+    if (std::cin.bad()) {
+        ReportInputError(std::strerror(errno != 0 ? errno : EIO));
+        FinishStandardOutput();
+        return 1;
+    }
+    return FinishedStatus();
 }
 
 }  // namespace
@@ -104,6 +126,7 @@ int RunCalculator(const CliOptions& options) {
 
 int main(int argc, char** argv) {
     using namespace brisalto;
+    ReserveStandardDescriptors();
     TakeSeparatorsFromLocale();
     const ParseResult parsed = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
@@ -112,20 +135,18 @@ int main(int argc, char** argv) {
         return kUsageStatus;
     }
     const CliOptions& options = parsed.options;
+    int status = 0;
     if (options.show_help) {
         std::cout << UsageText();
-        return 0;
-    }
-    if (options.show_version) {
+    } else if (options.show_version) {
         std::cout << kVersionText << '\n';
-        return 0;
+    } else if (options.convert) {
+        status = RunConvertOption(options.convert->value, options.convert->from,
+                                  options.convert->to, std::cout, std::cerr);
+    } else if (options.list_units) {
+        status = RunListUnitsOption(options.list_units_family, std::cout, std::cerr);
+    } else {
+        return RunCalculator(options);
     }
-    if (options.convert) {
-        return RunConvertOption(options.convert->value, options.convert->from, options.convert->to,
-                                std::cout, std::cerr);
-    }
-    if (options.list_units) {
-        return RunListUnitsOption(options.list_units_family, std::cout, std::cerr);
-    }
-    return RunCalculator(options);
+    return FinishStandardOutput() ? status : 1;
 }

@@ -1,11 +1,13 @@
 #include "cli/tools_options.h"
 
+#include <algorithm>
 #include <exception>
 #include <ostream>
 
 #include "tools/conversion_registry.h"
 #include "tools/conversion_text.h"
 #include "tools/program_families.h"
+#include "tools/unit_symbols.h"
 
 namespace brisalto {
 
@@ -13,7 +15,9 @@ namespace {
 
 constexpr const char* kUnknownUnitText = "Unknown unit '%s'";
 constexpr const char* kUnknownFamilyText = "Unknown unit family '%s'";
+constexpr const char* kAmbiguousUnitText = "Ambiguous unit '%s': give one of ";
 constexpr const char* kUnitIndent = "  ";
+constexpr std::size_t kSymbolGap = 2;
 
 std::string WithName(std::string_view pattern, std::string_view name) {
     const std::size_t at = pattern.find("%s");
@@ -23,13 +27,39 @@ std::string WithName(std::string_view pattern, std::string_view name) {
     return text;
 }
 
-// Prints the family as the dialog names it, then its units, one a line.
+// Prints the family as the dialog names it, then its units, one a line, each followed by the
+// symbols it can also be given by, in a column of their own.
 void PrintFamily(std::string_view family_name, std::ostream& out) {
     out << family_name << '\n';
-    for (const std::string& unit :
-         UnitNamesOfFamily(family_name).value_or(std::vector<std::string>{})) {
-        out << kUnitIndent << unit << '\n';
+    const std::vector<std::string> units =
+        UnitNamesOfFamily(family_name).value_or(std::vector<std::string>{});
+    std::size_t width = 0;
+    for (const std::string& unit : units) width = std::max(width, unit.size());
+    for (const std::string& unit : units) {
+        out << kUnitIndent << unit;
+        const std::vector<std::string_view> symbols = SymbolsOfUnit(unit);
+        for (std::size_t i = 0; i < symbols.size(); ++i) {
+            if (i == 0) {
+                out << std::string(width - unit.size() + kSymbolGap, ' ');
+            } else {
+                out << ", ";
+            }
+            out << symbols[i];
+        }
+        out << '\n';
     }
+}
+
+// Why a unit text was not found: unknown, or standing for several units.
+std::string UnitNotFoundText(std::string_view text) {
+    const std::vector<std::string_view> candidates = AmbiguousUnitNames(text);
+    if (candidates.empty()) return WithName(kUnknownUnitText, text);
+    std::string message = WithName(kAmbiguousUnitText, text);
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        if (i > 0) message += ", ";
+        message += candidates[i];
+    }
+    return message;
 }
 
 }  // namespace
@@ -38,11 +68,10 @@ int RunConvertOption(const std::string& value, const std::string& from, const st
                      std::ostream& out, std::ostream& err) {
     try {
         RegisterProgramFamilies();
-        const ConversionRegistry& registry = ConversionRegistry::Instance();
-        const std::optional<TConvType> from_unit = registry.FindUnitByName(from);
-        const std::optional<TConvType> to_unit = registry.FindUnitByName(to);
+        const std::optional<TConvType> from_unit = FindUnitByNameOrSymbol(from);
+        const std::optional<TConvType> to_unit = FindUnitByNameOrSymbol(to);
         if (!from_unit || !to_unit) {
-            err << WithName(kUnknownUnitText, from_unit ? to : from) << '\n';
+            err << UnitNotFoundText(from_unit ? to : from) << '\n';
             return 1;
         }
         out << ConvValueText(value, *from_unit, *to_unit) << '\n';

@@ -340,6 +340,14 @@ CalcValue ApplyCode(int code, CalcValue x, CalcValue theta, const VariableTable&
 
 }  // namespace
 
+std::vector<std::string_view> FunctionNames() {
+    std::vector<std::string_view> names;
+    for (const NamedCode& entry : kThreeLetterNames) names.push_back(entry.name);
+    for (const NamedCode& entry : kFourLetterNames) names.push_back(entry.name);
+    for (const NamedCode& entry : kFiveLetterNames) names.push_back(entry.name);
+    return names;
+}
+
 int FunctionCode(std::string_view name) {
     switch (name.size()) {
         case 3:

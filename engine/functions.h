@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "engine/angle_mode.h"
 #include "engine/calc_value.h"
@@ -9,6 +10,9 @@
 #include "engine/variable_table.h"
 
 namespace brisalto {
+
+// The 43 names, by length, then in the order of their lookup tables.
+std::vector<std::string_view> FunctionNames();
 
 // Code 0..42 of an exactly matching name; throws ExpressionError "Function Rong".
 int FunctionCode(std::string_view name);

@@ -35,6 +35,7 @@ test_packages=(
   file
   python3
   lintian
+  tmux
 )
 fuzz_packages=(
   clang

@@ -61,8 +61,8 @@ $sep
 Answer(A) = 0.33
 $sep" "$out"
 
-out=$("$calc" --precision 25 -e fix -e 1)
-check "precision clamped to 20" "Answer(A) = 1.00000000000000000000" "$(echo "$out" | grep Answer)"
+out=$("$calc" --precision 20 -e fix -e 1)
+check "precision 20" "Answer(A) = 1.00000000000000000000" "$(echo "$out" | grep Answer)"
 
 # cls writes nothing and clears; the next command is written as usual.
 out=$("$calc" -e 1+1 -e cls -e sci -e 2)

@@ -49,11 +49,9 @@ check 0 "1E15" "" --convert 1e15 Meters Meters
 check 0 "640" "" --convert 1 SquareMiles Acres
 check 0 "1000" "" --convert 1 Liters CubicCentimeters
 check 0 "16" "" --convert 1 Pounds Ounces
-# A text that is not a number converts as 0.
-check 0 "0" "" --convert abc Meters Feet
-check 0 "0" "" --convert "" SquareMillimeters SquareMillimeters
-check 0 "273.15" "" --convert "1,5" Celsius Kelvin
-check 0 "0" "" --convert nan Meters Feet
+# A text that is not a number is refused (the dialog would take it as 0).
+check 2 "" $'brisalto-calc: not a number: abc\nTry \'brisalto-calc --help\' for more information.' \
+    --convert abc Meters Feet
 # Beyond the double range, in the value or in the result.
 check 0 "Floating point over flow" "" --convert 1e400 Meters Feet
 check 0 "Floating point over flow" "" --convert -1e400 Kelvin Celsius
@@ -63,7 +61,6 @@ check 0 "0" "" --convert 1e-320 Micromicrons Meters
 
 # What the dialog shows in an error box goes to standard error with status 1.
 check 1 "" "$julian0" --convert 0 JulianDate DateTime
-check 1 "" "$julian0" --convert "" JulianDate Days
 check 1 "" "-1.000000 Julian cannot be represented as a DateTime" --convert -1 JulianDate DateTime
 check 1 "" "5373484.500000 Julian cannot be represented as a DateTime" \
     --convert 5373484.5 JulianDate DateTime
@@ -72,6 +69,28 @@ check 1 "" "Incompatible conversion types [Celsius, Days]" --convert 1 celsius d
 check 1 "" "Invalid floating point operation" --convert 1e300 DateTime JulianDate
 check 1 "" "Unknown unit 'Furlong'" --convert 1 Furlong Meters
 check 1 "" "Unknown unit 'parsec'" --convert 1 Meters parsec
+
+# Units by symbol; a symbol keeps its case; a word for several units asks for the description.
+check 0 "0.621371192237334" "" --convert 1 km mi
+check 0 "212" "" --convert 100 degC degF
+check 0 "760" "" --convert 1 atm mmHg
+check 0 "3.785411784" "" --convert 1 gal L
+check 0 "14.7" "" --convert 1 atm psi
+check 0 "1000" "" --convert 1 Kilometers m
+check 1 "" "Unknown unit 'Mm'" --convert 1 Mm m
+check 1 "" "Ambiguous unit 'gallon': give one of FluidGallons, DryGallons, UKGallons" \
+    --convert 1 gallon L
+check 1 "" "Ambiguous unit 'pt': give one of FluidPints, DryPints, UKPints" --convert 1 L pt
+check 1 "" "Incompatible conversion types [Kilometers, Grams]" --convert 1 km g
+# Every symbol --list-units shows stands for the unit it is listed beside.
+while IFS=$'\t' read -r description symbols; do
+    for symbol in ${symbols//,/}; do
+        by_symbol="$("$calc" --convert 5 "$symbol" "$description" 2>&1)"
+        by_name="$("$calc" --convert 5 "$description" "$description" 2>&1)"
+        [[ "$by_symbol" == "$by_name" ]] ||
+            { echo "FAIL: symbol $symbol of $description: [$by_symbol]"; failures=$((failures + 1)); }
+    done
+done < <("$calc" --list-units | awk -F'  +' '/^  / && NF == 3 {print $2 "\t" $3}')
 
 # Listings: the nine families in the dialog's order, each followed by its units.
 listing="$("$calc" --list-units)"
@@ -86,9 +105,11 @@ if [[ "$units" != 144 ]]; then
     echo "FAIL: --list-units lists $units units, wanted 144"
     failures=$((failures + 1))
 fi
-check 0 $'Energy\n  joule\n  calorie\n  British thermal unit (btu)' "" --list-units ENERGY
-check 0 $'trigonometric\n  radian\n  degrees\n  grad\n  cycle' "" --list-units Trigonometric
-check 0 $'Temperature\n  Celsius\n  Kelvin\n  Fahrenheit\n  Rankine\n  Reaumur' "" \
+check 0 $'Energy\n  joule                       J\n  calorie                     cal\n  British thermal unit (btu)  btu' \
+    "" --list-units ENERGY
+check 0 $'trigonometric\n  radian   rad\n  degrees  deg\n  grad     grad\n  cycle    cyc' "" \
+    --list-units Trigonometric
+check 0 $'Temperature\n  Celsius     C, degC\n  Kelvin      K\n  Fahrenheit  F, degF\n  Rankine     R\n  Reaumur     Re' "" \
     --list-units temperature
 check 1 "" "Unknown unit family 'Length'" --list-units Length
 

@@ -1,0 +1,36 @@
+#include "cli/help_summary.h"
+
+#ifndef BRISALTO_DOC_DIR
+#define BRISALTO_DOC_DIR "/usr/share/doc/brisalto-calculator"
+#endif
+
+namespace brisalto {
+namespace {
+
+inline constexpr std::string_view kHelpSummary =
+    "Type an expression, an assignment like B=2*sin(30)+4! or a keyword, one a line.\n"
+    "Keywords  rad deg grd cyc  angle mode        sci fix auto  number format\n"
+    "          mod  show the modes   var  show the variables   clear  zero A to N\n"
+    "          cls  clear the screen   help  this summary   exit  end (or Ctrl+D)\n"
+    "Operators first to last: brackets ( [ { < (any kind closes any) and f(x);\n"
+    "          postfix !; unary + -; 1.5E-3; V=x; then ^ / * % + - each over the\n"
+    "          whole bracket, leftmost first: 8/2*4 = 16, 10-2+3 = 5, -2^2 = 4\n"
+    "Functions of one operand, names in lower case:\n"
+    "  circular            sin cos tan cot sec csc (angles in the angle mode)\n"
+    "  inverse circular    xsin xcos xtan xcot xsec xcsc\n"
+    "  hyperbolic          sinh cosh tanh coth sech csch\n"
+    "  inverse hyperbolic  xsinh xcosh xtanh xcoth xsech xcsch\n"
+    "  logarithms          log (base 10) xlog (10^x) lin (base e) exp logn (base N)\n"
+    "  angle units         dtor dtog dtoc rtod rtog rtoc gtod gtor gtoc ctod ctor\n"
+    "    (x to y)          ctog   d degrees, r radians, g grads, c cycles\n"
+    "  other               abs (whole part of the magnitude) hex (always an error)\n"
+    "Variables A (the last answer), B C D F G H I J K L M N, P (pi, read-only)\n"
+    "Keys      Tab completes names, Up/Down and Ctrl+R search the history,\n"
+    "          Ctrl+C drops the line\n"
+    "Manual    man brisalto-calc, and " BRISALTO_DOC_DIR "/\n";
+
+}  // namespace
+
+std::string_view HelpSummary() { return kHelpSummary; }
+
+}  // namespace brisalto

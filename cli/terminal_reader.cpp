@@ -1,0 +1,203 @@
+// The line reader at a terminal: libedit with a prompt, Emacs keys, the history shared with the
+// desktop window, Tab completion of the command language, Ctrl+C dropping the line being typed
+// and Ctrl+D on an empty line ending the session.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/line_reader.h"
+#include "cli/terminal_output.h"
+#include "command/completion.h"
+#include "command/history_file.h"
+
+#ifdef BRISALTO_HAVE_LIBEDIT
+#include <histedit.h>
+#endif
+
+namespace brisalto {
+namespace {
+
+#ifdef BRISALTO_HAVE_LIBEDIT
+
+inline constexpr const char* kProgramName = "brisalto-calc";
+inline constexpr const char* kPrompt = "> ";
+inline constexpr std::string_view kCancelMark = "^C";
+inline constexpr std::size_t kListGap = 2;
+
+class EditLineReader : public LineReader {
+  public:
+    EditLineReader() : history_file_(HistoryFilePath()) {
+        editor_ = el_init(kProgramName, stdin, stdout, stderr);
+        history_ = history_init();
+        HistEvent event;
+        history(history_, &event, H_SETSIZE, static_cast<int>(kHistoryLineLimit));
+        history(history_, &event, H_SETUNIQUE, 1);
+        for (const std::string& line : history_file_.Load()) {
+            history(history_, &event, H_ENTER, line.c_str());
+            last_entered_ = line;
+        }
+        ReportHistoryProblem();
+
+        el_set(editor_, EL_CLIENTDATA, this);
+        el_set(editor_, EL_EDITOR, "emacs");
+        el_set(editor_, EL_SIGNAL, 1);
+        el_set(editor_, EL_PROMPT, &Prompt);
+        el_set(editor_, EL_HIST, history, history_);
+        // The user's own ~/.editrc first; the keys below are what the calculator is about.
+        el_source(editor_, nullptr);
+        // Ctrl+C reaches the editor as a key instead of ending the program; so does Ctrl+Z.
+        el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
+        el_set(editor_, EL_ADDFN, "brisalto-complete", "Complete a name", &Complete);
+        el_set(editor_, EL_BIND, "^I", "brisalto-complete", nullptr);
+        el_set(editor_, EL_ADDFN, "brisalto-cancel", "Drop the line", &Cancel);
+        el_set(editor_, EL_BIND, "^C", "brisalto-cancel", nullptr);
+        el_set(editor_, EL_ADDFN, "brisalto-end", "End on an empty line", &EndOrDelete);
+        el_set(editor_, EL_BIND, "^D", "brisalto-end", nullptr);
+        el_set(editor_, EL_ADDFN, "brisalto-suspend", "Suspend", &Suspend);
+        el_set(editor_, EL_BIND, "^Z", "brisalto-suspend", nullptr);
+        el_set(editor_, EL_BIND, "^R", "em-inc-search-prev", nullptr);
+    }
+
+    ~EditLineReader() override {
+        el_end(editor_);
+        history_end(history_);
+    }
+
+    bool ReadLine(std::string& line) override {
+        while (true) {
+            // The separator above the prompt, as the results window has it above the echo.
+            if (lead_separator_) {
+                const std::string separator = TerminalSeparator() + "\n";
+                std::fwrite(separator.data(), 1, separator.size(), stdout);
+                lead_separator_ = false;
+            }
+            std::fflush(stdout);
+            cancelled_ = false;
+            int count = 0;
+            const char* text = el_gets(editor_, &count);
+            if (text == nullptr || count <= 0) {
+                // The shell's prompt starts on a line of its own.
+                std::fputs("\n", stdout);
+                std::fflush(stdout);
+                return false;
+            }
+            line.assign(text, static_cast<std::size_t>(count));
+            if (!line.empty() && line.back() == '\n') line.pop_back();
+            if (cancelled_ || line.empty()) continue;
+            Remember(line);
+            lead_separator_ = true;
+            return true;
+        }
+    }
+
+  private:
+    static EditLineReader& Of(EditLine* editor) {
+        void* data = nullptr;
+        el_get(editor, EL_CLIENTDATA, &data);
+        return *static_cast<EditLineReader*>(data);
+    }
+
+    static char* Prompt(EditLine*) { return const_cast<char*>(kPrompt); }
+
+    void Remember(const std::string& line) {
+        if (!IsHistoryLine(line)) return;
+        HistEvent event;
+        history(history_, &event, H_ENTER, line.c_str());
+        if (line == last_entered_) return;
+        last_entered_ = line;
+        history_file_.Append(line);
+        ReportHistoryProblem();
+    }
+
+    void ReportHistoryProblem() {
+        if (std::optional<std::string> problem = history_file_.TakeProblem()) {
+            std::fprintf(stderr, "%s: %s\n", kProgramName, problem->c_str());
+        }
+    }
+
+    static unsigned char Complete(EditLine* editor, int) {
+        const LineInfo* info = el_line(editor);
+        const std::string_view line(info->buffer,
+                                    static_cast<std::size_t>(info->lastchar - info->buffer));
+        const std::size_t caret = static_cast<std::size_t>(info->cursor - info->buffer);
+        const std::size_t start = CompletionWordStart(line, caret);
+        const std::string word(line.substr(start, caret - start));
+        const std::vector<std::string> candidates =
+            CompletionCandidates(word, start == 0 && caret == line.size());
+        if (candidates.empty()) return CC_REFRESH_BEEP;
+        const std::string common = CommonPrefix(candidates);
+        if (common.size() > word.size()) el_insertstr(editor, common.c_str() + word.size());
+        if (candidates.size() == 1) return CC_REFRESH;
+        ListCandidates(candidates);
+        return CC_REDISPLAY;
+    }
+
+    // Below the line, in columns across the terminal; the prompt and the line follow anew.
+    static void ListCandidates(const std::vector<std::string>& candidates) {
+        std::size_t width = 0;
+        for (const std::string& name : candidates) width = std::max(width, name.size());
+        width += kListGap;
+        const int columns = TerminalColumns();
+        const std::size_t per_row = std::max<std::size_t>(
+            1, (columns > 0 ? static_cast<std::size_t>(columns) : 80) / width);
+        std::string text = "\n";
+        for (std::size_t i = 0; i < candidates.size(); ++i) {
+            text += candidates[i];
+            const bool row_end = (i + 1) % per_row == 0 || i + 1 == candidates.size();
+            text += row_end ? std::string("\n") : std::string(width - candidates[i].size(), ' ');
+        }
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        std::fflush(stdout);
+    }
+
+    // Shows ^C at the end of the line and ends it; ReadLine drops it and prompts again.
+    static unsigned char Cancel(EditLine* editor, int) {
+        const LineInfo* info = el_line(editor);
+        el_cursor(editor, static_cast<int>(info->lastchar - info->cursor));
+        el_insertstr(editor, std::string(kCancelMark).c_str());
+        Of(editor).cancelled_ = true;
+        el_push(editor, "\n");
+        return CC_REFRESH;
+    }
+
+    // Ctrl+Z as the shell's job control expects it; the editor restores the terminal around it.
+    static unsigned char Suspend(EditLine*, int) {
+        raise(SIGTSTP);
+        return CC_REDISPLAY;
+    }
+
+    // On an empty line the end of the session; otherwise the character under the cursor goes.
+    static unsigned char EndOrDelete(EditLine* editor, int) {
+        const LineInfo* info = el_line(editor);
+        if (info->lastchar == info->buffer) return CC_EOF;
+        if (info->cursor == info->lastchar) return CC_REFRESH_BEEP;
+        el_cursor(editor, 1);
+        el_deletestr(editor, 1);
+        return CC_REFRESH;
+    }
+
+    EditLine* editor_ = nullptr;
+    History* history_ = nullptr;
+    HistoryFile history_file_;
+    std::string last_entered_;
+    bool cancelled_ = false;
+    bool lead_separator_ = true;
+};
+
+#endif
+
+}  // namespace
+
+std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in) {
+#ifdef BRISALTO_HAVE_LIBEDIT
+    (void)in;
+    return std::make_unique<EditLineReader>();
+#else
+    return std::make_unique<StreamLineReader>(in);
+#endif
+}
+
+}  // namespace brisalto

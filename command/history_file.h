@@ -1,0 +1,60 @@
+// The command history kept between runs, shared by brisalto-calc and the desktop window: one
+// command a line in $XDG_STATE_HOME/brisalto/history. Each line is appended as it is entered, in
+// one write to a file opened for appending, so a crash loses nothing and two programs appending
+// at once lose nothing; the file is cut back to the newest lines when it has grown past its limit.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brisalto {
+
+inline constexpr std::size_t kHistoryLineLimit = 1000;
+// Longer lines are not kept: a pasted page should not fill the file.
+inline constexpr std::size_t kHistoryLineMaxBytes = 4096;
+
+// The history file's path from XDG_STATE_HOME (used when absolute) or else HOME; empty when
+// neither gives a folder.
+std::string HistoryFilePath(const char* xdg_state_home, const char* home);
+// As above from the environment.
+std::string HistoryFilePath();
+
+// Whether a command line belongs in the history: not empty, not starting with a blank (the
+// shells' way of keeping a line out), one line of no more than kHistoryLineMaxBytes, no NUL.
+bool IsHistoryLine(std::string_view line);
+
+class HistoryFile {
+  public:
+    explicit HistoryFile(std::string path, std::size_t limit = kHistoryLineLimit);
+
+    // The kept lines, oldest first, at most the limit. A file that holds more, or lines that do
+    // not belong there, is rewritten with the lines that do. A missing file is an empty history.
+    std::vector<std::string> Load();
+
+    // Appends one line if it belongs in the history; creates the folder and the file (private to
+    // the user) when needed. Once the file holds a tenth more than the limit, it is cut back to
+    // the limit. False when the line could not be written.
+    bool Append(std::string_view line);
+
+    // The first problem met (unreadable, unwritable, damaged), once: later calls give nothing,
+    // so a front end reports it a single time.
+    std::optional<std::string> TakeProblem();
+
+    const std::string& path() const { return path_; }
+
+  private:
+    void Note(const std::string& problem);
+    // Rewrites the file with its newest lines that belong there, under an exclusive lock.
+    bool Trim();
+
+    std::string path_;
+    std::size_t limit_;
+    std::size_t line_count_ = 0;  // lines in the file as far as this object knows
+    std::optional<std::string> problem_;
+    bool problem_taken_ = false;
+};
+
+}  // namespace brisalto

@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# brisalto-calc for scripts: command lines as arguments, option checks, and every failed read or
+# write of the standard streams reported on standard error with status 1.
+# Usage: arguments_e2e.sh PATH-TO-BRISALTO-CALC
+set -u
+calc="$1"
+failures=0
+tmp="$(mktemp -d)"
+trap 'rm -rf "$tmp"' EXIT
+export LC_ALL=C
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# Arguments are command lines, in order with -e; the transcript is the one of the same lines on
+# standard input.
+same_as_stdin() {
+    local lines="$1"
+    shift
+    local want got
+    want="$(printf '%s' "$lines" | "$calc")"
+    got="$("$calc" "$@")"
+    [[ "$want" == "$got" ]] || fail "arguments $* differ from standard input"
+}
+same_as_stdin $'2+3\nB=4!\n' '2+3' 'B=4!'
+same_as_stdin $'1\n2\n3\n' -e 1 2 -e 3
+same_as_stdin $'-2+3\n--\n-e\n' -- -2+3 -- -e
+[[ "$(printf 'rad\nxtan(1)\n' | "$calc" --precision 4)" == "$("$calc" --precision 4 rad 'xtan(1)')" ]] ||
+    fail "--precision with arguments"
+same_as_stdin $'1\n' 1 </dev/null
+# Arguments take the place of standard input, which is not read.
+[[ "$(echo 7 | "$calc" 5 | grep -c '^> ')" == 1 ]] || fail "standard input read beside arguments"
+
+# Refused options: status 2, nothing on standard output, the message on standard error.
+# refused MESSAGE ARGS...
+refused() {
+    local want="$1"
+    shift
+    local out status err
+    out="$("$calc" "$@" 2>"$tmp/err")"
+    status=$?
+    err="$(head -1 "$tmp/err")"
+    [[ $status == 2 && -z "$out" && "$err" == "brisalto-calc: $want" ]] ||
+        fail "$* -> status $status, stdout [$out], stderr [$err]; wanted 2, [brisalto-calc: $want]"
+}
+refused "unknown option '-2+3'; write -- before a line that starts with -" -2+3
+refused "unknown option '--bogus'" --bogus 1
+for p in -1 21 25 100 2147483648 1.5 x ""; do
+    refused "invalid precision '$p': give a whole number 0 to 20" --precision "$p" 1
+done
+refused "invalid precision '21': give a whole number 0 to 20" --precision=21 1
+for v in abc "" "1,5" nan e 12x "1 2" inf; do
+    refused "not a number: $v" --convert "$v" Meters Feet
+done
+# Every precision in range is taken: the fixed form shows that many decimals.
+for p in $(seq 0 20); do
+    got="$("$calc" --precision "$p" fix 1 | grep Answer)"
+    want="Answer(A) = 1"
+    ((p > 0)) && want+=".$(printf '0%.0s' $(seq "$p"))"
+    [[ "$got" == "$want" ]] || fail "precision $p: [$got]"
+done
+
+# Output that cannot be written: status 1 and one line on standard error, whatever the output.
+# unwritable TARGET ARGS...: TARGET full (/dev/full) or closed.
+unwritable() {
+    local target="$1" status err want
+    shift
+    if [[ $target == full ]]; then
+        "$calc" "$@" >/dev/full 2>"$tmp/err" </dev/null
+        status=$?
+        want="brisalto-calc: write error: No space left on device"
+    else
+        "$calc" "$@" >&- 2>"$tmp/err" </dev/null
+        status=$?
+        want="brisalto-calc: write error: Bad file descriptor"
+    fi
+    err="$(cat "$tmp/err")"
+    [[ $status == 1 && "$err" == "$want" ]] ||
+        fail "$* >$target -> status $status, stderr [$err]; wanted 1, [$want]"
+}
+for target in full closed; do
+    unwritable "$target" -e 2+3
+    unwritable "$target" 2+3
+    unwritable "$target"
+    unwritable "$target" -e exit
+    unwritable "$target" --help
+    unwritable "$target" --version
+    unwritable "$target" --list-units
+    unwritable "$target" --list-units Energy
+    unwritable "$target" --convert 1 Kilometers Miles
+done
+# A long run stops at the first failed write instead of computing on.
+seq 1 200000 | "$calc" >/dev/full 2>"$tmp/err"
+status=$?
+[[ $status == 1 && "$(wc -l <"$tmp/err")" == 1 ]] || fail "long run into a full device: $status"
+# The same run into a working pipe succeeds.
+[[ "$(seq 1 2000 | "$calc" | grep -c Answer)" == 2000 ]] || fail "long run into a pipe"
+
+# Standard input that cannot be read.
+out="$("$calc" </ 2>"$tmp/err")"
+status=$?
+[[ $status == 1 && -z "$out" && "$(cat "$tmp/err")" == "brisalto-calc: standard input: Is a directory" ]] ||
+    fail "directory as standard input -> status $status, stdout [$out], stderr [$(cat "$tmp/err")]"
+# With lines as arguments standard input is not read, so it does not matter what it is.
+"$calc" 1 </ >/dev/null 2>&1 || fail "arguments with a directory as standard input"
+# A closed standard input cannot be read.
+out="$("$calc" <&- 2>"$tmp/err")"
+status=$?
+[[ $status == 1 && "$(cat "$tmp/err")" == "brisalto-calc: standard input: Bad file descriptor" ]] ||
+    fail "closed standard input -> status $status, stderr [$(cat "$tmp/err")]"
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all checks passed"

@@ -1,0 +1,172 @@
+#include "tools/unit_symbols.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <set>
+#include <string>
+
+#include "tools/program_families.h"
+
+namespace brisalto {
+namespace {
+
+ConversionRegistry& Registry() {
+    RegisterProgramFamilies();
+    return ConversionRegistry::Instance();
+}
+
+std::string DescriptionOf(std::string_view text) {
+    const std::optional<TConvType> unit = FindUnitByNameOrSymbol(text);
+    return unit ? Registry().UnitDescription(*unit) : "(none)";
+}
+
+// Every symbol a user may type, and the unit it must stand for: written out here rather than
+// read from the table, so a symbol moved to the wrong row fails.
+TEST(UnitSymbolsTest, EverySymbolFindsItsUnit) {
+    const struct {
+        const char* symbol;
+        const char* unit;
+    } rows[] = {
+        {"m", "Meters"},          {"km", "Kilometers"},
+        {"cm", "Centimeters"},    {"mm", "Millimeters"},
+        {"um", "Microns"},        {"nm", "Millimicrons"},
+        {"in", "Inches"},         {"ft", "Feet"},
+        {"yd", "Yards"},          {"mi", "Miles"},
+        {"nmi", "NauticalMiles"}, {"AU", "AstronomicalUnits"},
+        {"ly", "LightYears"},     {"pc", "Parsecs"},
+        {"m2", "SquareMeters"},   {"km2", "SquareKilometers"},
+        {"ha", "Hectares"},       {"acre", "Acres"},
+        {"m3", "CubicMeters"},    {"L", "Liters"},
+        {"l", "Liters"},          {"mL", "MilliLiters"},
+        {"ml", "MilliLiters"},    {"gal", "FluidGallons"},
+        {"qt", "FluidQuarts"},    {"floz", "FluidOunces"},
+        {"g", "Grams"},           {"kg", "Kilograms"},
+        {"mg", "Milligrams"},     {"ug", "Micrograms"},
+        {"t", "MetricTons"},      {"lb", "Pounds"},
+        {"oz", "Ounces"},         {"gr", "Grains"},
+        {"C", "Celsius"},         {"degC", "Celsius"},
+        {"K", "Kelvin"},          {"F", "Fahrenheit"},
+        {"degF", "Fahrenheit"},   {"R", "Rankine"},
+        {"Re", "Reaumur"},        {"s", "Seconds"},
+        {"ms", "MilliSeconds"},   {"min", "Minutes"},
+        {"h", "Hours"},           {"d", "Days"},
+        {"wk", "Weeks"},          {"yr", "Years"},
+        {"Pa", "pascal"},         {"kPa", "kilopascal"},
+        {"atm", "atmosphere"},    {"torr", "torr(mmHg)"},
+        {"mmHg", "torr(mmHg)"},   {"psi", "pounds per square inch"},
+        {"bar", "bar"},           {"J", "joule"},
+        {"cal", "calorie"},       {"btu", "British thermal unit (btu)"},
+        {"rad", "radian"},        {"deg", "degrees"},
+        {"grad", "grad"},         {"cyc", "cycle"},
+    };
+    std::size_t table_symbols = 0;
+    for (const UnitSymbols& entry : UnitSymbolTable()) table_symbols += entry.symbols.size();
+    EXPECT_EQ(table_symbols, std::size(rows)) << "a symbol without a row here";
+    for (const auto& row : rows) EXPECT_EQ(DescriptionOf(row.symbol), row.unit) << row.symbol;
+}
+
+// Case tells symbols apart (Mm would be megameters); descriptions still match in any case.
+TEST(UnitSymbolsTest, SymbolsKeepTheirCaseDescriptionsDoNot) {
+    const struct {
+        const char* text;
+        const char* unit;
+    } rows[] = {
+        {"Mm", "(none)"}, {"MM", "(none)"},     {"KM", "(none)"},
+        {"c", "(none)"},  {"k", "(none)"},      {"PA", "(none)"},
+        {"T", "(none)"},  {"meters", "Meters"}, {"KILOMETERS", "Kilometers"},
+        {"BAR", "bar"},   {"Grad", "grad"},     {"", "(none)"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(DescriptionOf(row.text), row.unit) << row.text;
+}
+
+// A symbol equal to another unit's description would never be reached; a symbol used twice
+// would be ambiguous; a described unit must exist for its symbols to work at all.
+TEST(UnitSymbolsTest, TableIsConsistentWithTheRegistry) {
+    std::set<std::string_view> seen;
+    for (const UnitSymbols& entry : UnitSymbolTable()) {
+        EXPECT_TRUE(Registry().FindUnitByName(entry.description)) << entry.description;
+        for (std::string_view symbol : entry.symbols) {
+            EXPECT_TRUE(seen.insert(symbol).second) << "twice: " << symbol;
+            if (const std::optional<TConvType> unit = Registry().FindUnitByName(symbol)) {
+                EXPECT_TRUE(SameDescription(Registry().UnitDescription(*unit), entry.description))
+                    << symbol << " is the description of another unit";
+            }
+        }
+    }
+}
+
+TEST(UnitSymbolsTest, AmbiguousNamesListUnitsAndAreNoSymbols) {
+    for (const char* text : {"gallon", "quart", "pint", "pt", "ounce", "ton", "bu", "pk"}) {
+        const std::vector<std::string_view> candidates = AmbiguousUnitNames(text);
+        EXPECT_GE(candidates.size(), 2u) << text;
+        EXPECT_FALSE(FindUnitByNameOrSymbol(text)) << text;
+        for (std::string_view description : candidates) {
+            EXPECT_TRUE(Registry().FindUnitByName(description)) << text << ": " << description;
+        }
+    }
+    EXPECT_TRUE(AmbiguousUnitNames("gal").empty());
+    EXPECT_EQ(SymbolsOfUnit("TORR(MMHG)"), (std::vector<std::string_view>{"torr", "mmHg"}));
+    EXPECT_TRUE(SymbolsOfUnit("Cubits").empty());
+}
+
+// Conversions by symbol against formulas written from the units' definitions.
+TEST(UnitSymbolsTest, ConversionsBySymbolMatchIndependentFormulas) {
+    constexpr double kPi = std::numbers::pi;
+    const struct {
+        const char* from;
+        const char* to;
+        std::function<double(double)> formula;
+    } rows[] = {
+        {"km", "mi", [](double v) { return v * 1000 / 1609.344; }},
+        {"in", "cm", [](double v) { return v * 2.54; }},
+        {"nmi", "m", [](double v) { return v * 1852; }},
+        {"ly", "pc", [](double v) { return v * 9460528404879358.0 / 3.0856802484953068e16; }},
+        {"AU", "km", [](double v) { return v * 149598000; }},
+        {"acre", "ha", [](double v) { return v * 4046.8564224 / 10000; }},
+        {"km2", "m2", [](double v) { return v * 1e6; }},
+        {"gal", "L", [](double v) { return v * 3.785411784; }},
+        {"floz", "mL", [](double v) { return v * 29.5735295625; }},
+        {"qt", "gal", [](double v) { return v / 4; }},
+        {"m3", "l", [](double v) { return v * 1000; }},
+        {"lb", "kg", [](double v) { return v * 0.45359237; }},
+        {"oz", "g", [](double v) { return v * 28.349523125; }},
+        {"gr", "mg", [](double v) { return v * 64.79891; }},
+        {"t", "lb", [](double v) { return v * 1e6 / 453.59237; }},
+        {"ug", "mg", [](double v) { return v / 1000; }},
+        {"degC", "degF", [](double v) { return v * 9 / 5 + 32; }},
+        {"F", "K", [](double v) { return (v - 32) * 5 / 9 + 273.15; }},
+        {"R", "C", [](double v) { return (v - 491.67) * 5 / 9; }},
+        {"Re", "C", [](double v) { return v * 5 / 4; }},
+        {"K", "R", [](double v) { return v * 9 / 5; }},
+        {"h", "min", [](double v) { return v * 60; }},
+        {"d", "s", [](double v) { return v * 86400; }},
+        {"wk", "h", [](double v) { return v * 168; }},
+        {"yr", "d", [](double v) { return v * 365.25; }},
+        {"ms", "s", [](double v) { return v / 1000; }},
+        {"atm", "Pa", [](double v) { return v * 101325; }},
+        {"kPa", "bar", [](double v) { return v / 100; }},
+        {"atm", "mmHg", [](double v) { return v * 101325 * 0.0075006168270417; }},
+        {"psi", "Pa", [](double v) { return v / 0.000145077720207254; }},
+        {"cal", "J", [](double v) { return v * 4.184; }},
+        {"btu", "cal", [](double v) { return v * 1055.06 / 4.184; }},
+        {"deg", "rad", [kPi](double v) { return v * kPi / 180; }},
+        {"grad", "deg", [](double v) { return v * 0.9; }},
+        {"cyc", "grad", [](double v) { return v * 400; }},
+    };
+    for (const auto& row : rows) {
+        const TConvType from = FindUnitByNameOrSymbol(row.from).value_or(0);
+        const TConvType to = FindUnitByNameOrSymbol(row.to).value_or(0);
+        for (double v : {1.0, 2.5, -40.0, 1234.5, 1e-3}) {
+            const double want = row.formula(v);
+            const double got = Registry().ConvertValue(v, from, to);
+            EXPECT_NEAR(got, want, std::abs(want) * 1e-12 + 1e-12)
+                << v << " " << row.from << " to " << row.to;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace brisalto

@@ -1,0 +1,33 @@
+// The symbols and short names a user types for units (km, degF, psi), beside the registry's
+// descriptions, and the lookup of a unit by either. Symbols are matched with their case (mm is
+// not Mm); a text that could stand for several units is no symbol, the description is needed.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/conversion_registry.h"
+
+namespace brisalto {
+
+struct UnitSymbols {
+    std::string_view description;  // as registered
+    std::vector<std::string_view> symbols;
+};
+
+// Every unit that has symbols, in no particular order.
+std::span<const UnitSymbols> UnitSymbolTable();
+
+// The symbols of the unit described, empty when it has none (case of the description ignored).
+std::vector<std::string_view> SymbolsOfUnit(std::string_view description);
+
+// The descriptions a text such as "gallon" or "pt" could mean, empty when it is not one of them.
+std::vector<std::string_view> AmbiguousUnitNames(std::string_view text);
+
+// A unit of the process-wide registry by description (case ignored) or else by symbol.
+std::optional<TConvType> FindUnitByNameOrSymbol(std::string_view text);
+
+}  // namespace brisalto
