@@ -6,11 +6,12 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev
   libedit-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins
   fonts-liberation
   xvfb xauth
   bc
+  locales
 )
 
 missing=()
