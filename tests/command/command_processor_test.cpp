@@ -154,7 +154,9 @@ TEST_F(CommandProcessorTest, AnswersAndAssignments) {
         }
         EXPECT_EQ(out_.kind, row.kind) << row.line;
         EXPECT_EQ(out_.variable_index, row.changed_index) << row.line;
-        if (row.changed_index >= 0) EXPECT_EQ(out_.value, row.stored) << row.line;
+        if (row.changed_index >= 0) {
+            EXPECT_EQ(out_.value, row.stored) << row.line;
+        }
         EXPECT_TRUE(out_.error.empty()) << row.line;
     }
 }
