@@ -155,7 +155,8 @@ void TPrecisionForm::PrecisionCSpinEditChange() {
 
 bool TPrecisionForm::Run() {
     PrecisionCSpinEdit->setValue(calculator_.GetPrecision());
-    PrecisionCSpinEdit->findChild<QLineEdit*>()->setText(QString::number(calculator_.GetPrecision()));
+    PrecisionCSpinEdit->findChild<QLineEdit*>()->setText(
+        QString::number(calculator_.GetPrecision()));
     PrecisionCSpinEditChange();
     PrecisionCSpinEdit->setFocus();
     PrecisionCSpinEdit->selectAll();

@@ -181,10 +181,14 @@ constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
     {"sin", kSin, AngleUse::kAngleIn, [](const Arg& a) { return RoundTo12(std::sin(a.theta)); },
      "Sine"},
     {"tan", kTan, AngleUse::kAngleIn,
-     [](const Arg& a) { return Divide(RoundTo12(std::sin(a.theta)), RoundTo12(std::cos(a.theta))); },
+     [](const Arg& a) {
+         return Divide(RoundTo12(std::sin(a.theta)), RoundTo12(std::cos(a.theta)));
+     },
      "Tangent"},
     {"cot", kCot, AngleUse::kAngleIn,
-     [](const Arg& a) { return Divide(RoundTo12(std::cos(a.theta)), RoundTo12(std::sin(a.theta))); },
+     [](const Arg& a) {
+         return Divide(RoundTo12(std::cos(a.theta)), RoundTo12(std::sin(a.theta)));
+     },
      "Cotangent"},
     {"sec", kSec, AngleUse::kAngleIn,
      [](const Arg& a) { return Divide(1.0L, RoundTo12(std::cos(a.theta))); }, "Secant"},
@@ -228,8 +232,7 @@ constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
          return std::isinf(c) ? 0.0L : Divide(1.0L, CheckedDouble(c, InfiniteMeans::kOverflow));
      },
      "Hyperbolic Secant"},
-    {"csch", kCsch, AngleUse::kNone, [](const Arg& a) { return Csch(a.x); },
-     "Hyperbolic Cosecant"},
+    {"csch", kCsch, AngleUse::kNone, [](const Arg& a) { return Csch(a.x); }, "Hyperbolic Cosecant"},
     {"xcosh", kXcosh, AngleUse::kNone, [](const Arg& a) { return ArcCosh(a.x); },
      "Arc Hyperbolic Cosine"},
     {"xsinh", kXsinh, AngleUse::kNone, [](const Arg& a) { return ArcSinh(a.x); },
@@ -258,7 +261,9 @@ constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
      },
      "Exponential"},
     {"lin", kLin, AngleUse::kNone,
-     [](const Arg& a) { return CheckedDouble(std::log(NarrowToDouble(a.x)), InfiniteMeans::kPole); },
+     [](const Arg& a) {
+         return CheckedDouble(std::log(NarrowToDouble(a.x)), InfiniteMeans::kPole);
+     },
      "Natural Logarithmic"},
     {"logn", kLogn, AngleUse::kNone, LogBaseN, "Logarithmic Base N constant"},
     {"abs", kAbs, AngleUse::kNone, [](const Arg& a) { return std::fabs(a.x); }, "Absolute Value"},

@@ -110,7 +110,8 @@ CalcValue TextToValue(std::string_view text) {
 
     if (!any_digit) return negative ? -0.0L : 0.0L;
     // Taken only now: the exponent appended above may have moved clean's buffer.
-    const std::string_view mantissa = std::string_view(clean).substr(mantissa_start, mantissa_length);
+    const std::string_view mantissa =
+        std::string_view(clean).substr(mantissa_start, mantissa_length);
     if (const auto exact = ExactQuotient(mantissa, exponent - fraction_digits, negative)) {
         return *exact;
     }

@@ -127,8 +127,8 @@ TEST_F(CalculatorStateTest, BothFlagsFormatAsAutomaticButShowScientific) {
 // A session gives the same lines whether or not another calculator runs lines of its own in
 // between; with shared state the other's modes, variables and precision would leak in.
 TEST(TwoCalculators, ShareNothing) {
-    const char* const session[] = {"B=7",   "2+3", "B*A", "var", "xsin(1)", "N=2", "logn(8)",
-                                   "mod",   "fix", "B",   "3!",  "clear",   "B",   "1/0"};
+    const char* const session[] = {"B=7", "2+3", "B*A", "var", "xsin(1)", "N=2", "logn(8)",
+                                   "mod", "fix", "B",   "3!",  "clear",   "B",   "1/0"};
     const char* const disturbances[] = {"rad", "sci", "B=99", "N=5", "cyc", "clear", "A=-1"};
     const auto fresh = [] {
         Calculator calc;

@@ -316,8 +316,8 @@ bool SameOutcome(const LineOutcome& a, const LineOutcome& b) {
 
 // A front end keeps one outcome for the whole session: nothing of a line may stay for the next.
 TEST_F(CommandProcessorTest, AReusedOutcomeHoldsOnlyTheLastLine) {
-    const char* const session[] = {"2*(3", "B=5", "cls", "P=3", "rad", "help", "3!", "1/0",
-                                   "",     "var", "sci", "exit", "C=1", "mod", "", "4"};
+    const char* const session[] = {"2*(3", "B=5", "cls", "P=3",  "rad", "help", "3!", "1/0",
+                                   "",     "var", "sci", "exit", "C=1", "mod",  "",   "4"};
     Calculator twin;
     twin.SetPrecision(kDefaultPrecision);
     for (const char* line : session) {

@@ -34,8 +34,7 @@ TEST(FunctionTable, NamesAndCodesAreOneToOne) {
 
 TEST(FunctionTable, KeysHaveHintsAndTheCircularFamiliesTheirAngleRoles) {
     const std::set<std::string_view> angle_in = {"cos", "sin", "tan", "cot", "sec", "csc"};
-    const std::set<std::string_view> angle_out = {"xcos", "xsin", "xtan",
-                                                  "xcot", "xsec", "xcsc"};
+    const std::set<std::string_view> angle_out = {"xcos", "xsin", "xtan", "xcot", "xsec", "xcsc"};
     int index = 0;
     for (const FunctionInfo& f : FunctionTable()) {
         EXPECT_EQ(!f.hint.empty(), index < kFunctionKeyCount) << f.name;

@@ -1,6 +1,6 @@
-// libFuzzer target over Calculator::ProcessCommandLine: every line ends as an answer, an assignment, a
-// keyword's lines or exactly one error line, and an error leaves the variables, the answer and
-// the modes as they were.
+// libFuzzer target over Calculator::ProcessCommandLine: every line ends as an answer, an
+// assignment, a keyword's lines or exactly one error line, and an error leaves the variables, the
+// answer and the modes as they were.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
