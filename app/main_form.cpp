@@ -27,10 +27,8 @@
 #include "app/color_value.h"
 #include "app/error_report.h"
 #include "app/settings_file.h"
-#include "command/banner.h"
-#include "command/calculator_state.h"
+#include "command/calculator_start.h"
 #include "command/cmd_edit_model.h"
-#include "command/command_processor.h"
 #include "command/result_format.h"
 #include "tools/constants_table.h"
 #include "tools/element_table.h"
@@ -284,9 +282,11 @@ void TMainForm::BuildControls() {
 }
 
 void TMainForm::FormCreate() {
-    InitVariableTable();
-    SetStartModes();
-    WriteBanner(*this);
+    // The precision comes with the settings; without a settings folder it stays at load time.
+    StartOptions start;
+    start.precision.reset();
+    StartCalculator(calculator_, start, outcome_);
+    RenderOutcome(outcome_);
     ConstantValues = MakeConstantValues();
     KeypadTextList = ToStringList(KeypadTexts());
     FunctionButtonNameList = ToStringList(FunctionButtonNames());
@@ -308,7 +308,7 @@ void TMainForm::ApplySettings() {
                                                              : QPlainTextEdit::NoWrap);
     SetCmdBkgrdColor(settings->cmd_bkgrd_color);
     SetResultsBkgrdColor(settings->results_bkgrd_color);
-    SetPrecision(settings->precision);
+    calculator_.SetPrecision(settings->precision);
     QFont font(settings->results_font_name);
     font.setBold(settings->results_font_bold);
     font.setItalic(settings->results_font_italic);
@@ -317,10 +317,10 @@ void TMainForm::ApplySettings() {
     SetResultsFontColor(settings->results_font_color);
     font.setPointSize(settings->results_font_size);
     ResultsMemo->setFont(font);
-    SetScientificFlag(settings->scientific);
-    SetAutomaticFlag(settings->automatic);
-    SetAngleMode(settings->mode);
-    RefreshModeIndicators(*this);
+    calculator_.SetScientificFlag(settings->scientific);
+    calculator_.SetAutomaticFlag(settings->automatic);
+    calculator_.SetAngleMode(settings->mode);
+    ShowModeIndicators(true);
 }
 
 void TMainForm::WriteSettingsFile() {
@@ -336,7 +336,7 @@ void TMainForm::WriteSettingsFile() {
     settings.tools_panel_visible = !ToolsPanel->isHidden();
     settings.cmd_bkgrd_color = cmd_bkgrd_color_;
     settings.results_bkgrd_color = results_bkgrd_color_;
-    settings.precision = GetPrecision();
+    settings.precision = calculator_.GetPrecision();
     const QFont font = ResultsMemo->font();
     settings.results_font_name = font.family();
     settings.results_font_bold = font.bold();
@@ -346,9 +346,9 @@ void TMainForm::WriteSettingsFile() {
     settings.results_font_color = results_font_color_;
     settings.results_font_size =
         font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
-    settings.scientific = GetScientificFlag();
-    settings.automatic = GetAutomaticFlag();
-    settings.mode = GetAngleMode();
+    settings.scientific = calculator_.scientific_flag();
+    settings.automatic = calculator_.automatic_flag();
+    settings.mode = calculator_.angle_mode();
     if (const std::optional<QString> failure = WriteSettings(settings)) {
         ReportError(*failure);
     }
@@ -396,22 +396,60 @@ void TMainForm::SetResultsFontColor(std::int32_t color) {
     ResultsMemo->setPalette(palette);
 }
 
-// ---- CalculatorView ----
+// ---- Outcomes of the calculator ----
+
+void TMainForm::RenderOutcome(const LineOutcome& outcome) {
+    if (!outcome.standard_output.empty()) {
+        WriteStandardOutput(outcome.standard_output);
+    }
+    if (outcome.clear_window) {
+        ClearLines();
+    }
+    for (const std::string& line : outcome.lines) {
+        AppendLine(line);
+    }
+    if (outcome.modes_changed || outcome.refresh_indicators) {
+        ShowModeIndicators(outcome.refresh_indicators);
+    }
+    switch (outcome.action) {
+        case ShellAction::kNone:
+            break;
+        case ShellAction::kAbout:
+            RunAboutAction();
+            break;
+        case ShellAction::kHelp:
+            RunHelpAction();
+            break;
+        case ShellAction::kPrint:
+            RunPrintAction();
+            break;
+        case ShellAction::kSave:
+            RunSaveAction();
+            break;
+        case ShellAction::kExit:
+            ExitProgram();
+            break;
+    }
+}
+
+void TMainForm::ShowModeIndicators(bool check_marks) {
+    const ModeIndicators indicators = calculator_.RefreshModeIndicators();
+    SetFormatCaption(std::string(indicators.format_caption));
+    if (check_marks) {
+        CheckFormatAction(indicators.format_kind);
+    }
+    // A mode outside the four leaves the angle side as it is.
+    if (indicators.angle_caption) {
+        SetModeCaption(std::string(*indicators.angle_caption));
+        if (check_marks) {
+            CheckAngleAction(indicators.angle_mode);
+        }
+    }
+}
 
 void TMainForm::AppendLine(const std::string& line) {
     UndoSuspended no_undo(ResultsMemo->document());
     ResultsMemo->appendPlainText(QString::fromStdString(line));
-}
-
-void TMainForm::AppendToLine(int index, const std::string& text) {
-    QTextBlock block = ResultsMemo->document()->findBlockByNumber(index);
-    if (!block.isValid()) {
-        return;
-    }
-    UndoSuspended no_undo(ResultsMemo->document());
-    QTextCursor cursor(block);
-    cursor.movePosition(QTextCursor::EndOfBlock);
-    cursor.insertText(QString::fromStdString(text));
 }
 
 void TMainForm::ClearLines() { ResultsMemo->clear(); }

@@ -11,8 +11,9 @@
 #include <vector>
 
 #include "app/mouse_pad.h"
-#include "command/calculator_view.h"
+#include "command/calculator.h"
 #include "command/cmd_edit_model.h"
+#include "command/line_outcome.h"
 
 class QAction;
 class QLabel;
@@ -46,7 +47,7 @@ struct DialogForms {
     TAboutForm* about = nullptr;
 };
 
-class TMainForm : public QMainWindow, public CalculatorView {
+class TMainForm : public QMainWindow {
     Q_OBJECT
 
   public:
@@ -57,21 +58,31 @@ class TMainForm : public QMainWindow, public CalculatorView {
 
     void SetDialogs(const DialogForms& dialogs) { dialogs_ = dialogs; }
 
-    // CalculatorView.
-    void AppendLine(const std::string& line) override;
-    void AppendToLine(int index, const std::string& text) override;
-    void ClearLines() override;
-    int LineCount() const override;
-    void WriteStandardOutput(const std::string& text) override;
-    void SetModeCaption(const std::string& caption) override;
-    void SetFormatCaption(const std::string& caption) override;
-    void CheckAngleAction(AngleMode mode) override;
-    void CheckFormatAction(FormatKind kind) override;
-    void RunAboutAction() override;
-    void RunHelpAction() override;
-    void RunPrintAction() override;
-    void RunSaveAction() override;
-    void ExitProgram() override;
+    // The window's calculator: its variables, modes, precision and LastCommand.
+    Calculator& calculator() { return calculator_; }
+    const Calculator& calculator() const { return calculator_; }
+
+    // What a processed line did, shown: standard output, the results lines, the mode line, then
+    // the shell action it asked for.
+    void RenderOutcome(const LineOutcome& outcome);
+    // The mode line's captions, and with check_marks the mode actions, from the calculator.
+    void ShowModeIndicators(bool check_marks);
+
+    // The results window, as lines (UTF-8).
+    void AppendLine(const std::string& line);
+    void ClearLines();
+    int LineCount() const;
+    void WriteStandardOutput(const std::string& text);
+    void SetModeCaption(const std::string& caption);
+    void SetFormatCaption(const std::string& caption);
+    void CheckAngleAction(AngleMode mode);
+    void CheckFormatAction(FormatKind kind);
+    void RunAboutAction();
+    void RunHelpAction();
+    void RunPrintAction();
+    void RunSaveAction();
+    // "exit": ends the program with status 0 (settings written by the destructor).
+    void ExitProgram();
 
     // Writes the settings file unless it has been written already in this run.
     void WriteSettingsFile();
@@ -220,6 +231,8 @@ class TMainForm : public QMainWindow, public CalculatorView {
     bool IsActionShortcut(const QKeyEvent& key) const;
     QPrinter& Printer();
 
+    Calculator calculator_;
+    LineOutcome outcome_;  // reused from line to line
     DialogForms dialogs_;
     std::vector<QAction*> actions_;
     std::unique_ptr<QPrinter> printer_;

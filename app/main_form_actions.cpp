@@ -262,14 +262,15 @@ void TMainForm::BuildMenus() {
 
 void TMainForm::LastCmdActionExecute() {
     CmdEditModel model = EditModel();
-    RunLastCommandAction(model);
+    calculator_.RunLastCommandAction(model);
     ApplyEditModel(model, false);
 }
 
 void TMainForm::CmdAction(QAction* sender) {
     CmdEditModel model = EditModel();
     CmdEdit->setFocus(Qt::OtherFocusReason);
-    RunCommandAction(sender->property(kTagProperty).toInt(), model, *this);
+    calculator_.RunCommandAction(sender->property(kTagProperty).toInt(), model, outcome_);
+    RenderOutcome(outcome_);
     ApplyEditModel(model, true);
     ScrollResultsToEnd();
 }

@@ -57,7 +57,8 @@ void TMainForm::InsertAtCaret(const QString& text) {
 
 void TMainForm::GoBtnClick() {
     CmdEditModel model = EditModel();
-    RunGoAction(model, *this);
+    calculator_.RunGoAction(model, outcome_);
+    RenderOutcome(outcome_);
     ApplyEditModel(model, true);
     ScrollResultsToEnd();
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "command/calculator.h"
 #include "command/result_format.h"
 #include "engine/errors.h"
 #include "engine/number_text.h"
@@ -87,7 +88,8 @@ class PrecisionSpinBox : public QSpinBox {
 
 }  // namespace
 
-TPrecisionForm::TPrecisionForm(QWidget* parent) : QDialog(parent) {
+TPrecisionForm::TPrecisionForm(Calculator& calculator, QWidget* parent)
+    : QDialog(parent), calculator_(calculator) {
     setWindowTitle(kCaption);
     setFixedSize(kClientWidth, kClientHeight);
 
@@ -139,20 +141,22 @@ TPrecisionForm::TPrecisionForm(QWidget* parent) : QDialog(parent) {
 
 void TPrecisionForm::FormCreate() {
     PrecisionCSpinEdit->setMaximum(kMaxPrecision);
-    PrecisionCSpinEdit->setValue(GetPrecision());
+    PrecisionCSpinEdit->setValue(calculator_.GetPrecision());
     PrecisionCSpinEditChange();
 }
 
 int TPrecisionForm::PrecisionValue() const { return PrecisionOfText(PrecisionCSpinEdit->text()); }
 
 void TPrecisionForm::PrecisionCSpinEditChange() {
-    const std::string text = FormatNumber(FixedPatternFor(PrecisionValue()), ExampleValue());
+    const std::string text =
+        calculator_.FormatNumber(FixedPatternFor(PrecisionValue()), ExampleValue());
     ExampleLabel->setText(QString::fromStdString(text));
 }
 
 bool TPrecisionForm::Run() {
-    PrecisionCSpinEdit->setValue(GetPrecision());
-    PrecisionCSpinEdit->findChild<QLineEdit*>()->setText(QString::number(GetPrecision()));
+    PrecisionCSpinEdit->setValue(calculator_.GetPrecision());
+    PrecisionCSpinEdit->findChild<QLineEdit*>()->setText(
+        QString::number(calculator_.GetPrecision()));
     PrecisionCSpinEditChange();
     PrecisionCSpinEdit->setFocus();
     PrecisionCSpinEdit->selectAll();
@@ -160,7 +164,7 @@ bool TPrecisionForm::Run() {
         move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return false;
     // Enter may close the dialog while a typed value has not yet been brought into range.
-    SetPrecision(PrecisionValue());
+    calculator_.SetPrecision(PrecisionValue());
     return true;
 }
 

@@ -10,13 +10,16 @@ class QSpinBox;
 
 namespace brisalto {
 
+class Calculator;
+
 class TPrecisionForm : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TPrecisionForm(QWidget* parent = nullptr);
+    // The dialog of this calculator, which must outlive it.
+    explicit TPrecisionForm(Calculator& calculator, QWidget* parent = nullptr);
 
-    // Opens on the current precision; OK hands the chosen one to SetPrecision. True on OK.
+    // Opens on the calculator's precision; OK hands the chosen one to SetPrecision. True on OK.
     bool Run();
 
     // The spin field's value as the dialog reads it: a whole number brought into 0..20,
@@ -36,6 +39,8 @@ class TPrecisionForm : public QDialog {
 
   private:
     void FormCreate();
+
+    Calculator& calculator_;
 };
 
 }  // namespace brisalto

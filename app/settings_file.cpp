@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QWidget>
 
 #include "app/ini_file.h"
 #include "app/results_window_ops.h"
@@ -131,12 +129,6 @@ std::optional<QString> WriteSettings(const CalculatorSettings& settings) {
     const std::optional<QString> path = SettingsFilePath();
     if (!path) return std::nullopt;
     return WriteSettingsTo(*path, settings);
-}
-
-void WriteSettingsReportingErrors(const CalculatorSettings& settings, QWidget* parent) {
-    if (const std::optional<QString> error = WriteSettings(settings)) {
-        QMessageBox::critical(parent, QString::fromLatin1(kApplicationTitle), *error);
-    }
 }
 
 }  // namespace brisalto

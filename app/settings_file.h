@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <optional>
 
-class QWidget;
-
 namespace brisalto {
 
 // Colour values as the file stores them (TColor): 0x80000000 + n is system colour n.
@@ -62,8 +60,5 @@ CalculatorSettings ReadSettingsFrom(
 // the caller to show. Never throws, so it is safe in a destructor.
 std::optional<QString> WriteSettings(const CalculatorSettings& settings);
 std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSettings& settings);
-
-// WriteSettings, showing a refused write in a message box over parent (may be null).
-void WriteSettingsReportingErrors(const CalculatorSettings& settings, QWidget* parent);
 
 }  // namespace brisalto

@@ -82,7 +82,7 @@ int RunCalculator(QApplication& app) {
     auto main_form = std::make_unique<TMainForm>();
     DialogForms dialogs;
     dialogs.bkgrd = new TBkgrdForm(main_form.get());
-    dialogs.precision = new TPrecisionForm(main_form.get());
+    dialogs.precision = new TPrecisionForm(main_form->calculator(), main_form.get());
     dialogs.mol_wt = new TMolWtForm(main_form.get());
     dialogs.conv = new TConvForm(main_form.get());
     dialogs.conv->SetErrorReport(ReportError);

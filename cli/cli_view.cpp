@@ -6,26 +6,32 @@
 #include "cli/terminal_output.h"
 
 namespace brisalto {
-void CliView::AppendToLine(int index, const std::string& text) {
-    const long long pending_index = index - written_;
-    if (pending_index >= 0 && pending_index < static_cast<long long>(pending_.size())) {
-        pending_[pending_index] += text;
+
+void CliView::Render(const LineOutcome& outcome) {
+    if (!outcome.standard_output.empty()) {
+        std::fwrite(outcome.standard_output.data(), 1, outcome.standard_output.size(), out_);
+    }
+    if (outcome.clear_window) {
+        pending_.clear();
+        if (terminal_) std::fwrite(kClearScreen.data(), 1, kClearScreen.size(), out_);
+    }
+    pending_.insert(pending_.end(), outcome.lines.begin(), outcome.lines.end());
+    switch (outcome.action) {
+        case ShellAction::kHelp:
+            ShowHelp();
+            break;
+        case ShellAction::kExit:
+            exit_requested_ = true;
+            break;
+        case ShellAction::kNone:
+        case ShellAction::kAbout:
+        case ShellAction::kPrint:
+        case ShellAction::kSave:
+            break;
     }
 }
 
-void CliView::ClearLines() {
-    pending_.clear();
-    written_ = 0;
-    if (terminal_) std::fwrite(kClearScreen.data(), 1, kClearScreen.size(), out_);
-}
-
-int CliView::LineCount() const { return static_cast<int>(written_ + pending_.size()); }
-
-void CliView::WriteStandardOutput(const std::string& text) {
-    std::fwrite(text.data(), 1, text.size(), out_);
-}
-
-void CliView::RunHelpAction() {
+void CliView::ShowHelp() {
     if (help_out_ == nullptr) return;
     // The echo of "help" first, so the summary stands below it on the terminal.
     Flush();
@@ -43,10 +49,7 @@ void CliView::Flush(bool to_device) {
     }
     if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
     if (to_device) std::fflush(out_);
-    written_ += static_cast<long long>(pending_.size());
     pending_.clear();
-    // Written lines are never addressed again; only the count must stay within an int.
-    if (written_ > (1ll << 30)) written_ = 0;
     // A huge line should not keep its memory for the rest of the session.
     if (buffer_.capacity() > (1u << 20)) std::string().swap(buffer_);
 }

@@ -1,36 +1,24 @@
-// The results window of brisalto-calc: the lines a command adds are held until the command is
-// done, then written to standard output in one piece and forgotten.
+// The results window of brisalto-calc: renders the outcome of each command line to standard
+// output in one piece, and forgets the lines once written.
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "command/calculator_view.h"
+#include "command/line_outcome.h"
 
 namespace brisalto {
 
-class CliView : public CalculatorView {
+class CliView {
   public:
     // help_out receives the command summary of "help"; null on a pipe.
     CliView(std::FILE* out, std::FILE* help_out) : out_(out), help_out_(help_out) {}
 
-    void AppendLine(const std::string& line) override { pending_.push_back(line); }
-    void AppendToLine(int index, const std::string& text) override;
-    void ClearLines() override;
-    int LineCount() const override;
-    void WriteStandardOutput(const std::string& text) override;
-
-    void SetModeCaption(const std::string&) override {}
-    void SetFormatCaption(const std::string&) override {}
-    void CheckAngleAction(AngleMode) override {}
-    void CheckFormatAction(FormatKind) override {}
-
-    void RunAboutAction() override {}
-    void RunHelpAction() override;
-    void RunPrintAction() override {}
-    void RunSaveAction() override {}
-    void ExitProgram() override { exit_requested_ = true; }
+    // The evaluator's standard-output text, then the outcome's lines (after a clear for "cls");
+    // "help" shows the summary, "exit" is remembered; about, print and save have no terminal
+    // counterpart.
+    void Render(const LineOutcome& outcome);
 
     // Writes the lines added since the last call, one output line each, and flushes them to the
     // device unless more input is already waiting.
@@ -41,10 +29,11 @@ class CliView : public CalculatorView {
     void SetTerminal(bool terminal) { terminal_ = terminal; }
 
   private:
+    void ShowHelp();
+
     std::FILE* out_;
     std::FILE* help_out_;
     std::vector<std::string> pending_;
-    long long written_ = 0;  // lines already written and dropped
     std::string buffer_;
     bool exit_requested_ = false;
     bool terminal_ = false;

@@ -16,10 +16,8 @@
 #include "cli/line_reader.h"
 #include "cli/standard_streams.h"
 #include "cli/tools_options.h"
-#include "command/banner.h"
-#include "command/calculator_state.h"
-#include "command/command_processor.h"
-#include "command/result_format.h"
+#include "command/calculator.h"
+#include "command/calculator_start.h"
 
 namespace brisalto {
 namespace {
@@ -28,22 +26,12 @@ inline constexpr std::string_view kProgramName = "brisalto-calc";
 inline constexpr std::string_view kVersionText = "brisalto-calc " BRISALTO_VERSION;
 inline constexpr int kUsageStatus = 2;
 
-// The user's separators for the results; the engine's own number texts keep the C locale.
-void TakeSeparatorsFromLocale() {
-    std::setlocale(LC_ALL, "");
-    if (const std::lconv* conv = std::localeconv()) {
-        SetNumberSeparators(conv->thousands_sep ? conv->thousands_sep : "",
-                            conv->decimal_point ? conv->decimal_point : "");
-    }
-    std::setlocale(LC_NUMERIC, "C");
-}
-
 // 0, or 1 when the output could not all be written.
 int FinishedStatus() { return FinishStandardOutput() ? 0 : 1; }
 
 class Session {
   public:
-    explicit Session(CliView& view) : view_(view) {}
+    Session(Calculator& calculator, CliView& view) : calculator_(calculator), view_(view) {}
 
     // False once "exit" has run.
     // A pipe that already holds the next lines gets the output in large writes; anyone waiting
@@ -51,7 +39,8 @@ class Session {
     bool Process(std::string_view line, bool more_input_waiting = false) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         try {
-            RunGoAction(line, view_);
+            calculator_.RunGoAction(line, outcome_);
+            view_.Render(outcome_);
         } catch (const std::exception& error) {
             view_.Flush();
             std::fprintf(stderr, "%s: %s\n", kProgramName.data(), error.what());
@@ -62,7 +51,9 @@ class Session {
     }
 
   private:
+    Calculator& calculator_;
     CliView& view_;
+    LineOutcome outcome_;  // reused from line to line
 };
 
 int RunCalculator(const CliOptions& options) {
@@ -81,14 +72,15 @@ int RunCalculator(const CliOptions& options) {
     CliView view(stdout, at_terminal ? stdout : interactive ? stderr : nullptr);
     view.SetTerminal(at_terminal);
 
-    InitVariableTable();
-    SetStartModes();
-    SetPrecision(kDefaultPrecision);
-    if (options.precision) SetPrecision(*options.precision);
-    WriteBanner(view);
+    Calculator calculator;
+    StartOptions start;
+    if (options.precision) start.precision = *options.precision;
+    LineOutcome banner;
+    StartCalculator(calculator, start, banner);
+    view.Render(banner);
     view.Flush();
 
-    Session session(view);
+    Session session(calculator, view);
     if (!options.lines.empty()) {
         for (const std::string& text : options.lines) {
             std::string_view rest = text;
@@ -127,7 +119,10 @@ int RunCalculator(const CliOptions& options) {
 int main(int argc, char** argv) {
     using namespace brisalto;
     ReserveStandardDescriptors();
-    TakeSeparatorsFromLocale();
+    // The user's character set for the terminal; numbers keep the C locale's conventions, the
+    // separators of the results come from the start-up.
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
     const ParseResult parsed = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName.data(),

@@ -29,7 +29,6 @@ class CmdEditModel {
 
     // Replaces the selection (if any) with text; the caret follows the inserted text.
     void InsertAtCaret(std::u16string_view text);
-    void InsertAtCaretUtf8(std::string_view text);
 
     // Before a typed character: an answer-prefix operator on an empty line makes the line "A"
     // with the caret at 1. The character itself is not inserted. Returns whether it applied.
@@ -61,12 +60,9 @@ class CmdEditModel {
 
 // The 42 texts of the keypad keys; the index is the key's Tag.
 const std::vector<std::string>& KeypadTexts();
-// The 42 function names; only 0..29 have keys.
+// The 42 function names of the pad, from the engine's function table; only 0..29 have keys.
 const std::vector<std::string>& FunctionButtonNames();
 // The hints of the 30 function keys.
 const std::vector<std::string>& FunctionButtonHints();
-
-std::u16string Utf8ToUtf16(std::string_view text);
-std::string Utf16ToUtf8(std::u16string_view text);
 
 }  // namespace brisalto

@@ -1,10 +1,10 @@
 #include "command/command_processor.h"
 
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 
-#include "command/calculator_state.h"
-#include "command/result_format.h"
+#include "command/calculator.h"
 #include "engine/errors.h"
 #include "engine/evaluator.h"
 
@@ -12,57 +12,81 @@ namespace brisalto {
 namespace {
 
 inline constexpr std::string_view kNameValueSeparator = " = ";
+// Every keyword is ASCII of three to five letters; most lines are no keyword.
+inline constexpr std::size_t kShortestKeyword = 3;
+inline constexpr std::size_t kLongestKeyword = 5;
 
-std::string& LastCommandText() {
-    static std::string text;
-    return text;
-}
-
-// The evaluator's side outputs go to the same window as the rest of the command's lines.
-class ViewOutput : public EvaluatorOutput {
+// The evaluator's side outputs go to the same outcome as the rest of the command's lines.
+class OutcomeOutput : public EvaluatorOutput {
   public:
-    explicit ViewOutput(CalculatorView& view) : view_(view) {}
-    void AppendResultLine(const std::string& line) override { view_.AppendLine(line); }
-    void WriteStandardOutput(const std::string& text) override { view_.WriteStandardOutput(text); }
+    explicit OutcomeOutput(LineOutcome& out) : out_(out) {}
+    void AppendResultLine(const std::string& line) override { out_.lines.push_back(line); }
+    void WriteStandardOutput(const std::string& text) override { out_.standard_output += text; }
 
   private:
-    CalculatorView& view_;
+    LineOutcome& out_;
 };
 
-void FramedLine(CalculatorView& view, std::string line) {
-    SeparatorLine(view);
-    view.AppendLine(std::move(line));
-    SeparatorLine(view);
+template <AngleMode mode>
+void SetAngleKeyword(Calculator& calculator, LineOutcome& out) {
+    calculator.SetAngleMode(mode);
+    out.modes_changed = true;
+    FramedLine(out, kAngleModes[mode].keyword_text);
 }
 
-void SetAngleKeyword(CalculatorView& view, AngleMode mode, std::string_view caption,
-                     std::string_view text) {
-    SetAngleMode(mode);
-    view.SetModeCaption(std::string(caption));
-    FramedLine(view, std::string(text));
+// The keywords leave at most one of the two flags set.
+template <FormatKind kind>
+void SetFormatKeyword(Calculator& calculator, LineOutcome& out) {
+    calculator.SetScientificFlag(kind == FormatKind::kScientific);
+    calculator.SetAutomaticFlag(kind == FormatKind::kAutomatic);
+    out.modes_changed = true;
+    FramedLine(out, kFormatModes[static_cast<std::size_t>(kind)].keyword_text);
 }
 
-void Evaluate(std::string_view line, CalculatorView& view) {
-    bool is_assignment = false;
-    std::int32_t variable_index = 0;
-    ViewOutput output(view);
-    const CalcValue value = EvaluateExpression(line, is_assignment, variable_index,
-                                               GetVariableTable(), GetAngleMode(), output);
-    if (!is_assignment) {
-        ShowAnswer(view, value);
-        return;
-    }
-    if (variable_index >= kAssignableCount) {
-        FramedLine(view, std::string(kConstantRefusedText));
-        return;
-    }
-    if (variable_index < 0) throw std::out_of_range("variable index");
-    // Formatted first: nothing is stored unless the whole block can be written.
-    std::string text = GetVariableTable().names[variable_index] + std::string(kNameValueSeparator) +
-                       FormatResult(value);
-    SetVariableValue(variable_index, value);
-    FramedLine(view, std::move(text));
+template <ShellAction action>
+void AskShell(Calculator&, LineOutcome& out) {
+    out.action = action;
 }
+
+void ListModeKeyword(Calculator& calculator, LineOutcome& out) { calculator.ListMode(out); }
+
+void ListVariablesKeyword(Calculator& calculator, LineOutcome& out) {
+    calculator.ListVariables(out);
+}
+
+// Not even the echo of "cls" stays.
+void ClearWindowKeyword(Calculator&, LineOutcome& out) {
+    out.lines.clear();
+    out.clear_window = true;
+}
+
+void ClearVariablesKeyword(Calculator& calculator, LineOutcome& out) {
+    calculator.ClearVariables();
+    FramedLine(out, kVariablesClearedText);
+}
+
+constexpr std::array<Keyword, 16> kKeywords = {{
+    {"exit", AskShell<ShellAction::kExit>},
+    {kAngleModes[kRadian].keyword, SetAngleKeyword<kRadian>},
+    {kAngleModes[kDegrees].keyword, SetAngleKeyword<kDegrees>},
+    {kAngleModes[kGrads].keyword, SetAngleKeyword<kGrads>},
+    {kAngleModes[kCycle].keyword, SetAngleKeyword<kCycle>},
+    {"mod", ListModeKeyword},
+    {kFormatModes[0].keyword, SetFormatKeyword<FormatKind::kScientific>},
+    {kFormatModes[1].keyword, SetFormatKeyword<FormatKind::kFixed>},
+    {kFormatModes[2].keyword, SetFormatKeyword<FormatKind::kAutomatic>},
+    {"about", AskShell<ShellAction::kAbout>},
+    {"var", ListVariablesKeyword},
+    {"cls", ClearWindowKeyword},
+    {"clear", ClearVariablesKeyword},
+    {"help", AskShell<ShellAction::kHelp>},
+    {"print", AskShell<ShellAction::kPrint>},
+    {"save", AskShell<ShellAction::kSave>},
+}};
+
+static_assert(kFormatModes[0].kind == FormatKind::kScientific &&
+              kFormatModes[1].kind == FormatKind::kFixed &&
+              kFormatModes[2].kind == FormatKind::kAutomatic);
 
 std::string ErrorLine(const FloatError& error) {
     switch (error.fault()) {
@@ -76,14 +100,15 @@ std::string ErrorLine(const FloatError& error) {
     return error.what();
 }
 
+void ErrorOutcome(LineOutcome& out, std::string text) {
+    out.kind = OutcomeKind::kError;
+    out.lines.push_back(text);
+    out.error = std::move(text);
+}
+
 }  // namespace
 
-const std::vector<std::string>& KeywordTable() {
-    static const std::vector<std::string> words = {"exit",  "rad",  "deg",   "grd",   "cyc", "mod",
-                                                   "sci",   "fix",  "auto",  "about", "var", "cls",
-                                                   "clear", "help", "print", "save"};
-    return words;
-}
+std::span<const Keyword> KeywordTable() { return kKeywords; }
 
 const std::vector<std::string>& CommandWords() {
     static const std::vector<std::string> words = {"var", "clear", "cls", "cyc", "deg", "fix",
@@ -99,101 +124,94 @@ std::string LowerCaseLine(std::string_view line) {
     return lower;
 }
 
-bool RunKeywordCommand(std::string_view line, CalculatorView& view) {
-    // Every keyword is ASCII of three to five letters; most lines are no keyword.
-    if (line.size() < 3 || line.size() > 5) return false;
+bool Calculator::RunKeywordCommand(std::string_view line, LineOutcome& out) {
+    if (line.size() < kShortestKeyword || line.size() > kLongestKeyword) return false;
     const std::string word = LowerCaseLine(line);
-    if (word == "exit") {
-        view.ExitProgram();
-    } else if (word == "rad") {
-        SetAngleKeyword(view, kRadian, kRadianCaption, kRadianModeText);
-    } else if (word == "deg") {
-        SetAngleKeyword(view, kDegrees, kDegreesCaption, kDegreesModeText);
-    } else if (word == "grd") {
-        SetAngleKeyword(view, kGrads, kGradsCaption, kGradsModeText);
-    } else if (word == "cyc") {
-        SetAngleKeyword(view, kCycle, kCycleCaption, kCycleModeText);
-    } else if (word == "mod") {
-        ListMode(view);
-    } else if (word == "sci") {
-        SetScientificFlag(true);
-        view.SetFormatCaption(std::string(kScientificCaption));
-        FramedLine(view, std::string(kScientificFormatText));
-        SetAutomaticFlag(false);
-    } else if (word == "fix") {
-        SetScientificFlag(false);
-        SetAutomaticFlag(false);
-        view.SetFormatCaption(std::string(kFixedCaption));
-        FramedLine(view, std::string(kFixedFormatText));
-    } else if (word == "auto") {
-        SetAutomaticFlag(true);
-        SetScientificFlag(false);
-        view.SetFormatCaption(std::string(kAutomaticCaption));
-        FramedLine(view, std::string(kAutomaticFormatText));
-    } else if (word == "about") {
-        view.RunAboutAction();
-    } else if (word == "var") {
-        ListVariables(view);
-    } else if (word == "cls") {
-        view.ClearLines();
-    } else if (word == "clear") {
-        ClearVariables();
-        FramedLine(view, std::string(kVariablesClearedText));
-    } else if (word == "help") {
-        view.RunHelpAction();
-    } else if (word == "print") {
-        view.RunPrintAction();
-    } else if (word == "save") {
-        view.RunSaveAction();
-    } else {
-        return false;
+    for (const Keyword& keyword : kKeywords) {
+        if (keyword.word == word) {
+            out.kind = OutcomeKind::kKeyword;
+            keyword.run(*this, out);
+            return true;
+        }
     }
-    return true;
+    return false;
 }
 
-void ProcessCommandLine(std::string_view line, CalculatorView& view) {
-    SeparatorLine(view);
+void Calculator::Evaluate(std::string_view line, LineOutcome& out) {
+    bool is_assignment = false;
+    std::int32_t variable_index = 0;
+    OutcomeOutput output(out);
+    const CalcValue value =
+        EvaluateExpression(line, is_assignment, variable_index, table_, angle_mode_, output);
+    if (!is_assignment) {
+        ShowAnswer(out, value);
+        out.kind = OutcomeKind::kAnswer;
+        out.variable_index = kAnswerIndex;
+        out.value = value;
+        return;
+    }
+    if (variable_index >= kAssignableCount) {
+        FramedLine(out, kConstantRefusedText);
+        out.kind = OutcomeKind::kConstantRefused;
+        return;
+    }
+    if (variable_index < 0) throw std::out_of_range("variable index");
+    // Formatted first: nothing is stored unless the whole block can be written.
+    std::string text = table_.names[static_cast<std::size_t>(variable_index)] +
+                       std::string(kNameValueSeparator) + FormatResult(value);
+    SetVariableValue(variable_index, value);
+    FramedLine(out, text);
+    out.kind = OutcomeKind::kAssignment;
+    out.variable_index = variable_index;
+    out.value = value;
+}
+
+void Calculator::ProcessCommandLine(std::string_view line, LineOutcome& out) {
+    out.Reset();
+    SeparatorLine(out);
     std::string echo(kEchoPrefix);
     echo += line;
-    view.AppendLine(std::move(echo));
-    if (RunKeywordCommand(line, view)) return;
+    out.lines.push_back(std::move(echo));
+    if (RunKeywordCommand(line, out)) return;
     try {
-        Evaluate(line, view);
+        Evaluate(line, out);
     } catch (const FloatError& error) {
-        view.AppendLine(ErrorLine(error));
+        ErrorOutcome(out, ErrorLine(error));
     } catch (const ConvertError& error) {
-        view.AppendLine(error.what());
+        ErrorOutcome(out, error.what());
     } catch (const ExpressionError& error) {
-        view.AppendLine(error.what());
+        ErrorOutcome(out, error.what());
     } catch (...) {
-        view.AppendLine(std::string(kUnknownErrorLine));
+        ErrorOutcome(out, std::string(kUnknownErrorLine));
     }
 }
 
-const std::string& LastCommand() { return LastCommandText(); }
-
-bool RunGoAction(std::string_view text, CalculatorView& view) {
-    if (text.empty()) return false;
-    LastCommandText() = text;
-    ProcessCommandLine(text, view);
+bool Calculator::RunGoAction(std::string_view text, LineOutcome& out) {
+    if (text.empty()) {
+        out.Reset();
+        return false;
+    }
+    last_command_ = text;
+    ProcessCommandLine(text, out);
     return true;
 }
 
-void RunGoAction(CmdEditModel& edit, CalculatorView& view) {
-    RunGoAction(edit.TextUtf8(), view);
+void Calculator::RunGoAction(CmdEditModel& edit, LineOutcome& out) {
+    RunGoAction(edit.TextUtf8(), out);
     edit.Clear();
 }
 
-void RunLastCommandAction(CmdEditModel& edit) { edit.SetTextUtf8(LastCommandText()); }
+void Calculator::RunLastCommandAction(CmdEditModel& edit) const { edit.SetTextUtf8(last_command_); }
 
-void RunCommandAction(int tag, CmdEditModel& edit, CalculatorView& view) {
+void Calculator::RunCommandAction(int tag, CmdEditModel& edit, LineOutcome& out) {
     const auto& words = CommandWords();
-    if (tag < 0 || tag >= static_cast<int>(words.size())) return;
-    edit.SetTextUtf8(words[tag]);
-    RunGoAction(edit, view);
-    RefreshModeIndicators(view);
+    if (tag < 0 || tag >= static_cast<int>(words.size())) {
+        out.Reset();
+        return;
+    }
+    edit.SetTextUtf8(words[static_cast<std::size_t>(tag)]);
+    RunGoAction(edit, out);
+    out.refresh_indicators = true;
 }
-
-void ResetLastCommand() { LastCommandText().clear(); }
 
 }  // namespace brisalto

@@ -25,10 +25,10 @@ std::vector<std::string> CompletionCandidates(std::string_view word, bool keywor
     auto offer = [&](std::string_view name) {
         if (name.substr(0, word.size()) == word) candidates.emplace_back(name);
     };
-    for (std::string_view name : FunctionNames()) offer(name);
+    for (const FunctionInfo& function : FunctionTable()) offer(function.name);
     for (const std::string& name : MakeStartVariableTable().names) offer(name);
     if (keyword_place) {
-        for (const std::string& keyword : KeywordTable()) offer(keyword);
+        for (const Keyword& keyword : KeywordTable()) offer(keyword.word);
     }
     std::sort(candidates.begin(), candidates.end());
     candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());

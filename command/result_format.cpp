@@ -1,34 +1,20 @@
 #include "command/result_format.h"
 
+#include <langinfo.h>
+#include <locale.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <utility>
 
-#include "command/calculator_state.h"
 #include "engine/decimal_digits.h"
-#include "engine/number_text.h"
 
 namespace brisalto {
 namespace {
 
-inline constexpr std::string_view kDefaultThousands = ",";
-inline constexpr std::string_view kDefaultDecimal = ".";
 // The platform's number conversion kept this many significant digits.
 inline constexpr int kSignificantDigits = 18;
-
-struct FormatState {
-    int precision = 0;
-    std::string fixed_pattern{kLoadFixedPattern};
-    std::string scientific_pattern{kScientificPattern};
-    std::string thousands{kDefaultThousands};
-    std::string decimal{kDefaultDecimal};
-};
-
-FormatState& State() {
-    static FormatState state;
-    return state;
-}
 
 // A magnitude as 0.d1d2d3... x 10^exponent; no digits for zero.
 struct Decimal {
@@ -133,7 +119,7 @@ bool HasNonZeroDigit(std::string_view digits) {
     return digits.find_first_not_of('0') != std::string_view::npos;
 }
 
-std::string FormatFixed(const Pattern& p, Decimal d, bool negative) {
+std::string FormatFixed(const Pattern& p, Decimal d, bool negative, const NumberSeparators& s) {
     RoundTo(d, d.exponent + p.max_decimals);
     std::string integer;
     if (!d.digits.empty() && d.exponent > 0) {
@@ -151,7 +137,6 @@ std::string FormatFixed(const Pattern& p, Decimal d, bool negative) {
     }
     TrimDecimals(fraction, p.min_decimals);
 
-    const FormatState& s = State();
     std::string out;
     if (negative && (HasNonZeroDigit(integer) || HasNonZeroDigit(fraction))) out.push_back('-');
     out += p.grouping ? Group(integer, s.thousands) : integer;
@@ -162,7 +147,8 @@ std::string FormatFixed(const Pattern& p, Decimal d, bool negative) {
     return out;
 }
 
-std::string FormatScientific(const Pattern& p, Decimal d, bool negative) {
+std::string FormatScientific(const Pattern& p, Decimal d, bool negative,
+                             const NumberSeparators& s) {
     RoundTo(d, 1 + p.max_decimals);
     const bool zero = d.digits.empty();
     const int exponent = zero ? 0 : d.exponent - 1;
@@ -175,7 +161,7 @@ std::string FormatScientific(const Pattern& p, Decimal d, bool negative) {
     if (negative && !zero) out.push_back('-');
     out.push_back(zero ? '0' : d.digits[0]);
     if (!fraction.empty()) {
-        out += State().decimal;
+        out += s.decimal;
         out += fraction;
     }
     out.push_back(p.exponent_letter);
@@ -194,10 +180,6 @@ std::string FormatScientific(const Pattern& p, Decimal d, bool negative) {
 
 }  // namespace
 
-const std::string& ScientificPattern() { return State().scientific_pattern; }
-
-const std::string& FixedPattern() { return State().fixed_pattern; }
-
 std::string FixedPatternFor(int precision) {
     precision = std::clamp(precision, kMinPrecision, kMaxPrecision);
     std::string pattern = "#,##0";
@@ -205,86 +187,47 @@ std::string FixedPatternFor(int precision) {
     return pattern;
 }
 
-void SetPrecision(int p) {
-    FormatState& s = State();
-    s.precision = std::clamp(p, kMinPrecision, kMaxPrecision);
-    s.fixed_pattern = FixedPatternFor(s.precision);
+NumberSeparators SeparatorsFromLocale() {
+    NumberSeparators separators;
+    const locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (user == static_cast<locale_t>(nullptr)) return separators;
+    const char* thousands = nl_langinfo_l(THOUSEP, user);
+    const char* decimal = nl_langinfo_l(RADIXCHAR, user);
+    if (thousands != nullptr && *thousands != '\0') separators.thousands = thousands;
+    if (decimal != nullptr && *decimal != '\0') separators.decimal = decimal;
+    freelocale(user);
+    return separators;
 }
-
-int GetPrecision() {
-    FormatState& s = State();
-    s.precision = std::clamp(s.precision, kMinPrecision, kMaxPrecision);
-    return s.precision;
-}
-
-void SetNumberSeparators(std::string_view thousands, std::string_view decimal) {
-    FormatState& s = State();
-    s.thousands = thousands.empty() ? kDefaultThousands : thousands;
-    s.decimal = decimal.empty() ? kDefaultDecimal : decimal;
-}
-
-const std::string& ThousandsSeparator() { return State().thousands; }
-
-const std::string& DecimalSeparator() { return State().decimal; }
 
 namespace {
 
-std::string FormatDecimal(std::string_view pattern, const Decimal& d, bool negative) {
+std::string FormatDecimal(std::string_view pattern, const Decimal& d, bool negative,
+                          const NumberSeparators& s) {
     const Pattern p = ParsePattern(pattern);
-    return p.scientific ? FormatScientific(p, d, negative) : FormatFixed(p, d, negative);
+    return p.scientific ? FormatScientific(p, d, negative, s) : FormatFixed(p, d, negative, s);
 }
 
 }  // namespace
 
-std::string FormatNumber(std::string_view pattern, CalcValue value) {
+std::string FormatNumber(std::string_view pattern, CalcValue value,
+                         const NumberSeparators& separators) {
     if (std::isnan(value)) return std::string(kNotANumberText);
     if (std::isinf(value)) {
         return std::string(value < 0 ? kNegativeInfinityText : kInfinityText);
     }
-    return FormatDecimal(pattern, ToDecimal(value), std::signbit(value));
+    return FormatDecimal(pattern, ToDecimal(value), std::signbit(value), separators);
 }
 
-std::string FormatResult(CalcValue value) {
-    const FormatState& s = State();
-    switch (ResultFormatKind()) {
-        case FormatKind::kScientific:
-            return FormatNumber(s.scientific_pattern, value);
-        case FormatKind::kFixed:
-            return FormatNumber(s.fixed_pattern, value);
-        case FormatKind::kAutomatic:
-            break;
-    }
-    if (!std::isfinite(value)) return FormatNumber(s.scientific_pattern, value);
-    const std::string general = ValueToText(value);
-    if (general.find_first_of("eE") != std::string::npos) {
-        return FormatNumber(s.scientific_pattern, value);
-    }
+std::string FormatAutomatic(std::string_view fixed_pattern, std::string_view scientific_pattern,
+                            CalcValue value, const NumberSeparators& separators) {
     // Both forms share one decimal conversion, the costly part.
     const Decimal d = ToDecimal(value);
     const bool negative = std::signbit(value);
-    std::string text = FormatDecimal(s.fixed_pattern, d, negative);
+    std::string text = FormatDecimal(fixed_pattern, d, negative, separators);
     text += kAutomaticOpen;
-    text += FormatDecimal(s.scientific_pattern, d, negative);
+    text += FormatDecimal(scientific_pattern, d, negative, separators);
     text += kAutomaticClose;
     return text;
 }
-
-void AppendResult(CalculatorView& view, int line_index, CalcValue value) {
-    view.AppendToLine(line_index, FormatResult(value));
-}
-
-void ShowAnswer(CalculatorView& view, CalcValue value) {
-    // Formatted before anything is written or stored, so a failure leaves no half block.
-    std::string line(kAnswerPrefix);
-    line += FormatResult(value);
-    SeparatorLine(view);
-    view.AppendLine(line);
-    SeparatorLine(view);
-    SetAnswer(value);
-}
-
-void SeparatorLine(CalculatorView& view) { view.AppendLine(std::string(kSeparatorLine)); }
-
-void ResetResultFormat() { State() = FormatState{}; }
 
 }  // namespace brisalto

@@ -1,11 +1,10 @@
-// Result formatting: the two number patterns, the precision, the pattern-driven formatter, and
-// the separator line and answer block every output is framed by.
+// Result formatting: the number patterns, the precision limits, the pattern-driven formatter with
+// the user's separators, and the texts of the separator line and the answer block.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "command/calculator_view.h"
 #include "engine/calc_value.h"
 
 namespace brisalto {
@@ -32,34 +31,29 @@ inline constexpr std::string_view kInfinityText = "Infinity";
 inline constexpr std::string_view kNegativeInfinityText = "-Infinity";
 inline constexpr std::string_view kNotANumberText = "NaN";
 
-const std::string& ScientificPattern();
-const std::string& FixedPattern();
+inline constexpr std::string_view kDefaultThousandsSeparator = ",";
+inline constexpr std::string_view kDefaultDecimalSeparator = ".";
 
-// Clamps p into 0..20 and rebuilds FixedPattern ("#,##0" or "#,##0." and p zeros).
-void SetPrecision(int p);
-int GetPrecision();
-// The fixed pattern a precision gives (p clamped into 0..20).
+// The user's separators as UTF-8 texts.
+struct NumberSeparators {
+    std::string thousands{kDefaultThousandsSeparator};
+    std::string decimal{kDefaultDecimalSeparator};
+};
+
+// The separators of the user's locale (LC_ALL, LC_NUMERIC, LANG), without changing the process's
+// locale; the default for an empty one or a locale that cannot be loaded.
+NumberSeparators SeparatorsFromLocale();
+
+// The fixed pattern a precision gives (p clamped into 0..20): "#,##0" or "#,##0." and p zeros.
 std::string FixedPatternFor(int precision);
-
-// The user's separators as UTF-8 texts; an empty text means the default ("," and ".").
-void SetNumberSeparators(std::string_view thousands, std::string_view decimal);
-const std::string& ThousandsSeparator();
-const std::string& DecimalSeparator();
 
 // Pattern elements: 0 # , . E+00 (E-00, e+00) and a leading "-" for negative values. Works from
 // the value rounded to 18 significant digits; halves round away from zero.
-std::string FormatNumber(std::string_view pattern, CalcValue value);
+std::string FormatNumber(std::string_view pattern, CalcValue value,
+                         const NumberSeparators& separators = {});
 
-// The text AppendResult appends under the current NumberFormat.
-std::string FormatResult(CalcValue value);
-
-// Appends the formatted value to the end of line line_index of the results window.
-void AppendResult(CalculatorView& view, int line_index, CalcValue value);
-// Separator, "Answer(A) = " and the value, separator; then the value becomes the answer A.
-void ShowAnswer(CalculatorView& view, CalcValue value);
-void SeparatorLine(CalculatorView& view);
-
-// Precision 0, the load-time fixed pattern and the default separators. For tests.
-void ResetResultFormat();
+// Fixed and scientific form of one value with one decimal conversion, as Automatic writes it.
+std::string FormatAutomatic(std::string_view fixed_pattern, std::string_view scientific_pattern,
+                            CalcValue value, const NumberSeparators& separators);
 
 }  // namespace brisalto

@@ -8,19 +8,7 @@
 namespace brisalto {
 namespace {
 
-// 10^0 .. 10^27 are exact in the 64-bit significand (5^27 < 2^64).
-constexpr int kExactPowerCount = 28;
-
-constexpr std::array<CalcValue, kExactPowerCount> MakePowers() {
-    std::array<CalcValue, kExactPowerCount> powers{};
-    CalcValue p = 1;
-    for (auto& slot : powers) {
-        slot = p;
-        p *= 10;
-    }
-    return powers;
-}
-constexpr std::array<CalcValue, kExactPowerCount> kPowers = MakePowers();
+constexpr const auto& kPowers = kExactPowersOfTen;
 
 // glibc's conversion is exact; only digits and the exponent are read, whatever decimal point
 // the locale has.

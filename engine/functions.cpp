@@ -3,7 +3,9 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <span>
 
+#include "engine/angle_factors.h"
 #include "engine/calc_arith.h"
 #include "engine/errors.h"
 #include "engine/expression_texts.h"
@@ -13,12 +15,11 @@ namespace brisalto {
 
 namespace {
 
-// Angle factors at full CalcValue precision.
-constexpr CalcValue kPiOver180 = 0.0174532925199432957692369076848861271L;
-constexpr CalcValue k180OverPi = 57.2957795130823208767981548141051703L;
-constexpr CalcValue kPiOver200 = 0.0157079632679489661923132169163975144L;
-constexpr CalcValue k200OverPi = 63.6619772367581343075535053490057448L;
-constexpr CalcValue kTwoPi = 6.28318530717958647692528676655900577L;
+constexpr CalcValue kPiOver180 = kRadiansPerDegree;
+constexpr CalcValue k180OverPi = kDegreesPerRadian;
+constexpr CalcValue kPiOver200 = kRadiansPerGrad;
+constexpr CalcValue k200OverPi = kGradsPerRadian;
+constexpr CalcValue kTwoPi = kRadiansPerCycle;
 constexpr CalcValue kLn2 = 0.693147180559945309417232121458176568L;
 
 constexpr double kRoundFactor = 1e-12;
@@ -72,51 +73,6 @@ enum Code {
     kAbs,
 };
 
-struct NamedCode {
-    std::string_view name;
-    int code;
-};
-
-constexpr std::array<NamedCode, 11> kThreeLetterNames = {{
-    {"cos", kCos},
-    {"sin", kSin},
-    {"hex", kHex},
-    {"lin", kLin},
-    {"tan", kTan},
-    {"cot", kCot},
-    {"abs", kAbs},
-    {"exp", kExp},
-    {"log", kLog},
-    {"sec", kSec},
-    {"csc", kCsc},
-}};
-
-constexpr std::array<NamedCode, 26> kFourLetterNames = {{
-    {"cosh", kCosh}, {"coth", kCoth}, {"sinh", kSinh}, {"tanh", kTanh}, {"xlog", kXlog},
-    {"sech", kSech}, {"xcos", kXcos}, {"xcot", kXcot}, {"xcsc", kXcsc}, {"xsec", kXsec},
-    {"xsin", kXsin}, {"xtan", kXtan}, {"csch", kCsch}, {"dtor", kDtor}, {"dtoc", kDtoc},
-    {"dtog", kDtog}, {"rtod", kRtod}, {"rtoc", kRtoc}, {"rtog", kRtog}, {"gtod", kGtod},
-    {"gtoc", kGtoc}, {"gtor", kGtor}, {"ctor", kCtor}, {"ctog", kCtog}, {"ctod", kCtod},
-    {"logn", kLogn},
-}};
-
-constexpr std::array<NamedCode, 6> kFiveLetterNames = {{
-    {"xcosh", kXcosh},
-    {"xcoth", kXcoth},
-    {"xcsch", kXcsch},
-    {"xsech", kXsech},
-    {"xsinh", kXsinh},
-    {"xtanh", kXtanh},
-}};
-
-template <std::size_t N>
-int FindCode(const std::array<NamedCode, N>& names, std::string_view name) {
-    for (const NamedCode& entry : names) {
-        if (entry.name == name) return entry.code;
-    }
-    throw ExpressionError(kFunctionRong);
-}
-
 // What a non-finite result of a C library double function stands for.
 enum class InfiniteMeans { kOverflow, kPole };
 
@@ -127,34 +83,6 @@ CalcValue CheckedDouble(double result, InfiniteMeans infinite) {
                                                           : FloatFault::kOverflow);
     }
     return result;
-}
-
-bool UsesTheta(int code) {
-    switch (code) {
-        case kCos:
-        case kSin:
-        case kTan:
-        case kCot:
-        case kSec:
-        case kCsc:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool IsAngleOut(int code) {
-    switch (code) {
-        case kXcos:
-        case kXcot:
-        case kXcsc:
-        case kXsec:
-        case kXsin:
-        case kXtan:
-            return true;
-        default:
-            return false;
-    }
 }
 
 bool IsKnownMode(AngleMode mode) { return mode >= kRadian && mode <= kCycle; }
@@ -239,137 +167,157 @@ CalcValue Csch(CalcValue x) {
     return Divide(1.0L, Subtract(half, Divide(0.25L, half)));
 }
 
-CalcValue ApplyCode(int code, CalcValue x, CalcValue theta, const VariableTable& table) {
-    switch (code) {
-        case kHex:
-            throw ExpressionError(kFunctionError);
-        case kCos:
-            return RoundTo12(std::cos(theta));
-        case kSin:
-            return RoundTo12(std::sin(theta));
-        case kTan:
-            return Divide(RoundTo12(std::sin(theta)), RoundTo12(std::cos(theta)));
-        case kCot:
-            return Divide(RoundTo12(std::cos(theta)), RoundTo12(std::sin(theta)));
-        case kSec:
-            return Divide(1.0L, RoundTo12(std::cos(theta)));
-        case kCsc:
-            return Divide(1.0L, RoundTo12(std::sin(theta)));
-        case kCosh:
-            return CheckedDouble(std::cosh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kSinh:
-            return CheckedDouble(std::sinh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kTanh:
-            return CheckedDouble(std::tanh(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kCoth:
-            return Divide(1.0L,
-                          CheckedDouble(std::tanh(NarrowToDouble(x)), InfiniteMeans::kOverflow));
-        case kSech: {
-            // cosh beyond the double range still has a reciprocal: 0.
-            const double c = std::cosh(NarrowToDouble(x));
-            return std::isinf(c) ? 0.0L : Divide(1.0L, CheckedDouble(c, InfiniteMeans::kOverflow));
-        }
-        case kCsch:
-            return Csch(x);
-        case kLog:
-            return CheckedDouble(std::log10(NarrowToDouble(x)), InfiniteMeans::kPole);
-        case kLin:
-            return CheckedDouble(std::log(NarrowToDouble(x)), InfiniteMeans::kPole);
-        case kXlog:
-            return CheckedDouble(std::pow(10.0, NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kExp:
-            return CheckedDouble(std::exp(NarrowToDouble(x)), InfiniteMeans::kOverflow);
-        case kXcos:
-            return ArcCos(x);
-        case kXsin:
-            return ArcSin(x);
-        case kXtan:
-            return CheckedResult(std::atan(x));
-        case kXcot:
-            return CheckedResult(std::atan(Divide(1.0L, x)));
-        case kXsec:
-            return ArcCos(Divide(1.0L, x));
-        case kXcsc:
-            return ArcSin(Divide(1.0L, x));
-        case kXcosh:
-            return ArcCosh(x);
-        case kXsinh:
-            return ArcSinh(x);
-        case kXtanh:
-            return ArcTanh(x);
-        case kXsech:
-            return ArcCosh(Divide(1.0L, x));
-        case kXcsch:
-            return ArcSinh(Divide(1.0L, x));
-        case kXcoth:
-            return ArcTanh(Divide(1.0L, x));
-        case kDtor:
-            return RoundTo12(Multiply(x, kPiOver180));
-        case kDtoc:
-            return RoundTo12(Divide(Multiply(x, kPiOver180), kTwoPi));
-        case kDtog:
-            return RoundTo12(Multiply(Multiply(x, kPiOver180), k200OverPi));
-        case kRtod:
-            return RoundTo12(Multiply(x, k180OverPi));
-        case kRtoc:
-            return RoundTo12(Divide(x, kTwoPi));
-        case kRtog:
-            return RoundTo12(Multiply(x, k200OverPi));
-        case kGtod:
-            return RoundTo12(Multiply(Multiply(x, kPiOver200), k180OverPi));
-        case kGtoc:
-            return RoundTo12(Divide(Multiply(x, kPiOver200), kTwoPi));
-        case kGtor:
-            return RoundTo12(Multiply(x, kPiOver200));
-        case kCtor:
-            return RoundTo12(Multiply(x, kTwoPi));
-        case kCtog:
-            return RoundTo12(Multiply(Multiply(x, kTwoPi), k200OverPi));
-        case kCtod:
-            return RoundTo12(Multiply(Multiply(x, kTwoPi), k180OverPi));
-        case kLogn: {
-            const CalcValue log_x = BinaryLog(x);
-            return Divide(log_x, BinaryLog(OperandValue("N", ftVariable, table)));
-        }
-        case kAbs:
-            return std::fabs(x);
-        default:
-            throw ExpressionError(kFunctionRong);
-    }
+using Arg = FunctionArgument;
+
+CalcValue Hex(const Arg&) { throw ExpressionError(kFunctionError); }
+
+CalcValue LogBaseN(const Arg& a) {
+    const CalcValue log_x = BinaryLog(a.x);
+    return Divide(log_x, BinaryLog(OperandValue("N", ftVariable, a.table)));
 }
+
+// In the order of the pad's function keys (the Tag); hex, which has no key, last.
+constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
+    {"cos", kCos, AngleUse::kAngleIn, [](const Arg& a) { return RoundTo12(std::cos(a.theta)); },
+     "Cosine"},
+    {"sin", kSin, AngleUse::kAngleIn, [](const Arg& a) { return RoundTo12(std::sin(a.theta)); },
+     "Sine"},
+    {"tan", kTan, AngleUse::kAngleIn,
+     [](const Arg& a) {
+         return Divide(RoundTo12(std::sin(a.theta)), RoundTo12(std::cos(a.theta)));
+     },
+     "Tangent"},
+    {"cot", kCot, AngleUse::kAngleIn,
+     [](const Arg& a) {
+         return Divide(RoundTo12(std::cos(a.theta)), RoundTo12(std::sin(a.theta)));
+     },
+     "Cotangent"},
+    {"sec", kSec, AngleUse::kAngleIn,
+     [](const Arg& a) { return Divide(1.0L, RoundTo12(std::cos(a.theta))); }, "Secant"},
+    {"csc", kCsc, AngleUse::kAngleIn,
+     [](const Arg& a) { return Divide(1.0L, RoundTo12(std::sin(a.theta))); }, "Cosecant"},
+    {"xcos", kXcos, AngleUse::kAngleOut, [](const Arg& a) { return ArcCos(a.x); }, "Arc Cosine"},
+    {"xsin", kXsin, AngleUse::kAngleOut, [](const Arg& a) { return ArcSin(a.x); }, "Arc Sine"},
+    {"xtan", kXtan, AngleUse::kAngleOut, [](const Arg& a) { return CheckedResult(std::atan(a.x)); },
+     "Arc Tangent"},
+    {"xcot", kXcot, AngleUse::kAngleOut,
+     [](const Arg& a) { return CheckedResult(std::atan(Divide(1.0L, a.x))); }, "Arc Cotangent"},
+    {"xsec", kXsec, AngleUse::kAngleOut, [](const Arg& a) { return ArcCos(Divide(1.0L, a.x)); },
+     "Arc Secant"},
+    {"xcsc", kXcsc, AngleUse::kAngleOut, [](const Arg& a) { return ArcSin(Divide(1.0L, a.x)); },
+     "Arc Cosecant"},
+    {"cosh", kCosh, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::cosh(NarrowToDouble(a.x)), InfiniteMeans::kOverflow);
+     },
+     "Hyperbolic Cosine"},
+    {"sinh", kSinh, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::sinh(NarrowToDouble(a.x)), InfiniteMeans::kOverflow);
+     },
+     "Hyperbolic Sine"},
+    {"tanh", kTanh, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::tanh(NarrowToDouble(a.x)), InfiniteMeans::kOverflow);
+     },
+     "Hyperbolic Tangent"},
+    {"coth", kCoth, AngleUse::kNone,
+     [](const Arg& a) {
+         return Divide(1.0L,
+                       CheckedDouble(std::tanh(NarrowToDouble(a.x)), InfiniteMeans::kOverflow));
+     },
+     "Hyperbolic Cotangent"},
+    {"sech", kSech, AngleUse::kNone,
+     [](const Arg& a) {
+         // cosh beyond the double range still has a reciprocal: 0.
+         const double c = std::cosh(NarrowToDouble(a.x));
+         return std::isinf(c) ? 0.0L : Divide(1.0L, CheckedDouble(c, InfiniteMeans::kOverflow));
+     },
+     "Hyperbolic Secant"},
+    {"csch", kCsch, AngleUse::kNone, [](const Arg& a) { return Csch(a.x); }, "Hyperbolic Cosecant"},
+    {"xcosh", kXcosh, AngleUse::kNone, [](const Arg& a) { return ArcCosh(a.x); },
+     "Arc Hyperbolic Cosine"},
+    {"xsinh", kXsinh, AngleUse::kNone, [](const Arg& a) { return ArcSinh(a.x); },
+     "Arc Hyperbolic Sine"},
+    {"xtanh", kXtanh, AngleUse::kNone, [](const Arg& a) { return ArcTanh(a.x); },
+     "Arc Hyperbolic Tangent"},
+    {"xcoth", kXcoth, AngleUse::kNone, [](const Arg& a) { return ArcTanh(Divide(1.0L, a.x)); },
+     "Arc Hyperbolic Cotangent"},
+    {"xsech", kXsech, AngleUse::kNone, [](const Arg& a) { return ArcCosh(Divide(1.0L, a.x)); },
+     "Arc Hyperbolic Secant"},
+    {"xcsch", kXcsch, AngleUse::kNone, [](const Arg& a) { return ArcSinh(Divide(1.0L, a.x)); },
+     "Arc Hyperbolic Cosecant"},
+    {"log", kLog, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::log10(NarrowToDouble(a.x)), InfiniteMeans::kPole);
+     },
+     "Logarithmic Base 10"},
+    {"xlog", kXlog, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::pow(10.0, NarrowToDouble(a.x)), InfiniteMeans::kOverflow);
+     },
+     "10^X (inverse log base 10)"},
+    {"exp", kExp, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::exp(NarrowToDouble(a.x)), InfiniteMeans::kOverflow);
+     },
+     "Exponential"},
+    {"lin", kLin, AngleUse::kNone,
+     [](const Arg& a) {
+         return CheckedDouble(std::log(NarrowToDouble(a.x)), InfiniteMeans::kPole);
+     },
+     "Natural Logarithmic"},
+    {"logn", kLogn, AngleUse::kNone, LogBaseN, "Logarithmic Base N constant"},
+    {"abs", kAbs, AngleUse::kNone, [](const Arg& a) { return std::fabs(a.x); }, "Absolute Value"},
+    {"ctod", kCtod, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(Multiply(a.x, kTwoPi), k180OverPi)); }, ""},
+    {"ctog", kCtog, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(Multiply(a.x, kTwoPi), k200OverPi)); }, ""},
+    {"ctor", kCtor, AngleUse::kNone, [](const Arg& a) { return RoundTo12(Multiply(a.x, kTwoPi)); },
+     ""},
+    {"dtoc", kDtoc, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Divide(Multiply(a.x, kPiOver180), kTwoPi)); }, ""},
+    {"dtog", kDtog, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(Multiply(a.x, kPiOver180), k200OverPi)); }, ""},
+    {"dtor", kDtor, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(a.x, kPiOver180)); }, ""},
+    {"gtoc", kGtoc, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Divide(Multiply(a.x, kPiOver200), kTwoPi)); }, ""},
+    {"gtod", kGtod, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(Multiply(a.x, kPiOver200), k180OverPi)); }, ""},
+    {"gtor", kGtor, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(a.x, kPiOver200)); }, ""},
+    {"rtoc", kRtoc, AngleUse::kNone, [](const Arg& a) { return RoundTo12(Divide(a.x, kTwoPi)); },
+     ""},
+    {"rtod", kRtod, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(a.x, k180OverPi)); }, ""},
+    {"rtog", kRtog, AngleUse::kNone,
+     [](const Arg& a) { return RoundTo12(Multiply(a.x, k200OverPi)); }, ""},
+    {"hex", kHex, AngleUse::kNone, Hex, ""},
+}};
 
 }  // namespace
 
-std::vector<std::string_view> FunctionNames() {
-    std::vector<std::string_view> names;
-    for (const NamedCode& entry : kThreeLetterNames) names.push_back(entry.name);
-    for (const NamedCode& entry : kFourLetterNames) names.push_back(entry.name);
-    for (const NamedCode& entry : kFiveLetterNames) names.push_back(entry.name);
-    return names;
+std::span<const FunctionInfo> FunctionTable() { return kFunctions; }
+
+const FunctionInfo& FindFunction(std::string_view name) {
+    for (const FunctionInfo& entry : kFunctions) {
+        if (entry.name == name) return entry;
+    }
+    throw ExpressionError(kFunctionRong);
 }
 
-int FunctionCode(std::string_view name) {
-    switch (name.size()) {
-        case 3:
-            return FindCode(kThreeLetterNames, name);
-        case 4:
-            return FindCode(kFourLetterNames, name);
-        case 5:
-            return FindCode(kFiveLetterNames, name);
-        default:
-            throw ExpressionError(kFunctionRong);
-    }
-}
+int FunctionCode(std::string_view name) { return FindFunction(name).code; }
 
 CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTypes argument_type,
                         const VariableTable& table, AngleMode angle_mode) {
-    const int code = FunctionCode(name);
+    const FunctionInfo& function = FindFunction(name);
     const CalcValue x = OperandValue(argument, argument_type, table);
     // Only the circular functions read x as an angle; converting it for the others could only
     // add a spurious overflow.
-    const CalcValue theta = UsesTheta(code) ? ToRadians(x, angle_mode) : x;
-    const CalcValue result = ApplyCode(code, x, theta, table);
-    if (!IsAngleOut(code)) return result;
+    const CalcValue theta = function.angle == AngleUse::kAngleIn ? ToRadians(x, angle_mode) : x;
+    const CalcValue result = function.apply({x, theta, table});
+    if (function.angle != AngleUse::kAngleOut) return result;
     if (!IsKnownMode(angle_mode)) throw ExpressionError(kFunctionErrorLower);
     return FromRadians(result, angle_mode);
 }

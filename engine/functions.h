@@ -1,6 +1,8 @@
-// The 43 named functions of the calculator and their application to one operand.
+// The 43 named functions of the calculator: one table of name, code, implementation and hint,
+// read by the evaluator, the pad's function keys and their hints; and their application.
 #pragma once
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -11,8 +13,31 @@
 
 namespace brisalto {
 
-// The 43 names, by length, then in the order of their lookup tables.
-std::vector<std::string_view> FunctionNames();
+inline constexpr int kFunctionCount = 43;
+// The pad lists the first 42 entries (its Tag is the index); the first 30 have keys and hints.
+inline constexpr int kPadFunctionCount = 42;
+inline constexpr int kFunctionKeyCount = 30;
+
+// How a function reads and gives angles: the circular functions read their operand as an angle
+// of the AngleMode, the inverse circular functions give one.
+enum class AngleUse { kNone, kAngleIn, kAngleOut };
+
+struct FunctionArgument {
+    CalcValue x;      // the operand
+    CalcValue theta;  // the operand in radians, for kAngleIn
+    const VariableTable& table;
+};
+
+struct FunctionInfo {
+    std::string_view name;
+    int code;
+    AngleUse angle;
+    CalcValue (*apply)(const FunctionArgument& argument);
+    std::string_view hint;  // empty for the functions without a key
+};
+
+// All 43 functions, in pad order, "hex" last.
+std::span<const FunctionInfo> FunctionTable();
 
 // Code 0..42 of an exactly matching name; throws ExpressionError "Function Rong".
 int FunctionCode(std::string_view name);

@@ -36,17 +36,7 @@ locale_t CLocale() {
     return locale;
 }
 
-// Powers of ten that a CalcValue holds exactly (5^27 still fits the 64-bit significand).
-constexpr int kExactPowerCount = 28;
-constexpr auto kExactPowers = [] {
-    std::array<CalcValue, kExactPowerCount> powers{};
-    CalcValue p = 1.0L;
-    for (CalcValue& power : powers) {
-        power = p;
-        p *= 10.0L;
-    }
-    return powers;
-}();
+constexpr const auto& kExactPowers = kExactPowersOfTen;
 
 // Up to 19 significant digits and a small decimal exponent: both the digits and the power of
 // ten are exact, so one multiplication or division rounds correctly. Nullopt otherwise.
@@ -120,7 +110,8 @@ CalcValue TextToValue(std::string_view text) {
 
     if (!any_digit) return negative ? -0.0L : 0.0L;
     // Taken only now: the exponent appended above may have moved clean's buffer.
-    const std::string_view mantissa = std::string_view(clean).substr(mantissa_start, mantissa_length);
+    const std::string_view mantissa =
+        std::string_view(clean).substr(mantissa_start, mantissa_length);
     if (const auto exact = ExactQuotient(mantissa, exponent - fraction_digits, negative)) {
         return *exact;
     }

@@ -36,6 +36,8 @@ test_packages=(
   python3
   lintian
   tmux
+  clang-format
+  locales
 )
 fuzz_packages=(
   clang

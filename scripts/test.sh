@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the core, the windows (offscreen),
-# brisalto-calc end to end, and the core tests again under AddressSanitizer and UBSan.
+# Installs what is missing, checks the style, builds, and runs every test: the core, the windows
+# (offscreen), brisalto-calc end to end, and the core tests again under AddressSanitizer and UBSan.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 "$root/scripts/setup-deps.sh" build test
 
 export QT_QPA_PLATFORM=offscreen
+
+echo "== style (clang-format with the root's .clang-format)"
+(cd "$root" && git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run --Werror)
 
 echo "== build and test"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISALTO_TESTS=ON >/dev/null

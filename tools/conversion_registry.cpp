@@ -215,12 +215,6 @@ std::string ConversionRegistry::FamilyDescription(TConvFamily family) const {
     return info ? info->Description() : BracketedNumber(family);
 }
 
-TConvFamily ConversionRegistry::FamilyOfUnit(TConvType unit) const {
-    std::shared_lock unit_guard(unit_lock_);
-    const auto info = UnitLocked(unit);
-    return info ? info->ConvFamily() : 0;
-}
-
 double ConversionRegistry::ConvertValue(double value, TConvType from, TConvType to) const {
     std::shared_ptr<const TConvTypeInfo> from_info;
     std::shared_ptr<const TConvTypeInfo> to_info;

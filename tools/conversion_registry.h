@@ -92,7 +92,6 @@ class TConvTypeFactor : public TConvTypeInfo {
 
     double ToBase(double value) const override;
     double FromBase(double value) const override;
-    double Factor() const { return factor_; }
 
   private:
     double factor_;
@@ -150,8 +149,6 @@ class ConversionRegistry {
     std::string UnitDescription(TConvType unit) const;
     // "Illegal family" for 0, "[%.8x]" for a number with no family.
     std::string FamilyDescription(TConvFamily family) const;
-    // The family of a registered unit, 0 for any other number.
-    TConvFamily FamilyOfUnit(TConvType unit) const;
 
     double ConvertValue(double value, TConvType from, TConvType to) const;
 

@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "engine/angle_factors.h"
 #include "tools/conversion_registry.h"
 
 namespace brisalto {
@@ -27,13 +28,6 @@ constexpr FactorUnit kEnergyUnits[] = {
     {"calorie", 4.184},
     {"British thermal unit (btu)", 1055.06},
 };
-
-// 80-bit extended constants.
-constexpr CalcValue kRadiansPerDegree = 0.017453292519943295769L;
-constexpr CalcValue kDegreesPerRadian = 57.295779513082320877L;
-constexpr CalcValue kRadiansPerGrad = 0.015707963267948966192L;
-constexpr CalcValue kGradsPerRadian = 63.661977236758134305L;
-constexpr CalcValue kRadiansPerCycle = 6.283185307179586477L;
 
 void AddFamilyWithUnits(ConversionRegistry& registry, const char* description,
                         std::span<const FactorUnit> units) {

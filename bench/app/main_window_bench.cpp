@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     auto form = std::make_unique<brisalto::TMainForm>();
     brisalto::DialogForms dialogs;
     dialogs.bkgrd = new brisalto::TBkgrdForm(form.get());
-    dialogs.precision = new brisalto::TPrecisionForm(form.get());
+    dialogs.precision = new brisalto::TPrecisionForm(form->calculator(), form.get());
     dialogs.mol_wt = new brisalto::TMolWtForm(form.get());
     dialogs.conv = new brisalto::TConvForm(form.get());
     dialogs.about = new brisalto::TAboutForm(form.get());

@@ -25,7 +25,6 @@
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "app/results_window_ops.h"
-#include "command/calculator_state.h"
 
 using brisalto::THelpForm;
 using brisalto::TMainForm;
@@ -65,7 +64,6 @@ class HelpWindowTest : public QObject {
         QDir::setCurrent(config_->path());
         reported_.clear();
         brisalto::SetErrorReporter([this](const QString& message) { reported_ << message; });
-        brisalto::ResetCalculatorState();
         form_ = std::make_unique<TMainForm>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));

@@ -21,7 +21,7 @@
 #include <memory>
 
 #include "app/error_report.h"
-#include "command/calculator_state.h"
+#include "command/calculator.h"
 #include "command/command_processor.h"
 #include "command/result_format.h"
 
@@ -45,9 +45,8 @@ class MainFormTest : public QObject {
 
     QString SettingsPath() const { return config_->path() + "/Brisalto/Calculator.ini"; }
 
-    // A fresh process state and window, shown and active.
+    // A fresh window with a calculator of its own, shown and active.
     void Start() {
-        brisalto::ResetCalculatorState();
         form_ = std::make_unique<TMainForm>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
@@ -110,7 +109,7 @@ class MainFormTest : public QObject {
         QCOMPARE(form_->ResultsMemo->font().pointSize(), 10);
         QVERIFY(form_->MouseToolsAction->isChecked());
         QVERIFY(form_->WordwrapAction->isChecked());
-        QCOMPARE(brisalto::GetPrecision(), 10);
+        QCOMPARE(form_->calculator().GetPrecision(), 10);
         QVERIFY(form_->CmdEdit->hasFocus());
         QVERIFY(form_->ResultsMemo->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
         QVERIFY(form_->ResultsMemo->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
@@ -342,7 +341,7 @@ class MainFormTest : public QObject {
         QCOMPARE(form_->SciLabel->text(), QStringLiteral("Fixed"));
         QVERIFY(form_->fixAction->isChecked());
         QVERIFY(!form_->autoAction->isChecked() && !form_->sciAction->isChecked());
-        QCOMPARE(brisalto::LastCommand(), std::string("fix"));
+        QCOMPARE(form_->calculator().LastCommand(), std::string("fix"));
         QVERIFY(form_->CmdEdit->text().isEmpty());
         QVERIFY(form_->CmdEdit->hasFocus());
     }
@@ -718,7 +717,7 @@ class MainFormTest : public QObject {
         QCOMPARE(form_->ResultsMemo->font().family(), QStringLiteral("Liberation Serif"));
         QCOMPARE(form_->ResultsMemo->font().pointSize(), 12);
         QVERIFY(form_->ResultsMemo->font().bold());
-        QCOMPARE(brisalto::GetPrecision(), 3);
+        QCOMPARE(form_->calculator().GetPrecision(), 3);
         QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Cycle"));
         QCOMPARE(form_->SciLabel->text(), QStringLiteral("Fixed"));
         QVERIFY(form_->cycAction->isChecked() && !form_->degAction->isChecked());

@@ -10,10 +10,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "command/calculator.h"
 #include "command/result_format.h"
 
-using brisalto::GetPrecision;
-using brisalto::SetPrecision;
 using brisalto::TPrecisionForm;
 
 namespace {
@@ -39,7 +38,10 @@ class PrecisionFormTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { SetPrecision(brisalto::kDefaultPrecision); }
+    void init() {
+        calculator_ = brisalto::Calculator{};
+        calculator_.SetPrecision(brisalto::kDefaultPrecision);
+    }
 
     void OpensOnRestoredPrecision();
     void ExampleFollowsTypedPrecision_data();
@@ -51,13 +53,16 @@ class PrecisionFormTest : public QObject {
     void BringsTextIntoRangeOnLeaving_data();
     void BringsTextIntoRangeOnLeaving();
     void EnterWithOutOfRangeTextSetsClampedPrecision();
+
+  private:
+    brisalto::Calculator calculator_;
 };
 
 void PrecisionFormTest::OpensOnRestoredPrecision() {
-    SetPrecision(12);
-    TPrecisionForm form;
+    calculator_.SetPrecision(12);
+    TPrecisionForm form(calculator_);
     QCOMPARE(form.ExampleLabel->text(), QString("1.234567891022"));  // replaced at creation
-    SetPrecision(10);
+    calculator_.SetPrecision(10);
     QString spin_text;
     QString example;
     QVERIFY(!RunWith(form, [&] {
@@ -99,7 +104,7 @@ void PrecisionFormTest::ExampleFollowsTypedPrecision_data() {
 void PrecisionFormTest::ExampleFollowsTypedPrecision() {
     QFETCH(QString, typed);
     QFETCH(QString, example);
-    TPrecisionForm form;
+    TPrecisionForm form(calculator_);
     QString shown;
     RunWith(form, [&] {
         TypeIntoSpin(form, typed);
@@ -110,8 +115,8 @@ void PrecisionFormTest::ExampleFollowsTypedPrecision() {
 }
 
 void PrecisionFormTest::ArrowChangesExampleAtOnce() {
-    SetPrecision(2);
-    TPrecisionForm form;
+    calculator_.SetPrecision(2);
+    TPrecisionForm form(calculator_);
     QStringList examples;
     QVERIFY(!RunWith(form, [&] {
         examples << form.ExampleLabel->text();
@@ -120,27 +125,27 @@ void PrecisionFormTest::ArrowChangesExampleAtOnce() {
         QTest::mouseClick(form.CancelButton, Qt::LeftButton);
     }));
     QCOMPARE(examples, QStringList({"1.23", "1.235", "3"}));
-    QCOMPARE(GetPrecision(), 2);
+    QCOMPARE(calculator_.GetPrecision(), 2);
 }
 
 void PrecisionFormTest::OkSetsPrecision() {
-    TPrecisionForm form;
+    TPrecisionForm form(calculator_);
     QVERIFY(RunWith(form, [&] {
         TypeIntoSpin(form, "4");
         QTest::mouseClick(form.OkButton, Qt::LeftButton);
     }));
-    QCOMPARE(GetPrecision(), 4);
-    QCOMPARE(brisalto::FixedPattern(), std::string("#,##0.0000"));
+    QCOMPARE(calculator_.GetPrecision(), 4);
+    QCOMPARE(calculator_.FixedPattern(), std::string("#,##0.0000"));
 }
 
 void PrecisionFormTest::CancelKeepsPrecision() {
-    SetPrecision(7);
-    TPrecisionForm form;
+    calculator_.SetPrecision(7);
+    TPrecisionForm form(calculator_);
     QVERIFY(!RunWith(form, [&] {
         TypeIntoSpin(form, "3");
         QTest::mouseClick(form.CancelButton, Qt::LeftButton);
     }));
-    QCOMPARE(GetPrecision(), 7);
+    QCOMPARE(calculator_.GetPrecision(), 7);
     QString reopened;
     QString example;
     RunWith(form, [&] {
@@ -152,7 +157,7 @@ void PrecisionFormTest::CancelKeepsPrecision() {
 }
 
 void PrecisionFormTest::EscDoesNotClose() {
-    TPrecisionForm form;
+    TPrecisionForm form(calculator_);
     bool open_after_esc = false;
     QVERIFY(RunWith(form, [&] {
         TypeIntoSpin(form, "6");
@@ -162,7 +167,7 @@ void PrecisionFormTest::EscDoesNotClose() {
         QTest::keyClick(form.PrecisionCSpinEdit, Qt::Key_Return);  // OK is the default button
     }));
     QVERIFY(open_after_esc);
-    QCOMPARE(GetPrecision(), 6);
+    QCOMPARE(calculator_.GetPrecision(), 6);
 }
 
 void PrecisionFormTest::BringsTextIntoRangeOnLeaving_data() {
@@ -187,7 +192,7 @@ void PrecisionFormTest::BringsTextIntoRangeOnLeaving_data() {
 void PrecisionFormTest::BringsTextIntoRangeOnLeaving() {
     QFETCH(QString, typed);
     QFETCH(QString, after_leaving);
-    TPrecisionForm form;
+    TPrecisionForm form(calculator_);
     QString shown;
     QVERIFY(!RunWith(form, [&] {
         TypeIntoSpin(form, typed);
@@ -199,12 +204,12 @@ void PrecisionFormTest::BringsTextIntoRangeOnLeaving() {
 }
 
 void PrecisionFormTest::EnterWithOutOfRangeTextSetsClampedPrecision() {
-    TPrecisionForm form;
+    TPrecisionForm form(calculator_);
     QVERIFY(RunWith(form, [&] {
         TypeIntoSpin(form, "25");
         QTest::keyClick(form.PrecisionCSpinEdit, Qt::Key_Enter);
     }));
-    QCOMPARE(GetPrecision(), 20);
+    QCOMPARE(calculator_.GetPrecision(), 20);
 }
 
 QTEST_MAIN(PrecisionFormTest)

@@ -15,7 +15,6 @@
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "app/splash_form.h"
-#include "command/calculator_state.h"
 
 using brisalto::MainForm;
 
@@ -43,7 +42,6 @@ class StartupTest : public QObject {
         QFETCH(QString, way);
         QTemporaryDir config;
         qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-        brisalto::ResetCalculatorState();
         int writes = 0;
         bool dialogs_made = false;
         // The splash runs events before the windows exist: wait for the shown main window.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "command/utf_text.h"
+
 namespace brisalto {
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "command/calculator_state.h"
+#include "command/calculator.h"
+#include "command/line_outcome.h"
 #include "command/result_format.h"
-#include "recording_view.h"
 
 namespace brisalto {
 namespace {
@@ -15,23 +15,25 @@ constexpr CalcValue kPi = 3.141592653589793116L;
 
 class CommandProcessorTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ResetCalculatorState();
-        SetPrecision(kDefaultPrecision);
+    void SetUp() override { Restart(); }
+
+    // A calculator as brisalto-calc starts it, without the separators of the test's locale.
+    void Restart() {
+        calc_ = Calculator{};
+        calc_.SetPrecision(kDefaultPrecision);
     }
-    void TearDown() override { ResetCalculatorState(); }
 
     // The lines one command adds after its separator and echo.
     Lines Run(const std::string& line) {
-        view_.lines.clear();
-        ProcessCommandLine(line, view_);
-        if (view_.lines.size() < 2) return {"<no echo>"};
-        EXPECT_EQ(view_.lines[0], kSep) << line;
-        EXPECT_EQ(view_.lines[1], "> " + line) << line;
-        return Lines(view_.lines.begin() + 2, view_.lines.end());
+        calc_.ProcessCommandLine(line, out_);
+        if (out_.lines.size() < 2) return {"<no echo>"};
+        EXPECT_EQ(out_.lines[0], kSep) << line;
+        EXPECT_EQ(out_.lines[1], "> " + line) << line;
+        return Lines(out_.lines.begin() + 2, out_.lines.end());
     }
 
-    testing::RecordingView view_;
+    Calculator calc_;
+    LineOutcome out_;
 };
 
 Lines Framed(const std::string& line) { return {kSep, line, kSep}; }
@@ -43,69 +45,76 @@ TEST_F(CommandProcessorTest, KeywordsWriteTheirLinesAndSetTheModes) {
         AngleMode angle;
         bool scientific;
         bool automatic;
-        const char* mode_caption;
-        const char* format_caption;
+        bool modes_changed;
     };
     const Row rows[] = {
-        {"rad", Framed("Radian mode"), kRadian, false, true, "Radian", "unset"},
-        {"deg", Framed("Degrees mode"), kDegrees, false, true, "Degrees", "unset"},
-        {"grd", Framed("Grads mode"), kGrads, false, true, "Grads", "unset"},
-        {"cyc", Framed("Cycle mode"), kCycle, false, true, "Cycle", "unset"},
-        {"DEG", Framed("Degrees mode"), kDegrees, false, true, "Degrees", "unset"},
-        {"Rad", Framed("Radian mode"), kRadian, false, true, "Radian", "unset"},
-        {"sci", Framed("Scintific format     0.00000e+00"), kDegrees, true, false, "unset",
-         "Scientific"},
-        {"fix", Framed("Fixed format       0.00000000000"), kDegrees, false, false, "unset",
-         "Fixed"},
+        {"rad", Framed("Radian mode"), kRadian, false, true, true},
+        {"deg", Framed("Degrees mode"), kDegrees, false, true, true},
+        {"grd", Framed("Grads mode"), kGrads, false, true, true},
+        {"cyc", Framed("Cycle mode"), kCycle, false, true, true},
+        {"DEG", Framed("Degrees mode"), kDegrees, false, true, true},
+        {"Rad", Framed("Radian mode"), kRadian, false, true, true},
+        {"sci", Framed("Scintific format     0.00000e+00"), kDegrees, true, false, true},
+        {"fix", Framed("Fixed format       0.00000000000"), kDegrees, false, false, true},
         {"auto", Framed("Automatic format   0.00000000000 Or 0.00e+00"), kDegrees, false, true,
-         "unset", "Automatic"},
+         true},
         {"AUTO", Framed("Automatic format   0.00000000000 Or 0.00e+00"), kDegrees, false, true,
-         "unset", "Automatic"},
-        {"mod", Framed("Mode : Degrees : Automatic"), kDegrees, false, true, "unset", "unset"},
+         true},
+        {"mod", Framed("Mode : Degrees : Automatic"), kDegrees, false, true, false},
     };
     for (const auto& row : rows) {
-        ResetCalculatorState();
-        view_ = testing::RecordingView{};
+        Restart();
         EXPECT_EQ(Run(row.line), row.added) << row.line;
-        EXPECT_EQ(GetAngleMode(), row.angle) << row.line;
-        EXPECT_EQ(GetScientificFlag(), row.scientific) << row.line;
-        EXPECT_EQ(GetAutomaticFlag(), row.automatic) << row.line;
-        EXPECT_EQ(view_.mode_caption, row.mode_caption) << row.line;
-        EXPECT_EQ(view_.format_caption, row.format_caption) << row.line;
+        EXPECT_EQ(out_.kind, OutcomeKind::kKeyword) << row.line;
+        EXPECT_EQ(calc_.angle_mode(), row.angle) << row.line;
+        EXPECT_EQ(calc_.scientific_flag(), row.scientific) << row.line;
+        EXPECT_EQ(calc_.automatic_flag(), row.automatic) << row.line;
+        EXPECT_EQ(out_.modes_changed, row.modes_changed) << row.line;
         // Typed keywords leave the menu's check marks alone.
-        EXPECT_FALSE(view_.checked_angle.has_value()) << row.line;
-        EXPECT_FALSE(view_.checked_format.has_value()) << row.line;
+        EXPECT_FALSE(out_.refresh_indicators) << row.line;
     }
 }
 
 TEST_F(CommandProcessorTest, ShellKeywordsRunTheirActionAndAddNoLines) {
-    for (const char* word : {"about", "help", "print", "save", "exit", "HELP", "Exit"}) {
-        view_ = testing::RecordingView{};
-        EXPECT_EQ(Run(word), Lines{}) << word;
-        EXPECT_EQ(view_.actions, Lines{LowerCaseLine(word)}) << word;
+    struct Row {
+        const char* word;
+        ShellAction action;
+    };
+    const Row rows[] = {
+        {"about", ShellAction::kAbout}, {"help", ShellAction::kHelp},
+        {"print", ShellAction::kPrint}, {"save", ShellAction::kSave},
+        {"exit", ShellAction::kExit},   {"HELP", ShellAction::kHelp},
+        {"Exit", ShellAction::kExit},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(Run(row.word), Lines{}) << row.word;
+        EXPECT_EQ(out_.action, row.action) << row.word;
+        EXPECT_EQ(out_.kind, OutcomeKind::kKeyword) << row.word;
     }
 }
 
 TEST_F(CommandProcessorTest, LinesThatAreNoKeywordGoToTheEvaluator) {
     for (const char* line : {" rad", "rad ", "ra d", "radian", "exit!", "deg\r"}) {
-        EXPECT_FALSE(RunKeywordCommand(line, view_)) << line;
-        EXPECT_TRUE(view_.actions.empty()) << line;
-        EXPECT_EQ(GetAngleMode(), kDegrees) << line;
+        out_.Reset();
+        EXPECT_FALSE(calc_.RunKeywordCommand(line, out_)) << line;
+        EXPECT_EQ(out_.action, ShellAction::kNone) << line;
+        EXPECT_EQ(out_.kind, OutcomeKind::kNothing) << line;
+        EXPECT_EQ(calc_.angle_mode(), kDegrees) << line;
     }
 }
 
 TEST_F(CommandProcessorTest, ClsLeavesTheWindowEmpty) {
-    view_.lines = {"old", "lines"};
-    ProcessCommandLine("Cls", view_);
-    EXPECT_TRUE(view_.lines.empty());
+    calc_.ProcessCommandLine("Cls", out_);
+    EXPECT_TRUE(out_.clear_window);
+    EXPECT_TRUE(out_.lines.empty()) << "not even the echo stays";
 }
 
 TEST_F(CommandProcessorTest, ClearZeroesTheVariablesButNotPi) {
     Run("B=7");
     Run("2+3");
     EXPECT_EQ(Run("clear"), Framed("Variables' values cleared"));
-    for (int i = 0; i < kAssignableCount; ++i) EXPECT_EQ(GetVariableValue(i), 0) << i;
-    EXPECT_EQ(GetVariableValue(kPiIndex), kPi);
+    for (int i = 0; i < kAssignableCount; ++i) EXPECT_EQ(calc_.VariableValue(i), 0) << i;
+    EXPECT_EQ(calc_.VariableValue(kPiIndex), kPi);
     EXPECT_EQ(Run("P"), Framed("Answer(A) = 3.1415926536   (3.1415926535897931E+00)"));
 }
 
@@ -115,29 +124,40 @@ TEST_F(CommandProcessorTest, AnswersAndAssignments) {
         Lines added;
         int changed_index;  // -1: nothing stored
         CalcValue stored;
+        OutcomeKind kind;
     };
     const Row rows[] = {
-        {"2+3", Framed("Answer(A) = 5.0000000000   (5.0000000000000000E+00)"), 0, 5},
-        {"B=2", Framed("B = 2.0000000000   (2.0000000000000000E+00)"), 1, 2},
-        {"N=1+1", Framed("N = 2.0000000000   (2.0000000000000000E+00)"), 12, 2},
-        {"A=4", Framed("A = 4.0000000000   (4.0000000000000000E+00)"), 0, 4},
-        {"P=3", Framed("P is a constant can't be changed"), -1, 0},
+        {"2+3", Framed("Answer(A) = 5.0000000000   (5.0000000000000000E+00)"), 0, 5,
+         OutcomeKind::kAnswer},
+        {"B=2", Framed("B = 2.0000000000   (2.0000000000000000E+00)"), 1, 2,
+         OutcomeKind::kAssignment},
+        {"N=1+1", Framed("N = 2.0000000000   (2.0000000000000000E+00)"), 12, 2,
+         OutcomeKind::kAssignment},
+        {"A=4", Framed("A = 4.0000000000   (4.0000000000000000E+00)"), 0, 4,
+         OutcomeKind::kAssignment},
+        {"P=3", Framed("P is a constant can't be changed"), -1, 0, OutcomeKind::kConstantRefused},
         {"3!",
          {"Counter = 6", kSep, "Answer(A) = 6.0000000000   (6.0000000000000000E+00)", kSep},
          0,
-         6},
-        {"1e20", Framed("Answer(A) = 1.0000000000000000E+20"), 0, 1e20L},
+         6,
+         OutcomeKind::kAnswer},
+        {"1e20", Framed("Answer(A) = 1.0000000000000000E+20"), 0, 1e20L, OutcomeKind::kAnswer},
     };
     for (const auto& row : rows) {
-        ResetCalculatorState();
-        SetPrecision(kDefaultPrecision);
-        SetVariableValue(0, 42);
-        const VariableTable before = GetVariableTable();
+        Restart();
+        calc_.SetVariableValue(0, 42);
+        const VariableTable before = calc_.variables();
         EXPECT_EQ(Run(row.line), row.added) << row.line;
         for (int i = 0; i < kVariableCount; ++i) {
             const CalcValue expected = i == row.changed_index ? row.stored : before.values[i];
-            EXPECT_EQ(GetVariableValue(i), expected) << row.line << " index " << i;
+            EXPECT_EQ(calc_.VariableValue(i), expected) << row.line << " index " << i;
         }
+        EXPECT_EQ(out_.kind, row.kind) << row.line;
+        EXPECT_EQ(out_.variable_index, row.changed_index) << row.line;
+        if (row.changed_index >= 0) {
+            EXPECT_EQ(out_.value, row.stored) << row.line;
+        }
+        EXPECT_TRUE(out_.error.empty()) << row.line;
     }
 }
 
@@ -164,19 +184,22 @@ TEST_F(CommandProcessorTest, EachErrorIsOneLineAndChangesNothing) {
         {"B=1/0", {"Divide By Zero"}, ""},
     };
     for (const auto& row : rows) {
-        SetVariableValue(0, 42);
-        SetVariableValue(1, 7);
-        SetAngleMode(kGrads);
-        SetScientificFlag(false);
-        SetAutomaticFlag(false);
-        const VariableTable before = GetVariableTable();
-        view_.standard_output.clear();
+        calc_.SetVariableValue(0, 42);
+        calc_.SetVariableValue(1, 7);
+        calc_.SetAngleMode(kGrads);
+        calc_.SetScientificFlag(false);
+        calc_.SetAutomaticFlag(false);
+        const VariableTable before = calc_.variables();
         EXPECT_EQ(Run(row.line), row.added) << row.line;
-        EXPECT_EQ(view_.standard_output, row.standard_output) << row.line;
-        EXPECT_EQ(GetVariableTable().values, before.values) << row.line;
-        EXPECT_EQ(GetAngleMode(), kGrads) << row.line;
-        EXPECT_FALSE(GetScientificFlag()) << row.line;
-        EXPECT_FALSE(GetAutomaticFlag()) << row.line;
+        EXPECT_EQ(out_.standard_output, row.standard_output) << row.line;
+        EXPECT_EQ(out_.kind, OutcomeKind::kError) << row.line;
+        EXPECT_EQ(out_.error, row.added.back()) << row.line;
+        EXPECT_EQ(out_.variable_index, -1) << row.line;
+        EXPECT_FALSE(out_.modes_changed) << row.line;
+        EXPECT_EQ(calc_.variables().values, before.values) << row.line;
+        EXPECT_EQ(calc_.angle_mode(), kGrads) << row.line;
+        EXPECT_FALSE(calc_.scientific_flag()) << row.line;
+        EXPECT_FALSE(calc_.automatic_flag()) << row.line;
     }
 }
 
@@ -198,24 +221,24 @@ TEST_F(CommandProcessorTest, BytesOfAnyKindEndInOneErrorLine) {
 TEST_F(CommandProcessorTest, GoActionRemembersTheLastNonEmptyLine) {
     CmdEditModel edit;
     edit.SetTextUtf8("2+3");
-    RunGoAction(edit, view_);
-    EXPECT_EQ(LastCommand(), "2+3");
+    calc_.RunGoAction(edit, out_);
+    EXPECT_EQ(calc_.LastCommand(), "2+3");
     EXPECT_TRUE(edit.text().empty());
     EXPECT_EQ(edit.caret(), 0);
 
-    const size_t lines_before = view_.lines.size();
-    RunGoAction(edit, view_);
-    EXPECT_EQ(view_.lines.size(), lines_before) << "an empty line echoes nothing";
-    EXPECT_EQ(LastCommand(), "2+3");
+    calc_.RunGoAction(edit, out_);
+    EXPECT_TRUE(out_.lines.empty()) << "an empty line echoes nothing";
+    EXPECT_EQ(out_.kind, OutcomeKind::kNothing);
+    EXPECT_EQ(calc_.LastCommand(), "2+3");
 
     edit.SetTextUtf8("  ");
-    RunGoAction(edit, view_);
-    EXPECT_EQ(LastCommand(), "  ");
-    EXPECT_EQ(view_.lines[lines_before + 1], ">   ");
+    calc_.RunGoAction(edit, out_);
+    EXPECT_EQ(calc_.LastCommand(), "  ");
+    EXPECT_EQ(out_.lines.at(1), ">   ");
 
     edit.SetTextUtf8("7*6");
-    RunGoAction(edit, view_);
-    RunLastCommandAction(edit);
+    calc_.RunGoAction(edit, out_);
+    calc_.RunLastCommandAction(edit);
     EXPECT_EQ(edit.TextUtf8(), "7*6");
     EXPECT_EQ(edit.caret(), 3);
 }
@@ -242,20 +265,71 @@ TEST_F(CommandProcessorTest, CommandActionsRunTheirWordAndRefreshTheIndicators) 
     };
     ASSERT_EQ(CommandWords().size(), 11u);
     for (const auto& row : rows) {
-        ResetCalculatorState();
-        view_ = testing::RecordingView{};
+        Restart();
         CmdEditModel edit;
         edit.SetTextUtf8("typed");
-        RunCommandAction(row.tag, edit, view_);
+        calc_.RunCommandAction(row.tag, edit, out_);
         EXPECT_EQ(CommandWords()[row.tag], row.word);
-        EXPECT_EQ(LastCommand(), row.word);
+        EXPECT_EQ(calc_.LastCommand(), row.word);
         EXPECT_TRUE(edit.text().empty()) << row.word;
-        EXPECT_EQ(view_.checked_angle, row.checked_angle) << row.word;
-        EXPECT_EQ(view_.checked_format, row.checked_format) << row.word;
+        EXPECT_TRUE(out_.refresh_indicators) << row.word;
+        const ModeIndicators shown = calc_.RefreshModeIndicators();
+        EXPECT_EQ(shown.angle_mode, row.checked_angle) << row.word;
+        EXPECT_EQ(shown.format_kind, row.checked_format) << row.word;
     }
     CmdEditModel edit;
-    RunCommandAction(11, edit, view_);
-    RunCommandAction(-1, edit, view_);
+    edit.SetTextUtf8("typed");
+    calc_.RunCommandAction(11, edit, out_);
+    calc_.RunCommandAction(-1, edit, out_);
+    EXPECT_EQ(edit.TextUtf8(), "typed");
+    EXPECT_EQ(out_.kind, OutcomeKind::kNothing);
+    EXPECT_FALSE(out_.refresh_indicators);
+}
+
+TEST_F(CommandProcessorTest, EveryKeywordOfTheTableRunsInAnyCase) {
+    ASSERT_EQ(KeywordTable().size(), 16u);
+    for (const Keyword& keyword : KeywordTable()) {
+        const std::string word(keyword.word);
+        std::string upper = word;
+        for (char& c : upper) c = static_cast<char>(c - 'a' + 'A');
+        std::string mixed = word;
+        mixed[0] = upper[0];
+        for (const std::string& line : {word, upper, mixed}) {
+            Restart();
+            calc_.ProcessCommandLine(line, out_);
+            EXPECT_EQ(out_.kind, OutcomeKind::kKeyword) << line;
+        }
+        // One letter more is an expression, never a keyword.
+        Restart();
+        calc_.ProcessCommandLine(word + "s", out_);
+        EXPECT_NE(out_.kind, OutcomeKind::kKeyword) << word << "s";
+    }
+}
+
+bool SameOutcome(const LineOutcome& a, const LineOutcome& b) {
+    return a.clear_window == b.clear_window && a.lines == b.lines &&
+           a.standard_output == b.standard_output && a.kind == b.kind &&
+           a.variable_index == b.variable_index && a.value == b.value && a.error == b.error &&
+           a.action == b.action && a.modes_changed == b.modes_changed &&
+           a.refresh_indicators == b.refresh_indicators;
+}
+
+// A front end keeps one outcome for the whole session: nothing of a line may stay for the next.
+TEST_F(CommandProcessorTest, AReusedOutcomeHoldsOnlyTheLastLine) {
+    const char* const session[] = {"2*(3", "B=5", "cls", "P=3",  "rad", "help", "3!", "1/0",
+                                   "",     "var", "sci", "exit", "C=1", "mod",  "",   "4"};
+    Calculator twin;
+    twin.SetPrecision(kDefaultPrecision);
+    for (const char* line : session) {
+        calc_.RunGoAction(line, out_);
+        LineOutcome fresh;
+        twin.RunGoAction(line, fresh);
+        EXPECT_TRUE(SameOutcome(out_, fresh)) << "line '" << line << "'";
+    }
+    CmdEditModel edit;
+    calc_.RunCommandAction(8, edit, out_);
+    calc_.RunGoAction("", out_);
+    EXPECT_TRUE(SameOutcome(out_, LineOutcome{}));
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ TEST(CompletionTest, CandidatesOfAWord) {
 // Every prefix of every name offers that name, and only names that start with it.
 TEST(CompletionTest, EveryPrefixOfEveryNameFindsIt) {
     std::vector<std::string> names;
-    for (std::string_view name : FunctionNames()) names.emplace_back(name);
-    for (const std::string& keyword : KeywordTable()) names.push_back(keyword);
+    for (const FunctionInfo& function : FunctionTable()) names.emplace_back(function.name);
+    for (const Keyword& keyword : KeywordTable()) names.emplace_back(keyword.word);
     for (const std::string& name : names) {
         for (std::size_t length = 0; length <= name.size(); ++length) {
             const std::string prefix = name.substr(0, length);

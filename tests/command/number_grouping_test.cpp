@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "command/calculator_state.h"
 #include "command/result_format.h"
 
 namespace brisalto {
@@ -35,12 +34,8 @@ constexpr int kExactDigits = 18;
 
 class NumberGroupingTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetCalculatorState(); }
-    void TearDown() override { ResetCalculatorState(); }
-
     static std::string Format(const Separators& s, int precision, CalcValue value) {
-        SetNumberSeparators(s.thousands, s.decimal);
-        return FormatNumber(FixedPatternFor(precision), value);
+        return FormatNumber(FixedPatternFor(precision), value, NumberSeparators{s.thousands, s.decimal});
     }
 };
 

@@ -6,16 +6,15 @@
 #include <chrono>
 #include <limits>
 
-#include "command/calculator_state.h"
-#include "recording_view.h"
+#include "command/calculator.h"
+#include "command/line_outcome.h"
 
 namespace brisalto {
 namespace {
 
 class ResultFormatTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetCalculatorState(); }
-    void TearDown() override { ResetCalculatorState(); }
+    Calculator calc_;
 };
 
 struct PatternRow {
@@ -97,7 +96,7 @@ TEST_F(ResultFormatTest, HugeFixedValuesAreWrittenOutQuickly) {
     EXPECT_EQ(text.substr(text.size() - 21), ".00000000000000000000");
 }
 
-TEST_F(ResultFormatTest, SeparatorsComeFromTheSetter) {
+TEST_F(ResultFormatTest, SeparatorsComeFromTheCalculator) {
     struct Row {
         const char* thousands;
         const char* decimal;
@@ -113,15 +112,18 @@ TEST_F(ResultFormatTest, SeparatorsComeFromTheSetter) {
         {"'", "", "#,##0.00", 1234.5L, "1'234.50"},
     };
     for (const auto& row : rows) {
-        SetNumberSeparators(row.thousands, row.decimal);
-        EXPECT_EQ(FormatNumber(row.pattern, row.value), row.expected)
+        NumberSeparators separators;
+        if (*row.thousands != '\0') separators.thousands = row.thousands;
+        if (*row.decimal != '\0') separators.decimal = row.decimal;
+        calc_.SetNumberSeparators(separators);
+        EXPECT_EQ(calc_.FormatNumber(row.pattern, row.value), row.expected)
             << "separators '" << row.thousands << "' '" << row.decimal << "'";
     }
 }
 
 TEST_F(ResultFormatTest, PrecisionIsClampedAndShapesTheFixedPattern) {
-    EXPECT_EQ(GetPrecision(), 0);
-    EXPECT_EQ(FixedPattern(), "#,##0.00000000000000000");
+    EXPECT_EQ(calc_.GetPrecision(), 0);
+    EXPECT_EQ(calc_.FixedPattern(), "#,##0.00000000000000000");
     struct Row {
         int set;
         int stored;
@@ -136,10 +138,10 @@ TEST_F(ResultFormatTest, PrecisionIsClampedAndShapesTheFixedPattern) {
         {-3, 0, "#,##0"},
     };
     for (const auto& row : rows) {
-        SetPrecision(row.set);
-        EXPECT_EQ(GetPrecision(), row.stored) << "SetPrecision(" << row.set << ")";
-        EXPECT_EQ(FixedPattern(), row.pattern) << "SetPrecision(" << row.set << ")";
-        EXPECT_EQ(ScientificPattern(), kSci) << "SetPrecision(" << row.set << ")";
+        calc_.SetPrecision(row.set);
+        EXPECT_EQ(calc_.GetPrecision(), row.stored) << "SetPrecision(" << row.set << ")";
+        EXPECT_EQ(calc_.FixedPattern(), row.pattern) << "SetPrecision(" << row.set << ")";
+        EXPECT_EQ(calc_.ScientificPattern(), kSci) << "SetPrecision(" << row.set << ")";
     }
 }
 
@@ -150,9 +152,9 @@ struct ResultRow {
     const char* expected;
 };
 
-void SetMode(const std::string& mode) {
-    SetScientificFlag(mode == "sci" || mode == "both");
-    SetAutomaticFlag(mode == "auto" || mode == "both");
+void SetMode(Calculator& calc, const std::string& mode) {
+    calc.SetScientificFlag(mode == "sci" || mode == "both");
+    calc.SetAutomaticFlag(mode == "auto" || mode == "both");
 }
 
 TEST_F(ResultFormatTest, NumberFormatPicksThePattern) {
@@ -175,36 +177,38 @@ TEST_F(ResultFormatTest, NumberFormatPicksThePattern) {
         {"both", 10, 1234.5L, "1,234.5000000000   (1.2345000000000000E+03)"},
     };
     for (const auto& row : rows) {
-        SetMode(row.mode);
-        SetPrecision(row.precision);
-        EXPECT_EQ(FormatResult(row.value), row.expected)
+        SetMode(calc_, row.mode);
+        calc_.SetPrecision(row.precision);
+        EXPECT_EQ(calc_.FormatResult(row.value), row.expected)
             << row.mode << " precision " << row.precision << " value "
             << static_cast<double>(row.value);
     }
 }
 
 TEST_F(ResultFormatTest, ShowAnswerFramesTheValueAndStoresIt) {
-    SetPrecision(10);
-    testing::RecordingView view;
-    ShowAnswer(view, 5.0L);
+    calc_.SetPrecision(10);
+    LineOutcome out;
+    calc_.ShowAnswer(out, 5.0L);
     const std::vector<std::string> expected = {
         std::string(kSeparatorLine),
         "Answer(A) = 5.0000000000   (5.0000000000000000E+00)",
         std::string(kSeparatorLine),
     };
-    EXPECT_EQ(view.lines, expected);
-    EXPECT_EQ(GetAnswer(), 5.0L);
+    EXPECT_EQ(out.lines, expected);
+    EXPECT_EQ(calc_.Answer(), 5.0L);
     EXPECT_EQ(kSeparatorLine, std::string(91, '-'));
 }
 
 TEST_F(ResultFormatTest, AppendResultExtendsTheGivenLine) {
-    SetPrecision(2);
-    SetMode("fix");
-    testing::RecordingView view;
-    view.lines = {"first ", "second "};
-    AppendResult(view, 0, 1.5L);
-    EXPECT_EQ(view.lines[0], "first 1.50");
-    EXPECT_EQ(view.lines[1], "second ");
+    calc_.SetPrecision(2);
+    SetMode(calc_, "fix");
+    LineOutcome out;
+    out.lines = {"first ", "second "};
+    calc_.AppendResult(out, 0, 1.5L);
+    EXPECT_EQ(out.lines[0], "first 1.50");
+    EXPECT_EQ(out.lines[1], "second ");
+    calc_.AppendResult(out, 2, 1.5L);
+    EXPECT_EQ(out.lines.size(), 2u) << "a line that is not there is left alone";
 }
 
 }  // namespace

@@ -47,9 +47,9 @@ TEST(LeadingDigits, MatchesTheExactConversion) {
 }
 
 TEST(LeadingDigits, EdgesOfTheRange) {
-    for (const CalcValue v : {0.5L, 9.999999999999995L, 999999999999999.5L, 1e-4L, 1e15L, 1e27L,
-                              1e28L, 1e-30L, 1.18973149535723176502e4932L, 3.3621e-4932L,
-                              0.0000999999999999999950L, 5e-324L}) {
+    for (const CalcValue v :
+         {0.5L, 9.999999999999995L, 999999999999999.5L, 1e-4L, 1e15L, 1e27L, 1e28L, 1e-30L,
+          1.18973149535723176502e4932L, 3.3621e-4932L, 0.0000999999999999999950L, 5e-324L}) {
         for (const int count : {1, 15, 18}) {
             EXPECT_EQ(FromDigits(LeadingDigits(v, count)), Printed(v, count)) << Printed(v, 25);
         }

@@ -1,6 +1,6 @@
-// libFuzzer target over ProcessCommandLine: every line ends as an answer, an assignment, a
-// keyword's lines or exactly one error line, and an error leaves the variables, the answer and
-// the modes as they were.
+// libFuzzer target over Calculator::ProcessCommandLine: every line ends as an answer, an
+// assignment, a keyword's lines or exactly one error line, and an error leaves the variables, the
+// answer and the modes as they were.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -9,35 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "command/calculator_state.h"
+#include "command/calculator.h"
 #include "command/command_processor.h"
+#include "command/line_outcome.h"
 #include "command/result_format.h"
 
 namespace brisalto {
 namespace {
-
-class FuzzView : public CalculatorView {
-  public:
-    void AppendLine(const std::string& line) override { lines.push_back(line); }
-    void AppendToLine(int index, const std::string& text) override {
-        if (index >= 0 && index < LineCount()) lines[index] += text;
-    }
-    void ClearLines() override { lines.clear(); }
-    int LineCount() const override { return static_cast<int>(lines.size()); }
-    void WriteStandardOutput(const std::string& text) override { standard_output += text; }
-    void SetModeCaption(const std::string&) override {}
-    void SetFormatCaption(const std::string&) override {}
-    void CheckAngleAction(AngleMode) override {}
-    void CheckFormatAction(FormatKind) override {}
-    void RunAboutAction() override {}
-    void RunHelpAction() override {}
-    void RunPrintAction() override {}
-    void RunSaveAction() override {}
-    void ExitProgram() override {}
-
-    std::vector<std::string> lines;
-    std::string standard_output;
-};
 
 [[noreturn]] void Fail(const char* what, std::string_view line) {
     std::fprintf(stderr, "invariant broken: %s; line of %zu bytes: ", what, line.size());
@@ -90,14 +68,15 @@ struct Snapshot {
     }
 };
 
-Snapshot Take() {
-    return {GetVariableTable().values, GetAngleMode(), GetScientificFlag(), GetAutomaticFlag()};
+Snapshot TakeSnapshot(const Calculator& calc) {
+    return {calc.variables().values, calc.angle_mode(), calc.scientific_flag(),
+            calc.automatic_flag()};
 }
 
-void CheckLine(std::string_view line) {
-    FuzzView view;
+void CheckLine(Calculator& calc, LineOutcome& view, std::string_view line) {
+    const auto Take = [&calc] { return TakeSnapshot(calc); };
     const Snapshot before = Take();
-    ProcessCommandLine(line, view);
+    calc.ProcessCommandLine(line, view);
     const std::string lower = LowerCaseLine(line);
     if (lower == "cls") {
         if (!view.lines.empty()) Fail("cls left lines", line);
@@ -108,8 +87,8 @@ void CheckLine(std::string_view line) {
         view.lines[1] != "> " + std::string(line)) {
         Fail("no separator and echo", line);
     }
-    for (const auto& word : KeywordTable()) {
-        if (lower == word) return;
+    for (const Keyword& keyword : KeywordTable()) {
+        if (lower == keyword.word) return;
     }
     size_t i = 2;
     while (i < view.lines.size() && StartsWith(view.lines[i], "Counter = ")) ++i;
@@ -151,17 +130,14 @@ void CheckLine(std::string_view line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace brisalto;
-    static bool started = [] {
-        ResetCalculatorState();
-        SetPrecision(kDefaultPrecision);
-        return true;
-    }();
-    (void)started;
-    // One input is a short session: one command line each.
+    // Every input starts a calculator of its own: a short session, one command line a line.
+    Calculator calc;
+    calc.SetPrecision(kDefaultPrecision);
+    LineOutcome outcome;
     std::string_view rest(reinterpret_cast<const char*>(data), size);
     while (true) {
         const size_t end = rest.find('\n');
-        CheckLine(rest.substr(0, end));
+        CheckLine(calc, outcome, rest.substr(0, end));
         if (end == std::string_view::npos) break;
         rest.remove_prefix(end + 1);
     }

@@ -1,0 +1,137 @@
+#include "command/calculator.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/number_text.h"
+
+namespace brisalto {
+namespace {
+
+inline constexpr std::string_view kModeLinePrefix = "Mode : ";
+inline constexpr std::string_view kAngleSuffix = " : ";
+inline constexpr std::string_view kParametersHeader = "Parameters Values ";
+inline constexpr std::string_view kAnswerListPrefix = "A (Answer) = ";
+inline constexpr std::string_view kNameValueSeparator = " = ";
+
+bool Writable(int index) { return index >= 0 && index < kAssignableCount; }
+
+}  // namespace
+
+Calculator::Calculator() : table_(MakeStartVariableTable()) {}
+
+CalcValue Calculator::VariableValue(int index) const {
+    if (index < 0 || index >= static_cast<int>(table_.values.size())) return 0;
+    return table_.values[static_cast<std::size_t>(index)];
+}
+
+void Calculator::SetVariableValue(int index, CalcValue value) {
+    if (Writable(index)) table_.values[static_cast<std::size_t>(index)] = value;
+}
+
+void Calculator::InitVariableTable() { table_ = MakeStartVariableTable(); }
+
+void Calculator::ClearVariables() {
+    for (int i = 0; i < kAssignableCount; ++i) table_.values[static_cast<std::size_t>(i)] = 0;
+}
+
+void Calculator::SetStartModes() {
+    scientific_ = false;
+    automatic_ = true;
+    angle_mode_ = kDegrees;
+}
+
+FormatKind Calculator::ResultFormatKind() const {
+    if (automatic_) return FormatKind::kAutomatic;
+    return scientific_ ? FormatKind::kScientific : FormatKind::kFixed;
+}
+
+FormatKind Calculator::ShownFormatKind() const {
+    if (scientific_) return FormatKind::kScientific;
+    return automatic_ ? FormatKind::kAutomatic : FormatKind::kFixed;
+}
+
+std::string Calculator::ModeLineText() const {
+    std::string line(kModeLinePrefix);
+    if (const auto angle = AngleModeCaption(angle_mode_)) {
+        line += *angle;
+        line += kAngleSuffix;
+    }
+    line += FormatCaption(ShownFormatKind());
+    return line;
+}
+
+ModeIndicators Calculator::RefreshModeIndicators() const {
+    ModeIndicators indicators;
+    indicators.format_kind = ShownFormatKind();
+    indicators.format_caption = FormatCaption(indicators.format_kind);
+    indicators.angle_mode = angle_mode_;
+    indicators.angle_caption = AngleModeCaption(angle_mode_);
+    return indicators;
+}
+
+void Calculator::SetPrecision(int p) {
+    precision_ = std::clamp(p, kMinPrecision, kMaxPrecision);
+    fixed_pattern_ = FixedPatternFor(precision_);
+}
+
+std::string Calculator::FormatNumber(std::string_view pattern, CalcValue value) const {
+    return brisalto::FormatNumber(pattern, value, separators_);
+}
+
+std::string Calculator::FormatResult(CalcValue value) const {
+    switch (ResultFormatKind()) {
+        case FormatKind::kScientific:
+            return FormatNumber(scientific_pattern_, value);
+        case FormatKind::kFixed:
+            return FormatNumber(fixed_pattern_, value);
+        case FormatKind::kAutomatic:
+            break;
+    }
+    if (!std::isfinite(value)) return FormatNumber(scientific_pattern_, value);
+    const std::string general = ValueToText(value);
+    if (general.find_first_of("eE") != std::string::npos) {
+        return FormatNumber(scientific_pattern_, value);
+    }
+    return FormatAutomatic(fixed_pattern_, scientific_pattern_, value, separators_);
+}
+
+void Calculator::AppendResult(LineOutcome& out, int line_index, CalcValue value) const {
+    if (line_index < 0 || line_index >= static_cast<int>(out.lines.size())) return;
+    out.lines[static_cast<std::size_t>(line_index)] += FormatResult(value);
+}
+
+void Calculator::ShowAnswer(LineOutcome& out, CalcValue value) {
+    // Formatted before anything is written or stored, so a failure leaves no half block.
+    std::string line(kAnswerPrefix);
+    line += FormatResult(value);
+    SeparatorLine(out);
+    out.lines.push_back(std::move(line));
+    SeparatorLine(out);
+    SetVariableValue(kAnswerIndex, value);
+}
+
+void Calculator::ListVariables(LineOutcome& out) const {
+    SeparatorLine(out);
+    out.AppendLine(kParametersHeader);
+    SeparatorLine(out);
+    out.AppendLine(kAnswerListPrefix);
+    AppendResult(out, static_cast<int>(out.lines.size()) - 1, table_.values[kAnswerIndex]);
+    for (int i = kAnswerIndex + 1; i < kAssignableCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        out.lines.push_back(table_.names[k] + std::string(kNameValueSeparator));
+        AppendResult(out, static_cast<int>(out.lines.size()) - 1, table_.values[k]);
+    }
+}
+
+void Calculator::ListMode(LineOutcome& out) const { FramedLine(out, ModeLineText()); }
+
+void SeparatorLine(LineOutcome& out) { out.AppendLine(kSeparatorLine); }
+
+void FramedLine(LineOutcome& out, std::string_view line) {
+    SeparatorLine(out);
+    out.AppendLine(line);
+    SeparatorLine(out);
+}
+
+}  // namespace brisalto
