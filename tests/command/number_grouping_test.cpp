@@ -35,7 +35,8 @@ constexpr int kExactDigits = 18;
 class NumberGroupingTest : public ::testing::Test {
   protected:
     static std::string Format(const Separators& s, int precision, CalcValue value) {
-        return FormatNumber(FixedPatternFor(precision), value, NumberSeparators{s.thousands, s.decimal});
+        return FormatNumber(FixedPatternFor(precision), value,
+                            NumberSeparators{s.thousands, s.decimal});
     }
 };
 
