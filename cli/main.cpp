@@ -105,7 +105,10 @@ int RunCalculator(const CliOptions& options) {
 int main(int argc, char** argv) {
     using namespace brisalto;
     TakeSeparatorsFromLocale();
-    const ParseResult parsed = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const MolarMassOptions molar_mass = TakeMolarMassOptions(arguments);
+    ParseResult parsed = ParseCliOptions(arguments);
+    if (parsed.error.empty()) parsed.error = molar_mass.error;
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName.data(),
                      parsed.error.c_str(), kProgramName.data());
@@ -124,6 +127,7 @@ int main(int argc, char** argv) {
         return RunConvertOption(options.convert->value, options.convert->from, options.convert->to,
                                 std::cout, std::cerr);
     }
+    if (molar_mass.requested) return RunMolarMassOption(molar_mass, std::cout, std::cerr);
     if (options.list_units) {
         return RunListUnitsOption(options.list_units_family, std::cout, std::cerr);
     }
