@@ -29,6 +29,7 @@ class TAboutForm;
 class TBkgrdForm;
 class TConvForm;
 class TMolWtForm;
+class TMolarMassForm;
 class TPrecisionForm;
 
 inline constexpr char kMainFormCaption[] = "Brisalto Calculator v 1.0.0";
@@ -44,6 +45,7 @@ struct DialogForms {
     TMolWtForm* mol_wt = nullptr;
     TConvForm* conv = nullptr;
     TAboutForm* about = nullptr;
+    TMolarMassForm* molar_mass = nullptr;
 };
 
 class TMainForm : public QMainWindow, public CalculatorView {
@@ -103,6 +105,7 @@ class TMainForm : public QMainWindow, public CalculatorView {
     void AtmWtActionExecute();
     void InsertAtmWtActionExecute(int tag);
     void ConversionActionExecute();
+    void MolarMassActionExecute();
     void SetPrecisionActionExecute();
     void BkgrdColorExecute();
     void SaveAsExecute();
@@ -180,6 +183,7 @@ class TMainForm : public QMainWindow, public CalculatorView {
     QAction* ConversionAction = nullptr;
     QAction* AtmWtAction = nullptr;
     QAction* PiAction = nullptr;
+    QAction* MolarMassAction = nullptr;
     std::vector<QAction*> ConstantActions;  // index = Tag into ConstantValues
 
     // The text lists indexed by Tag, filled in FormCreate.

@@ -217,6 +217,7 @@ class MainFormTest : public QObject {
         QTest::newRow("Constants") << "Constants"
                                    << QStringList{"Atomic Mass Unit (kg)",
                                                   "Atomic Weight...",
+                                                  "Molar Mass...",
                                                   "Avogadro Constant (1/mol)",
                                                   "Bohr Radius (m)",
                                                   "Boltzmann Constant (J/K)",
@@ -282,6 +283,7 @@ class MainFormTest : public QObject {
             {"MouseToolsAction", "F4", "View"},
             {"ConversionAction", "F5", "Tools"},
             {"AtmWtAction", "Shift+F2", "Constants"},
+            {"MolarMassAction", "Ctrl+M", "Constants"},
             {"PiAction", "Ctrl+Shift+F5", "Constants"},
             {"SpeedOfLight", "Ctrl+Shift+F12", "Constants"},
             {"AvogadroConstant", "Shift+F3", "Constants"},
@@ -316,7 +318,7 @@ class MainFormTest : public QObject {
             QVERIFY2(!seen.contains(text), qPrintable(text));
             seen.insert(text);
         }
-        QCOMPARE(seen.size(), 11 + 25);
+        QCOMPARE(seen.size(), 11 + 25 + 1);
     }
 
     void CheckMarksFollowMenuCommandsNotTypedOnes() {
