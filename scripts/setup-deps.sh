@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins
   fonts-liberation
   xvfb xauth
+  openbox xdotool xclip x11-utils
   bc
 )
 
