@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <utility>
 
 #include "engine/calc_arith.h"
@@ -94,17 +95,10 @@ bool IsSuperscriptDigit(char32_t c) {
            (c >= U'\u2074' && c <= U'\u2079');
 }
 
-using Amounts = std::vector<std::pair<int, CalcValue>>;
-
-void AddAmount(Amounts& amounts, int element, CalcValue count) {
-    for (auto& [e, c] : amounts) {
-        if (e == element) {
-            c = Add(c, count);
-            return;
-        }
-    }
-    amounts.emplace_back(element, count);
-}
+struct Amount {
+    int element;
+    CalcValue count;
+};
 
 class Parser {
   public:
@@ -129,13 +123,16 @@ class Parser {
     };
     enum class Pending { kNone, kElement, kGroup };
 
-    // One bracket level; frames_[0] is the formula itself.
+    // One bracket level; frames_[0] is the formula itself. Its amounts lie in amounts_: the
+    // finished parts from group_start, then the part being read (before its coefficient) from
+    // part_start. A deeper level's amounts follow; a closed level's stay last until its count
+    // comes. One shared stack keeps deep nesting to a few dozen bytes a level.
     struct Frame {
         char32_t open = 0;
+        std::int32_t coefficient = 1;
         std::size_t open_at = 0;
-        Amounts part;   // the part being read, before its coefficient
-        Amounts group;  // the finished parts
-        CalcValue coefficient = 1;
+        std::size_t group_start = 0;
+        std::size_t part_start = 0;
         // Where the part begins: its coefficient, the dot before it, the opening bracket, or the
         // formula's first character.
         std::size_t part_at = 0;
@@ -202,28 +199,44 @@ class Parser {
         Frame& frame = frames_[depth_];
         frame.open = open;
         frame.open_at = at;
-        frame.part.clear();
-        frame.group.clear();
+        frame.group_start = amounts_.size();
+        frame.part_start = amounts_.size();
         frame.coefficient = 1;
         frame.part_at = at;
     }
 
+    // Adds the amounts from `from` to the end, times `factor`, into those from `into` to `from`;
+    // the ones new there move down to follow them. The added amounts name distinct elements.
+    void MergeTail(std::size_t into, std::size_t from, CalcValue factor) {
+        std::size_t kept = from;
+        for (std::size_t read = from; read < amounts_.size(); ++read) {
+            const Amount added{amounts_[read].element, Multiply(amounts_[read].count, factor)};
+            auto found =
+                std::find_if(amounts_.begin() + static_cast<std::ptrdiff_t>(into),
+                             amounts_.begin() + static_cast<std::ptrdiff_t>(from),
+                             [&](const Amount& amount) { return amount.element == added.element; });
+            if (found != amounts_.begin() + static_cast<std::ptrdiff_t>(from)) {
+                found->count = Add(found->count, added.count);
+            } else {
+                amounts_[kept++] = added;
+            }
+        }
+        amounts_.resize(kept);
+    }
+
     void FlushPending(CalcValue count) {
         if (pending_ == Pending::kElement) {
-            AddAmount(Top().part, pending_element_, count);
+            amounts_.push_back({pending_element_, count});
+            MergeTail(Top().part_start, amounts_.size() - 1, 1);
         } else if (pending_ == Pending::kGroup) {
-            for (const auto& [element, amount] : closed_) {
-                AddAmount(Top().part, element, Multiply(amount, count));
-            }
+            MergeTail(Top().part_start, closed_start_, count);
         }
         pending_ = Pending::kNone;
     }
 
     void FinishPart(Frame& frame) {
-        for (const auto& [element, amount] : frame.part) {
-            AddAmount(frame.group, element, Multiply(amount, frame.coefficient));
-        }
-        frame.part.clear();
+        MergeTail(frame.group_start, frame.part_start, static_cast<CalcValue>(frame.coefficient));
+        frame.part_start = amounts_.size();
         frame.coefficient = 1;
     }
 
@@ -293,15 +306,15 @@ class Parser {
             Fail(FormulaErrorKind::kMismatchedBracket,
                  ShownChar(at) + std::string(kDoesNotCloseText) + ShownChar(frame.open_at), at);
         }
-        if (expect_ == Expect::kItem && frame.part_at == frame.open_at && frame.group.empty()) {
+        if (expect_ == Expect::kItem && frame.part_at == frame.open_at &&
+            frame.group_start == amounts_.size()) {
             Fail(FormulaErrorKind::kEmptyBrackets,
                  ShownChar(frame.open_at) + ShownChar(at) + std::string(kEmptyBracketsText),
                  frame.open_at);
         }
         RefuseEmptyPart(frame, at);
         FinishPart(frame);
-        closed_.swap(frame.group);
-        frame.group.clear();
+        closed_start_ = frame.group_start;
         --depth_;
         pending_ = Pending::kGroup;
     }
@@ -335,7 +348,7 @@ class Parser {
             if (IsCountDigit(c.code)) {
                 if (expect_ == Expect::kPartStart && IsAsciiDigit(c.code)) {
                     const auto [end, value] = ReadCount(at, true);
-                    Top().coefficient = value;
+                    Top().coefficient = static_cast<std::int32_t>(value);
                     Top().part_at = at;
                     expect_ = Expect::kItem;
                     at = end;
@@ -393,9 +406,10 @@ class Parser {
 
     std::vector<ElementCount> Result() {
         std::vector<ElementCount> counts;
-        counts.reserve(frames_[0].group.size());
-        for (const auto& [element, amount] : frames_[0].group) {
-            counts.push_back({element, symbols_[static_cast<std::size_t>(element)], amount});
+        counts.reserve(amounts_.size());
+        for (const Amount& amount : amounts_) {
+            counts.push_back(
+                {amount.element, symbols_[static_cast<std::size_t>(amount.element)], amount.count});
         }
         std::sort(counts.begin(), counts.end(),
                   [this](const ElementCount& a, const ElementCount& b) {
@@ -411,7 +425,8 @@ class Parser {
     Expect expect_ = Expect::kPartStart;
     Pending pending_ = Pending::kNone;
     int pending_element_ = 0;
-    Amounts closed_;
+    std::vector<Amount> amounts_;
+    std::size_t closed_start_ = 0;
     std::array<int, kElementCount> first_seen_;
     std::array<std::string, kElementCount> symbols_;
     int next_seen_ = 0;
