@@ -36,32 +36,38 @@ for tool in Xvfb openbox xdotool xclip xprop; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
 
-# A display number nobody uses.
-display=""
-for n in $(seq 70 170); do
-    if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=$n; break; fi
+# Xvfb picks a display number nobody uses and writes it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 30 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+wait_for 20 timeout 5 xprop -root || { echo "FAIL: the display does not answer"; exit 1; }
+
+# openbox, started again should it fail to connect while several servers start at once.
+wm_running() { timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wm_running_or_gone() { wm_running || ! kill -0 "$wm_pid" 2>/dev/null; }
+for attempt in 1 2 3; do
+    openbox >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 wm_running_or_gone
+    wm_running && break
+    kill "$wm_pid" 2>/dev/null
 done
-[[ -n "$display" ]] || { echo "FAIL: no free display"; exit 1; }
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=":$display"
-wait_for 20 timeout 5 xprop -root || { echo "FAIL: Xvfb did not start"; exit 1; }
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-wait_for 30 sh -c 'timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+pids+=("$wm_pid")
+wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
 
 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$app" >"$work/app.log" 2>&1 &
 pids+=($!)
-main="$(timeout 30 xdotool search --sync --onlyvisible --name '^Brisalto Calculator')" ||
-    { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
-main="$(head -n1 <<<"$main")"
+# A search that meets a window going away (the splash) fails; the next one does not.
+main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
+wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
+main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 xdotool windowactivate "$main"
 wait_for 10 is_active "$main" || fail "the main window did not become active"
 
-dialog_shown() { timeout 5 xdotool search --onlyvisible --name '^Molar Mass$'; }
-dialog_gone() { ! dialog_shown; }
+dialog_shown() { timeout 5 xdotool search --onlyvisible --name '^Molar Mass$' | grep .; }
+dialog_gone() { is_active "$main" && ! dialog_shown; }
 # The command line's text, through Ctrl+A and Ctrl+C once the main window is active again.
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
 clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
@@ -106,7 +112,7 @@ cy=$((y + h / 2))
 
 # The middle dot as a keyboard with it types it.
 xdotool type --delay 20 "CuSO4"
-xdotool key periodcentered
+xdotool key --delay 250 periodcentered
 xdotool type --delay 20 "5H2O"
 shoot molar_mass_typed
 xdotool key Return
