@@ -140,13 +140,15 @@ check "no input" "$banner" "$("$calc" </dev/null)"
 
 # A peer that waits for each answer before it sends the next line gets it without delay.
 coproc CALC { "$calc"; }
+# Bash unsets CALC_PID as soon as the coprocess ends, which "exit" may make happen before the wait.
+calc_pid=$CALC_PID
 for _ in 1 2 3; do read -r -t 5 _ <&"${CALC[0]}"; done  # the banner
 printf '2+3\n' >&"${CALC[1]}"
 answer=""
 for _ in 1 2 3 4; do read -r -t 5 answer <&"${CALC[0]}" || break; done
 check "answer before the next line" "Answer(A) = 5.0000000000   (5.0000000000000000E+00)" "$answer"
 printf 'exit\n' >&"${CALC[1]}"
-wait "$CALC_PID" 2>/dev/null
+wait "$calc_pid" 2>/dev/null
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
