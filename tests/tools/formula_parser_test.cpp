@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -237,6 +239,31 @@ TEST(FormulaParser, BracketsNestTooDeepForAnyCallStack) {
     } catch (const FormulaError& error) {
         EXPECT_EQ(error.kind(), FormulaErrorKind::kTooLarge);
         EXPECT_EQ(std::string(error.what()), "the formula is too large to weigh");
+    }
+}
+
+// Random texts from the formula's own characters and a few strangers: each is read or refused
+// with a FormulaError, never anything else, and what is read has whole counts of at least 1.
+TEST(FormulaParser, RandomTextsAreReadOrRefusedCleanly) {
+    const std::vector<std::string> pieces = {"H", "O", "C",       "Co", "Uuo",  "Lr",   "Xy", "e",
+                                             "2", "0", "1000001", "₂",  "(",    ")",    "[",  "]",
+                                             "{", "}", "·",       "•",  "*",    ".",    ",",  " ",
+                                             "+", "-", "^",       "²",  "\xff", "\xc2", "%"};
+    std::mt19937 random(1208);
+    std::uniform_int_distribution<std::size_t> pick(0, pieces.size() - 1);
+    for (int i = 0; i < 20000; ++i) {
+        std::string formula;
+        const std::size_t length = pick(random) % 12;
+        for (std::size_t k = 0; k < length; ++k) formula += pieces[pick(random)];
+        try {
+            for (const ElementCount& count : ParseFormula(formula)) {
+                EXPECT_GE(count.count, 1) << formula;
+                EXPECT_EQ(count.count, std::floor(count.count)) << formula;
+            }
+        } catch (const FormulaError& error) {
+            EXPECT_LE(error.position(), formula.size() + 1) << formula;
+            EXPECT_FALSE(error.text().empty()) << formula;
+        }
     }
 }
 
