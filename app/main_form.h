@@ -30,6 +30,7 @@ class TAboutForm;
 class TBkgrdForm;
 class TConvForm;
 class TMolWtForm;
+class TMolarMassForm;
 class TPrecisionForm;
 
 inline constexpr char kMainFormCaption[] = "Brisalto Calculator v 1.0.0";
@@ -45,6 +46,7 @@ struct DialogForms {
     TMolWtForm* mol_wt = nullptr;
     TConvForm* conv = nullptr;
     TAboutForm* about = nullptr;
+    TMolarMassForm* molar_mass = nullptr;
 };
 
 class TMainForm : public QMainWindow {
@@ -114,6 +116,7 @@ class TMainForm : public QMainWindow {
     void AtmWtActionExecute();
     void InsertAtmWtActionExecute(int tag);
     void ConversionActionExecute();
+    void MolarMassActionExecute();
     void SetPrecisionActionExecute();
     void BkgrdColorExecute();
     void SaveAsExecute();
@@ -191,6 +194,7 @@ class TMainForm : public QMainWindow {
     QAction* ConversionAction = nullptr;
     QAction* AtmWtAction = nullptr;
     QAction* PiAction = nullptr;
+    QAction* MolarMassAction = nullptr;
     std::vector<QAction*> ConstantActions;  // index = Tag into ConstantValues
 
     // The text lists indexed by Tag, filled in FormCreate.

@@ -17,6 +17,7 @@
 #include "tools/constants_table.h"
 #include "tools/gui/conv_form.h"
 #include "tools/gui/mol_wt_form.h"
+#include "tools/gui/molar_mass_form.h"
 
 namespace brisalto {
 namespace {
@@ -188,6 +189,9 @@ void TMainForm::BuildActions() {
     OnTriggered(PiAction, &TMainForm::PiActionExecute);
     AtmWtAction = make_constant(AtmWtActionInfo());
     OnTriggered(AtmWtAction, &TMainForm::AtmWtActionExecute);
+    MolarMassAction = MakeAction("MolarMassAction", constants_category, Text("Molar Mass..."),
+                                 Qt::CTRL | Qt::Key_M);
+    OnTriggered(MolarMassAction, &TMainForm::MolarMassActionExecute);
 }
 
 void TMainForm::AddMenuItem(QMenu* menu, QAction* action, const QString& item_text) {
@@ -247,6 +251,8 @@ void TMainForm::BuildMenus() {
     for (std::string_view name : ConstantsMenuOrder()) {
         if (QAction* action = FindAction(Text(name))) {
             AddMenuItem(constants, action);
+            // A formula's molar mass goes with the atomic weights it sums.
+            if (action == AtmWtAction) AddMenuItem(constants, MolarMassAction);
         }
     }
 
@@ -313,6 +319,15 @@ void TMainForm::ConversionActionExecute() {
     }
     if (const std::optional<QString> converted = dialogs_.conv->Run()) {
         InsertAtCaret(*converted);
+    }
+}
+
+void TMainForm::MolarMassActionExecute() {
+    if (dialogs_.molar_mass == nullptr) {
+        return;
+    }
+    if (const std::optional<QString> molar_mass = dialogs_.molar_mass->Run()) {
+        InsertAtCaret(*molar_mass);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "app/splash_form.h"
 #include "tools/gui/conv_form.h"
 #include "tools/gui/mol_wt_form.h"
+#include "tools/gui/molar_mass_form.h"
 
 namespace brisalto {
 namespace {
@@ -87,6 +88,7 @@ int RunCalculator(QApplication& app) {
     dialogs.conv = new TConvForm(main_form.get());
     dialogs.conv->SetErrorReport(ReportError);
     dialogs.about = new TAboutForm(main_form.get());
+    dialogs.molar_mass = new TMolarMassForm(main_form.get());
     main_form->SetDialogs(dialogs);
 
     splash->hide();

@@ -21,6 +21,8 @@ inline constexpr std::string_view kUsage =
     "  --                       what follows is command lines, also when they start with -\n"
     "  --convert VALUE FROM TO  convert VALUE from the unit FROM to the unit TO\n"
     "  --list-units [FAMILY]    list the unit families and their units, or one family\n"
+    "  --molar-mass FORMULA...  print the molar mass of each chemical formula in g/mol\n"
+    "  --composition            with --molar-mass: also each element's count, mass and share\n"
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
     "\n"

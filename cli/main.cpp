@@ -123,7 +123,10 @@ int main(int argc, char** argv) {
     // separators of the results come from the start-up.
     std::setlocale(LC_ALL, "");
     std::setlocale(LC_NUMERIC, "C");
-    const ParseResult parsed = ParseCliOptions(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    const MolarMassOptions molar_mass = TakeMolarMassOptions(arguments);
+    ParseResult parsed = ParseCliOptions(arguments);
+    if (parsed.error.empty()) parsed.error = molar_mass.error;
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName.data(),
                      parsed.error.c_str(), kProgramName.data());
@@ -138,6 +141,8 @@ int main(int argc, char** argv) {
     } else if (options.convert) {
         status = RunConvertOption(options.convert->value, options.convert->from,
                                   options.convert->to, std::cout, std::cerr);
+    } else if (molar_mass.requested) {
+        status = RunMolarMassOption(molar_mass, std::cout, std::cerr);
     } else if (options.list_units) {
         status = RunListUnitsOption(options.list_units_family, std::cout, std::cerr);
     } else {

@@ -6,6 +6,7 @@
 
 #include "tools/conversion_registry.h"
 #include "tools/conversion_text.h"
+#include "tools/molar_mass.h"
 #include "tools/program_families.h"
 #include "tools/unit_symbols.h"
 
@@ -18,6 +19,17 @@ constexpr const char* kUnknownFamilyText = "Unknown unit family '%s'";
 constexpr const char* kAmbiguousUnitText = "Ambiguous unit '%s': give one of ";
 constexpr const char* kUnitIndent = "  ";
 constexpr std::size_t kSymbolGap = 2;
+constexpr std::string_view kMolarMassOption = "--molar-mass";
+constexpr std::string_view kCompositionOption = "--composition";
+constexpr std::string_view kProgramPrefix = "brisalto-calc: ";
+constexpr const char* kNeedsFormulaText = "option '--molar-mass' needs a FORMULA";
+constexpr const char* kCompositionAloneText = "option '--composition' goes with '--molar-mass'";
+constexpr const char* kWriteErrorText = "cannot write the results";
+constexpr std::string_view kCompositionIndent = "  ";
+constexpr int kBadFormulaStatus = 2;
+constexpr int kWriteErrorStatus = 1;
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
 std::string WithName(std::string_view pattern, std::string_view name) {
     const std::size_t at = pattern.find("%s");
@@ -102,6 +114,62 @@ int RunListUnitsOption(const std::optional<std::string>& family, std::ostream& o
         err << error.what() << '\n';
         return 1;
     }
+}
+
+MolarMassOptions TakeMolarMassOptions(std::vector<std::string>& arguments) {
+    MolarMassOptions options;
+    bool molar_mass = false;
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == kCompositionOption) {
+            options.composition = true;
+        } else if (argument == kMolarMassOption) {
+            molar_mass = true;
+            while (i + 1 < arguments.size() && !IsOption(arguments[i + 1])) {
+                options.formulas.push_back(arguments[++i]);
+            }
+        } else if (argument.rfind(std::string(kMolarMassOption) + "=", 0) == 0) {
+            molar_mass = true;
+            options.formulas.push_back(argument.substr(kMolarMassOption.size() + 1));
+        } else {
+            rest.push_back(argument);
+        }
+    }
+    options.requested = molar_mass || options.composition;
+    if (options.composition && !molar_mass) {
+        options.error = kCompositionAloneText;
+    } else if (molar_mass && options.formulas.empty()) {
+        options.error = kNeedsFormulaText;
+    }
+    if (options.requested) arguments = std::move(rest);
+    return options;
+}
+
+int RunMolarMassOption(const MolarMassOptions& options, std::ostream& out, std::ostream& err) {
+    int status = 0;
+    for (const std::string& formula : options.formulas) {
+        try {
+            const MolarMass molar_mass = ComputeMolarMass(formula);
+            out << MolarMassText(molar_mass) << '\n';
+            if (options.composition) {
+                for (const std::string& line : CompositionTable(molar_mass, kCompositionIndent)) {
+                    out << line << '\n';
+                }
+            }
+        } catch (const FormulaError& error) {
+            // What came before the bad formula is out before its message.
+            out.flush();
+            err << kProgramPrefix << formula << ": " << error.what() << '\n';
+            status = kBadFormulaStatus;
+        }
+    }
+    out.flush();
+    if (!out) {
+        err << kProgramPrefix << kWriteErrorText << '\n';
+        return kWriteErrorStatus;
+    }
+    return status;
 }
 
 }  // namespace brisalto

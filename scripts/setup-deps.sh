@@ -26,6 +26,10 @@ test_packages=(
   libgmock-dev
   xvfb
   xauth
+  openbox
+  xdotool
+  xclip
+  x11-utils
   bc
   groff
   man-db

@@ -216,6 +216,7 @@ class MainFormTest : public QObject {
         QTest::newRow("Constants") << "Constants"
                                    << QStringList{"Atomic Mass Unit (kg)",
                                                   "Atomic Weight...",
+                                                  "Molar Mass...",
                                                   "Avogadro Constant (1/mol)",
                                                   "Bohr Radius (m)",
                                                   "Boltzmann Constant (J/K)",
@@ -281,6 +282,7 @@ class MainFormTest : public QObject {
             {"MouseToolsAction", "F4", "View"},
             {"ConversionAction", "F5", "Tools"},
             {"AtmWtAction", "Shift+F2", "Constants"},
+            {"MolarMassAction", "Ctrl+M", "Constants"},
             {"PiAction", "Ctrl+Shift+F5", "Constants"},
             {"SpeedOfLight", "Ctrl+Shift+F12", "Constants"},
             {"AvogadroConstant", "Shift+F3", "Constants"},
@@ -315,7 +317,7 @@ class MainFormTest : public QObject {
             QVERIFY2(!seen.contains(text), qPrintable(text));
             seen.insert(text);
         }
-        QCOMPARE(seen.size(), 11 + 25);
+        QCOMPARE(seen.size(), 11 + 25 + 1);
     }
 
     void CheckMarksFollowMenuCommandsNotTypedOnes() {

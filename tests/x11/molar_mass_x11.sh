@@ -1,0 +1,140 @@
+#!/usr/bin/env bash
+# The molar mass dialog in the real program on an X display of its own with openbox: Ctrl+M opens
+# it centred, typing and Enter insert at the caret of the command line, Esc inserts nothing and
+# the formula is kept. The command line is read back through the clipboard.
+# Usage: molar_mass_x11.sh PATH-TO-BRISALTO-CALCULATOR [SCREENSHOT-DIR]
+# With a SCREENSHOT-DIR, ImageMagick's import saves the screen there while the dialog is open.
+set -u
+app="$1"
+shots="${2:-}"
+failures=0
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.1
+    done
+}
+
+for tool in Xvfb openbox xdotool xclip xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+# Xvfb picks a display number nobody uses and writes it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 30 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+wait_for 20 timeout 5 xprop -root || { echo "FAIL: the display does not answer"; exit 1; }
+
+# openbox, started again should it fail to connect while several servers start at once.
+wm_running() { timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wm_running_or_gone() { wm_running || ! kill -0 "$wm_pid" 2>/dev/null; }
+for attempt in 1 2 3; do
+    openbox >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 wm_running_or_gone
+    wm_running && break
+    kill "$wm_pid" 2>/dev/null
+done
+pids+=("$wm_pid")
+wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+# A search that meets a window going away (the splash) fails; the next one does not.
+main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
+wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
+main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+xdotool windowactivate "$main"
+wait_for 10 is_active "$main" || fail "the main window did not become active"
+
+dialog_shown() { timeout 5 xdotool search --onlyvisible --name '^Molar Mass$' | grep .; }
+dialog_gone() { is_active "$main" && ! dialog_shown; }
+# The command line's text, through Ctrl+A and Ctrl+C once the main window is active again.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
+sentinel="(nothing copied)"
+command_line() {
+    wait_for 10 is_active "$main" || echo "the main window is not active again"
+    # xclip stays behind to serve the selection: it must not hold this function's output open.
+    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key --clearmodifiers ctrl+a ctrl+c End
+    wait_for 5 clipboard_changed
+    clipboard
+}
+expect_line() {
+    local want="$1" got
+    got="$(command_line)"
+    [[ "$got" == "$want" ]] || fail "$2: the command line is [$got], wanted [$want]"
+}
+shoot() { [[ -n "$shots" ]] && mkdir -p "$shots" && timeout 20 import -window root "$shots/$1.png"; }
+
+# Waits for the dialog, shown and active; its window id in $dialog.
+open_dialog() {
+    xdotool key --clearmodifiers ctrl+m
+    wait_for 10 dialog_shown || { fail "Ctrl+M opened no dialog ($1)"; return 1; }
+    dialog="$(dialog_shown | head -n1)"
+    wait_for 10 is_active "$dialog" || fail "the dialog did not become active ($1)"
+}
+
+xdotool type --delay 20 "2*"
+open_dialog "first" || exit 1
+
+# Centred on the screen: the client area, as the other dialogs place theirs, within the title
+# bar's height.
+geometry="$(xwininfo -id "$dialog")"
+x="$(awk '/Absolute upper-left X/ {print $NF}' <<<"$geometry")"
+y="$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$geometry")"
+w="$(awk '/Width:/ {print $NF}' <<<"$geometry")"
+h="$(awk '/Height:/ {print $NF}' <<<"$geometry")"
+cx=$((x + w / 2))
+cy=$((y + h / 2))
+((cx >= 632 && cx <= 648 && cy >= 496 && cy <= 540)) ||
+    fail "the dialog's centre is at $cx,$cy on a 1280x1024 screen"
+
+# The middle dot as a keyboard with it types it.
+xdotool type --delay 20 "CuSO4"
+xdotool key --delay 250 periodcentered
+xdotool type --delay 20 "5H2O"
+shoot molar_mass_typed
+xdotool key Return
+wait_for 10 dialog_gone || fail "Enter left the dialog open"
+expect_line "2*249.686" "Enter"
+
+# The formula is kept and selected; a bad one shows its message; Esc inserts nothing.
+open_dialog "second"
+xdotool key End
+xdotool type --delay 20 "+"
+shoot molar_mass_error
+xdotool key Escape
+wait_for 10 dialog_gone || fail "Esc left the dialog open"
+expect_line "2*249.686" "Esc"
+
+open_dialog "third"
+xdotool key End BackSpace Return
+wait_for 10 dialog_gone || fail "Enter left the dialog open the third time"
+expect_line "2*249.686249.686" "the kept formula"
+
+if ((failures > 0)); then
+    echo "$failures case(s) failed"
+    exit 1
+fi
+echo "all cases passed"

@@ -1,0 +1,63 @@
+// Chemical formulas read into element counts: symbols with counts, brackets nested to any depth,
+// a leading coefficient, hydrates and adducts after a dot. Each bad formula is one FormulaError.
+#pragma once
+
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/calc_value.h"
+
+namespace brisalto {
+
+// Counts and coefficients run from 1 to this.
+inline constexpr int kMaxFormulaCount = 1000000;
+
+enum class FormulaErrorKind {
+    kEmpty,
+    kUnknownElement,
+    kLowerCaseStart,
+    kUnclosedBracket,
+    kUnopenedBracket,
+    kMismatchedBracket,
+    kEmptyBrackets,
+    kCountZero,
+    kCountTooLarge,
+    kFractionalCount,
+    kMisplacedCount,
+    kMissingPart,
+    kCharge,
+    kUnexpectedCharacter,
+    kTooLarge,
+};
+
+class FormulaError : public std::runtime_error {
+  public:
+    // position: the character (counted from 1, a UTF-8 sequence being one character) where the
+    // fault lies, or 0 where it lies in no one place.
+    FormulaError(FormulaErrorKind kind, const std::string& text, std::size_t position);
+
+    FormulaErrorKind kind() const { return kind_; }
+    std::size_t position() const { return position_; }
+    // The message without the position.
+    const std::string& text() const { return text_; }
+
+  private:
+    FormulaErrorKind kind_;
+    std::string text_;
+    std::size_t position_;
+};
+
+struct ElementCount {
+    int element;         // index into the element table
+    std::string symbol;  // as first written in the formula (Lr, not the table's Lw)
+    CalcValue count;     // whole, at least 1
+};
+
+// The elements of a formula in order of first appearance, each with its total count. Works in
+// one pass with its own stack, so the time is linear and any depth of brackets is safe.
+std::vector<ElementCount> ParseFormula(std::string_view formula);
+
+}  // namespace brisalto
