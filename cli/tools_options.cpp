@@ -24,10 +24,8 @@ constexpr std::string_view kCompositionOption = "--composition";
 constexpr std::string_view kProgramPrefix = "brisalto-calc: ";
 constexpr const char* kNeedsFormulaText = "option '--molar-mass' needs a FORMULA";
 constexpr const char* kCompositionAloneText = "option '--composition' goes with '--molar-mass'";
-constexpr const char* kWriteErrorText = "cannot write the results";
 constexpr std::string_view kCompositionIndent = "  ";
 constexpr int kBadFormulaStatus = 2;
-constexpr int kWriteErrorStatus = 1;
 
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
@@ -164,11 +162,8 @@ int RunMolarMassOption(const MolarMassOptions& options, std::ostream& out, std::
             status = kBadFormulaStatus;
         }
     }
+    // A failed write is reported once, with its reason, as every other output of the program.
     out.flush();
-    if (!out) {
-        err << kProgramPrefix << kWriteErrorText << '\n';
-        return kWriteErrorStatus;
-    }
     return status;
 }
 

@@ -77,7 +77,7 @@ fi
 if [[ -w /dev/full ]]; then
     "$calc" --molar-mass H2O >/dev/full 2>"$err_file"
     status=$?
-    if [[ $status != 1 || "$(cat "$err_file")" != "brisalto-calc: cannot write the results" ]]; then
+    if [[ $status != 1 || "$(cat "$err_file")" != "brisalto-calc: write error: No space left on device" ]]; then
         echo "FAIL: writing to /dev/full gave status $status, stderr [$(cat "$err_file")]"
         failures=$((failures + 1))
     fi
