@@ -27,6 +27,7 @@
 #include "app/color_value.h"
 #include "app/error_report.h"
 #include "app/settings_file.h"
+#include "app/window_placement.h"
 #include "command/banner.h"
 #include "command/calculator_state.h"
 #include "command/cmd_edit_model.h"
@@ -293,6 +294,7 @@ void TMainForm::FormCreate() {
     AtomicWeights = MakeAtomicWeights();
     ApplySettings();
     RestackBottomPanels();
+    PlaceWindowFrame(this, pos());
 }
 
 void TMainForm::ApplySettings() {
@@ -330,8 +332,9 @@ void TMainForm::WriteSettingsFile() {
     settings_written_ = true;
     CalculatorSettings settings;
     settings.mouse_tools_checked = MouseToolsAction->isChecked();
-    settings.left = x();
-    settings.top = y();
+    const QPoint frame = FramePosition(*this);
+    settings.left = frame.x();
+    settings.top = frame.y();
     settings.word_wrap = WordwrapAction->isChecked();
     settings.tools_panel_visible = !ToolsPanel->isHidden();
     settings.cmd_bkgrd_color = cmd_bkgrd_color_;
