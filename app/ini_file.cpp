@@ -86,8 +86,8 @@ constexpr char kFileTooLarge[] = "larger than 1 MiB";
 // in case it was replaced by a FIFO or a device after the check.
 bool OpenWithoutBlocking(QFile& file) {
 #ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(file.fileName()).constData(),
-                          O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return file.open(QIODevice::ReadOnly);  // for the system's own error text
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||

@@ -5,8 +5,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QLabel>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>

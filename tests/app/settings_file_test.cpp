@@ -1,7 +1,6 @@
 // The settings file: its location, the first-run file line by line, round trips, hand-edited
 // files and writes that are refused or cut short.
 #include "app/settings_file.h"
-#include "app/ini_file.h"
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -14,6 +13,8 @@
 #include <QTest>
 #include <map>
 #include <memory>
+
+#include "app/ini_file.h"
 
 using brisalto::CalculatorSettings;
 
@@ -272,16 +273,16 @@ void SettingsFileTest::ReadsOddValues_data() {
         << QByteArray("[View]\nResultsFontSize=0\n") << QByteArray("size") << 10;
     QTest::newRow("ResultsFontSize=72")
         << QByteArray("[View]\nResultsFontSize=72\n") << QByteArray("size") << 72;
-    QTest::newRow("ResultsFontSize=1") << QByteArray("[View]\nResultsFontSize=1\n")
-                                       << QByteArray("size") << 1;
-    QTest::newRow("ResultsFontSize=200") << QByteArray("[View]\nResultsFontSize=200\n")
-                                         << QByteArray("size") << 200;
-    QTest::newRow("ResultsFontSize=201") << QByteArray("[View]\nResultsFontSize=201\n")
-                                         << QByteArray("size") << 10;
+    QTest::newRow("ResultsFontSize=1")
+        << QByteArray("[View]\nResultsFontSize=1\n") << QByteArray("size") << 1;
+    QTest::newRow("ResultsFontSize=200")
+        << QByteArray("[View]\nResultsFontSize=200\n") << QByteArray("size") << 200;
+    QTest::newRow("ResultsFontSize=201")
+        << QByteArray("[View]\nResultsFontSize=201\n") << QByteArray("size") << 10;
     QTest::newRow("ResultsFontSize=100000")
         << QByteArray("[View]\nResultsFontSize=100000\n") << QByteArray("size") << 10;
-    QTest::newRow("ResultsFontSize=-3") << QByteArray("[View]\nResultsFontSize=-3\n")
-                                        << QByteArray("size") << 10;
+    QTest::newRow("ResultsFontSize=-3")
+        << QByteArray("[View]\nResultsFontSize=-3\n") << QByteArray("size") << 10;
     QTest::newRow("Left huge") << QByteArray("[View]\nLeft=99999999999\n") << QByteArray("left")
                                << 0;
     QTest::newRow("Left negative")

@@ -12,8 +12,8 @@ namespace {
 
 struct PasteCase {
     const char* name;
-    std::string line;   // the command line before the paste
-    int caret;          // caret, or selection start when selection > 0
+    std::string line;  // the command line before the paste
+    int caret;         // caret, or selection start when selection > 0
     int selection;
     std::string pasted;
     std::vector<std::string> run;
