@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   qt6-base-dev qt6-svg-dev libqt6svg6-dev qt6-qpa-plugins
   fonts-liberation
-  xvfb xauth
+  xvfb xauth openbox xdotool xclip x11-utils imagemagick
   bc
 )
 

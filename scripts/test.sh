@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the core, the windows (offscreen),
-# brisalto-calc end to end, and the core tests again under AddressSanitizer and UBSan.
+# the window end to end under Xvfb and openbox (label desktop), brisalto-calc end to end, and
+# the core tests again under AddressSanitizer and UBSan.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"

@@ -85,7 +85,7 @@ app_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
 
 # Ends the calculator with Ctrl+Q and waits until the process is gone.
 quit_app() {
-  xdotool key --window "$WID" --clearmodifiers ctrl+q
+  xdotool windowactivate --sync "$WID" key --clearmodifiers ctrl+q
   wait_for "the calculator to end" app_ended
   wait "$APP_PID" 2>/dev/null
   APP_PID=""
