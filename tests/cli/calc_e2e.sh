@@ -146,7 +146,8 @@ answer=""
 for _ in 1 2 3 4; do read -r -t 5 answer <&"${CALC[0]}" || break; done
 check "answer before the next line" "Answer(A) = 5.0000000000   (5.0000000000000000E+00)" "$answer"
 printf 'exit\n' >&"${CALC[1]}"
-wait "$CALC_PID" 2>/dev/null
+# The coproc may be gone already, and bash then unsets its PID.
+wait ${CALC_PID:-} 2>/dev/null
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
