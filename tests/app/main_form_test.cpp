@@ -728,6 +728,12 @@ class MainFormTest : public QObject {
         QCOMPARE(bar->actions().size(), 9);
         auto* overflow = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
         QVERIFY(overflow == nullptr || !overflow->isVisible());
+        // The desktop tests keep a picture of each size to look at.
+        if (const QString shots = qEnvironmentVariable("DESKTOP_SHOTS"); !shots.isEmpty()) {
+            const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+            form_->grab().save(
+                QStringLiteral("%1/menus-%2pt-scale%3.png").arg(shots).arg(points).arg(scale));
+        }
     }
 
     void WordWrapTwiceRestores() {
