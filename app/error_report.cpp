@@ -11,8 +11,7 @@ namespace brisalto {
 namespace {
 
 void DefaultReport(const QString& message) {
-    std::fprintf(stderr, "brisalto-calculator: %s\n", message.toLocal8Bit().constData());
-    std::fflush(stderr);
+    ReportOnStandardError(message);
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
         QMessageBox::critical(QApplication::activeWindow(), QString::fromLatin1(kApplicationTitle),
                               message);
@@ -25,6 +24,11 @@ ErrorReporter& CurrentReporter() {
 }
 
 }  // namespace
+
+void ReportOnStandardError(const QString& message) {
+    std::fprintf(stderr, "brisalto-calculator: %s\n", message.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
 
 void ReportError(const QString& message) { CurrentReporter()(message); }
 

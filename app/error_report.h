@@ -12,6 +12,10 @@ using ErrorReporter = std::function<void(const QString& message)>;
 // Shows message through the current reporter.
 void ReportError(const QString& message);
 
+// The report without a window: the message on standard error only. For the way out after a
+// signal, when nobody may be there to close a message box.
+void ReportOnStandardError(const QString& message);
+
 // Replaces the reporter; an empty one restores the default. Returns the previous one.
 ErrorReporter SetErrorReporter(ErrorReporter reporter);
 

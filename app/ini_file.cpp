@@ -1,6 +1,11 @@
 #include "app/ini_file.h"
 
 #include <QFile>
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
@@ -74,6 +79,28 @@ std::string_view CutUtf8(std::string_view text, std::size_t limit) {
     return text.substr(0, end);
 }
 
+constexpr char kNotRegularFile[] = "not a regular file";
+constexpr char kFileTooLarge[] = "larger than 1 MiB";
+
+// Opens for reading; on Unix without waiting and only when what is opened is a regular file,
+// in case it was replaced by a FIFO or a device after the check.
+bool OpenWithoutBlocking(QFile& file) {
+#ifdef Q_OS_UNIX
+    const int fd =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return file.open(QIODevice::ReadOnly);  // for the system's own error text
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    return file.open(QIODevice::ReadOnly);
+#endif
+}
+
 }  // namespace
 
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
@@ -117,12 +144,22 @@ IniFile IniFile::FromBytes(std::string_view bytes) {
     return ini;
 }
 
-std::optional<IniFile> IniFile::Load(const QString& path) {
+std::optional<IniFile> IniFile::Load(const QString& path, QString* problem) {
+    const auto refuse = [problem](const QString& reason) -> std::optional<IniFile> {
+        if (problem != nullptr) *problem = reason;
+        return std::nullopt;
+    };
+    const QFileInfo info(path);
+    if (!info.exists()) return IniFile();
+    // Checked before opening: opening a FIFO for reading waits for a writer.
+    if (!info.isFile()) return refuse(QString::fromLatin1(kNotRegularFile));
+    if (info.size() > kIniFileLimit) return refuse(QString::fromLatin1(kFileTooLarge));
     QFile file(path);
-    if (!file.exists()) return IniFile();
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return std::nullopt;
+    if (!OpenWithoutBlocking(file)) return refuse(file.errorString());
+    // The file may have been swapped or grown since the check: read one byte past the limit.
+    const QByteArray bytes = file.read(kIniFileLimit + 1);
+    if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
+    if (bytes.size() > kIniFileLimit) return refuse(QString::fromLatin1(kFileTooLarge));
     return FromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

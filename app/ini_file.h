@@ -15,6 +15,8 @@ namespace brisalto {
 
 // Longer values are cut to this many bytes when read, as the profile buffer cuts them.
 inline constexpr std::size_t kIniValueLimit = 2047;
+// A settings file is small; anything larger is not one.
+inline constexpr qint64 kIniFileLimit = 1 << 20;
 
 // A profile integer: signed decimal within 32 bits, or, when the text is longer than two
 // characters and starts with "0x" or "0X", up to 32 bits of hexadecimal taken as signed.
@@ -25,9 +27,10 @@ class IniFile {
     IniFile() = default;
     static IniFile FromBytes(std::string_view bytes);
 
-    // An absent file is an empty profile; a file that exists but cannot be read is std::nullopt,
-    // since rewriting it would lose its other lines.
-    static std::optional<IniFile> Load(const QString& path);
+    // An absent file is an empty profile. A file that cannot be read, is not a regular file (a
+    // FIFO would block, a device never ends) or is larger than kIniFileLimit is std::nullopt,
+    // with the reason in *problem: rewriting it would lose what it holds.
+    static std::optional<IniFile> Load(const QString& path, QString* problem = nullptr);
 
     std::string ToBytes() const;
 

@@ -4,13 +4,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -22,11 +26,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cstdio>
+#include <functional>
+#include <limits>
 
 #include "app/assets_resource.h"
 #include "app/color_value.h"
 #include "app/error_report.h"
 #include "app/settings_file.h"
+#include "app/window_placement.h"
 #include "command/calculator_start.h"
 #include "command/cmd_edit_model.h"
 #include "command/result_format.h"
@@ -56,10 +63,13 @@ constexpr TColor kDesignedCmdColor = RgbColor(0xFF, 0xFF, 0xFF);
 constexpr TColor kDesignedResultsColor = SystemColor(5);      // window background
 constexpr TColor kDesignedResultsFontColor = SystemColor(8);  // window text
 
-// The command line: receiving the focus keeps the caret and never selects the whole text.
+// The command line: receiving the focus keeps the caret and never selects the whole text, and
+// every paste (keys, context menu, middle button) goes to on_paste, which runs pasted lines.
 class CommandLineEdit : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
+
+    std::function<void(const QString& text)> on_paste;
 
   protected:
     void focusInEvent(QFocusEvent* event) override {
@@ -69,6 +79,45 @@ class CommandLineEdit : public QLineEdit {
         if (!had_selection && hasSelectedText()) {
             setCursorPosition(caret);
         }
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event == QKeySequence::Paste && Paste(QClipboard::Clipboard)) {
+            event->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection()) {
+            deselect();
+            if (Paste(QClipboard::Selection)) {
+                event->accept();
+                return;
+            }
+        }
+        QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void contextMenuEvent(QContextMenuEvent* event) override {
+        const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == QLatin1String("edit-paste")) {
+                action->disconnect();
+                connect(action, &QAction::triggered, this,
+                        [this] { Paste(QClipboard::Clipboard); });
+            }
+        }
+        menu->exec(event->globalPos());
+    }
+
+  private:
+    bool Paste(QClipboard::Mode mode) {
+        if (!on_paste || isReadOnly()) return false;
+        on_paste(QGuiApplication::clipboard()->text(mode));
+        return true;
     }
 };
 
@@ -206,6 +255,8 @@ void TMainForm::BuildControls() {
     ResultsMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ResultsMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     ResultsMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // Tab leaves the results window, so that a keyboard user is never trapped in it.
+    ResultsMemo->setTabChangesFocus(true);
     auto* results_layout = new QVBoxLayout(ResultsPanel);
     results_layout->setContentsMargins(0, 0, 0, 0);
     results_layout->addWidget(ResultsMemo);
@@ -229,10 +280,16 @@ void TMainForm::BuildControls() {
     CmdPanel = new QWidget(MainPanel);
     CmdPanel->setObjectName(QStringLiteral("CmdPanel"));
     CmdPanel->setFixedHeight(kCmdPanelHeight);
-    CmdEdit = new CommandLineEdit(CmdPanel);
+    auto* command_line = new CommandLineEdit(CmdPanel);
+    command_line->on_paste = [this](const QString& text) {
+        RunGuardedHandler([this, &text] { PasteIntoCmdEdit(text); });
+    };
+    CmdEdit = command_line;
     CmdEdit->setObjectName(QStringLiteral("CmdEdit"));
     CmdEdit->setGeometry(4, 6, 418, 32);
     CmdEdit->setFont(PixelFont(kLabelFontName, kCmdFontPixels, true));
+    // The line edit's default limit of 32767 would silently cut a long pasted line.
+    CmdEdit->setMaxLength(std::numeric_limits<int>::max());
     CmdEdit->installEventFilter(this);
     Panel4 = new QWidget(CmdPanel);
     Panel4->setObjectName(QStringLiteral("Panel4"));
@@ -293,6 +350,7 @@ void TMainForm::FormCreate() {
     AtomicWeights = MakeAtomicWeights();
     ApplySettings();
     RestackBottomPanels();
+    PlaceWindowFrame(this, pos());
 }
 
 void TMainForm::ApplySettings() {
@@ -330,8 +388,9 @@ void TMainForm::WriteSettingsFile() {
     settings_written_ = true;
     CalculatorSettings settings;
     settings.mouse_tools_checked = MouseToolsAction->isChecked();
-    settings.left = x();
-    settings.top = y();
+    const QPoint frame = FramePosition(*this);
+    settings.left = frame.x();
+    settings.top = frame.y();
     settings.word_wrap = WordwrapAction->isChecked();
     settings.tools_panel_visible = !ToolsPanel->isHidden();
     settings.cmd_bkgrd_color = cmd_bkgrd_color_;
@@ -493,6 +552,7 @@ void TMainForm::RunPrintAction() { PrintAction->trigger(); }
 void TMainForm::RunSaveAction() { SaveAs->trigger(); }
 
 void TMainForm::ExitProgram() {
+    exit_requested_ = true;
     // The window is not closed first; leaving the loop ends the program, and the window's
     // destruction then writes the settings as on every other way out.
     QCoreApplication::exit(0);

@@ -38,6 +38,9 @@ inline constexpr int kClientWidth = 469;
 inline constexpr int kClientHeight = 515;
 inline constexpr int kModPanelHeight = 21;
 inline constexpr int kCmdPanelHeight = 41;
+// The menu bar's font size in pixels, and the smallest it may be made to fit the window.
+inline constexpr int kMenuFontPixels = 13;
+inline constexpr int kMinMenuFontPixels = 8;
 
 // The dialogs the main window opens; created after it, in start-up order.
 struct DialogForms {
@@ -94,6 +97,8 @@ class TMainForm : public QMainWindow {
     void GoBtnClick();
     void Button1Click();
     void CmdEditKeyPress(QChar key);
+    // A paste into CmdEdit: each complete line runs as if typed and entered, the rest stays.
+    void PasteIntoCmdEdit(const QString& text);
 
     // Mouse pad.
     void NumBtnClick(int tag);
@@ -216,6 +221,7 @@ class TMainForm : public QMainWindow {
     void BuildControls();
     void BuildActions();
     void BuildMenus();
+    void FitMenuBarFont();
     void ConnectPad();
     void FormCreate();
     void FormShow();
@@ -247,6 +253,7 @@ class TMainForm : public QMainWindow {
     bool settings_written_ = false;
     bool settings_found_ = false;
     bool clipboard_has_text_ = false;
+    bool exit_requested_ = false;
 };
 
 // The one main window of the process, set as soon as its construction begins.

@@ -1,6 +1,7 @@
 // TMainForm's action list, its menu bar and the handlers of the actions.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -262,6 +263,21 @@ void TMainForm::BuildMenus() {
     QMenu* help = bar->addMenu(Text("Help"));
     AddMenuItem(help, ContentsAction);
     AddMenuItem(help, AboutAction);
+
+    FitMenuBarFont();
+}
+
+void TMainForm::FitMenuBarFont() {
+    // The window's width is fixed, so the titles' font is too: in pixels, whatever the desktop's
+    // font size or scale, the largest size up to kMenuFontPixels at which all nine titles fit
+    // (a title that does not fit would hide behind the overflow arrow).
+    QMenuBar* bar = menuBar();
+    QFont font = bar->font();
+    for (int pixels = kMenuFontPixels; pixels >= kMinMenuFontPixels; --pixels) {
+        font.setPixelSize(pixels);
+        bar->setFont(font);
+        if (bar->sizeHint().width() <= kClientWidth) break;
+    }
 }
 
 // ---- Handlers ----
@@ -383,7 +399,7 @@ void TMainForm::PastActionExecute() {
     if (ResultsMemo->hasFocus()) {
         ResultsMemo->paste();
     } else if (CmdEdit->hasFocus()) {
-        CmdEdit->paste();
+        PasteIntoCmdEdit(QGuiApplication::clipboard()->text());
     }
 }
 

@@ -13,6 +13,7 @@
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "command/command_processor.h"
+#include "command/pasted_lines.h"
 
 namespace brisalto {
 
@@ -61,6 +62,24 @@ void TMainForm::GoBtnClick() {
     RenderOutcome(outcome_);
     ApplyEditModel(model, true);
     ScrollResultsToEnd();
+}
+
+void TMainForm::PasteIntoCmdEdit(const QString& text) {
+    const PasteOutcome outcome = PasteIntoCommandLine(EditModel(), text.toStdU16String());
+    if (outcome.lines_to_run.empty()) {
+        // The field's own insert keeps a plain paste one undoable edit.
+        CmdEdit->insert(text);
+        return;
+    }
+    for (const std::u16string& line : outcome.lines_to_run) {
+        // "exit" ends the program at once; the lines after it are not run.
+        if (exit_requested_) return;
+        CmdEditModel model;
+        model.SetText(line);
+        ApplyEditModel(model, true);
+        GoBtnClick();
+    }
+    ApplyEditModel(outcome.remaining, true);
 }
 
 void TMainForm::Button1Click() { GoBtn->click(); }

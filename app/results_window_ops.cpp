@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
@@ -25,6 +26,7 @@
 #include <QTextLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "app/color_value.h"
 
@@ -32,6 +34,7 @@ namespace brisalto {
 namespace {
 
 constexpr char kUnableToSave[] = "Unable to save %1: %2";
+constexpr char kNotRegularFile[] = "it is not a regular file";
 constexpr char kUnableToPrint[] = "Unable to print: the printer could not be started";
 constexpr char kPrintPageFailed[] = "Unable to print: the printer refused a new page";
 constexpr char kFontDialogTitle[] = "Font";
@@ -75,12 +78,18 @@ class ResultsFontDialog : public QDialog {
         // A family that is not installed (Arial on most Linux desktops) is preset as the family
         // actually drawn in its place, so the lists show what the user sees.
         QFont preset = current.font;
-        if (!QFontDatabase::hasFamily(preset.family()))
+        if (!QFontDatabase::hasFamily(preset.family())) {
             preset.setFamily(QFontInfo(preset).family());
+            stand_in_ = {preset.family(), current.font.family()};
+        }
         font_dialog_ = new QFontDialog(preset, this);
         font_dialog_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
         font_dialog_->setWindowFlags(Qt::Widget);
         font_dialog_->setSizeGripEnabled(false);
+        // The embedded chooser is a dialog of its own: Esc and Enter in it end that dialog,
+        // which would leave this one half empty. They end this one instead.
+        connect(font_dialog_, &QDialog::accepted, this, &QDialog::accept);
+        connect(font_dialog_, &QDialog::rejected, this, &QDialog::reject);
 
         color_box_ = new QComboBox(this);
         bool listed = false;
@@ -112,12 +121,33 @@ class ResultsFontDialog : public QDialog {
     }
 
     ResultsFontChoice Choice() const {
-        return {font_dialog_->currentFont(), color_box_->currentData().toInt()};
+        QFont font = font_dialog_->currentFont();
+        // Keeping the stand-in family the user did not change keeps the name they had.
+        if (!stand_in_.first.isEmpty() && font.family() == stand_in_.first)
+            font.setFamily(stand_in_.second);
+        return {font, color_box_->currentData().toInt()};
     }
 
   private:
+    std::pair<QString, QString> stand_in_;  // the family shown, and the one it stands in for
     QFontDialog* font_dialog_ = nullptr;
     QComboBox* color_box_ = nullptr;
+};
+
+// A message box centred on the screen rather than on its parent window. It takes its final
+// size only when shown, so it is placed then.
+class ScreenCentredMessageBox : public QMessageBox {
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        const QWidget* parent = parentWidget();
+        if (const QScreen* shown_on = parent != nullptr ? parent->screen() : screen()) {
+            move(shown_on->availableGeometry().center() - rect().center());
+        }
+    }
 };
 
 }  // namespace
@@ -130,6 +160,12 @@ QByteArray ResultsFileContent(const QString& results_text) {
 }
 
 std::optional<QString> SaveResultsToFile(const QString& path, const QString& results_text) {
+    // Saving replaces the file; a FIFO or a device in its place must stay what it is.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile()) {
+        return QString::fromLatin1(kUnableToSave)
+            .arg(QDir::toNativeSeparators(path), QString::fromLatin1(kNotRegularFile));
+    }
     QSaveFile file(path);
     const QByteArray content = ResultsFileContent(results_text);
     // Unbuffered, so that a short write (a full disk) shows in write()'s count and is not
@@ -146,7 +182,10 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
 void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
     const QString text = memo.toPlainText();
     if (text.isEmpty()) {
-        QMessageBox::information(parent, AppTitle(), QString::fromLatin1(kNothingToSaveMessage));
+        ScreenCentredMessageBox box(QMessageBox::Information, AppTitle(),
+                                    QString::fromLatin1(kNothingToSaveMessage), QMessageBox::Ok,
+                                    parent);
+        box.exec();
         return;
     }
     QFileDialog dialog(parent);

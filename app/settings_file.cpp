@@ -2,6 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
 
 #include "app/ini_file.h"
 #include "app/results_window_ops.h"
@@ -14,9 +18,13 @@ constexpr char kFormat[] = "Format";
 constexpr char kMode[] = "Mode";
 constexpr char kFolderName[] = "Brisalto";
 constexpr char kFileName[] = "Calculator.ini";
+constexpr char kProgramName[] = "brisalto-calculator";
+constexpr char kSettingsNotRead[] = "%1: %2; the default settings apply";
 
 constexpr int kMinPrecision = 0;
 constexpr int kMaxPrecision = 20;
+constexpr int kMinFontSize = 1;
+constexpr int kMaxFontSize = 200;
 constexpr int kMinAngleMode = 0;
 constexpr int kMaxAngleMode = 3;
 
@@ -50,10 +58,11 @@ std::optional<QString> SettingsFilePath() {
                            QLatin1Char('/') + QLatin1String(kFileName));
 }
 
-CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_results_font_color) {
+CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_results_font_color,
+                                    QString* problem) {
     const CalculatorSettings defaults;
     CalculatorSettings s;
-    const IniFile ini = IniFile::Load(path).value_or(IniFile());
+    const IniFile ini = IniFile::Load(path, problem).value_or(IniFile());
 
     // The order of the reads is the order in which the window applies them.
     s.left = ini.ReadInteger(kView, "Left", defaults.left);
@@ -64,8 +73,8 @@ CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_re
     s.cmd_bkgrd_color = ini.ReadInteger(kView, "CmdBkgrdColor", defaults.cmd_bkgrd_color);
     s.results_bkgrd_color =
         ini.ReadInteger(kView, "ResultsBkgrdColor", defaults.results_bkgrd_color);
-    s.precision = InRangeOr(ini.ReadInteger(kFormat, "Precision", defaults.precision),
-                            kMinPrecision, kMaxPrecision, defaults.precision);
+    s.precision = std::clamp(ini.ReadInteger(kFormat, "Precision", defaults.precision),
+                             kMinPrecision, kMaxPrecision);
     s.results_font_name = QString::fromStdString(
         ini.ReadString(kView, "ResultsFontName", Utf8(defaults.results_font_name)));
     // An empty name would leave the choice of font to chance.
@@ -75,8 +84,10 @@ CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_re
     s.results_font_underline = ini.ReadBool(kView, "ResultsFontStyleUnderline", false);
     s.results_font_strike_out = ini.ReadBool(kView, "ResultsFontStyleStrikeOut", false);
     s.results_font_color = ini.ReadInteger(kView, "ResultsFontColor", current_results_font_color);
-    s.results_font_size = ini.ReadInteger(kView, "ResultsFontSize", defaults.results_font_size);
-    if (s.results_font_size < 1) s.results_font_size = defaults.results_font_size;
+    // A size nobody can read (or a font too large to draw) would be kept run after run.
+    s.results_font_size =
+        InRangeOr(ini.ReadInteger(kView, "ResultsFontSize", defaults.results_font_size),
+                  kMinFontSize, kMaxFontSize, defaults.results_font_size);
     s.scientific = ini.ReadBool(kMode, "Scientific", defaults.scientific);
     s.automatic = ini.ReadBool(kMode, "Automatic", defaults.automatic);
     // Scientific is what the window shows when both flags are set, so that is what it keeps.
@@ -89,7 +100,14 @@ CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_re
 std::optional<CalculatorSettings> ReadSettings(std::int32_t current_results_font_color) {
     const std::optional<QString> path = SettingsFilePath();
     if (!path) return std::nullopt;
-    return ReadSettingsFrom(*path, current_results_font_color);
+    QString problem;
+    CalculatorSettings settings = ReadSettingsFrom(*path, current_results_font_color, &problem);
+    if (!problem.isEmpty()) {
+        const QString message =
+            QString::fromLatin1(kSettingsNotRead).arg(QDir::toNativeSeparators(*path), problem);
+        std::fprintf(stderr, "%s: %s\n", kProgramName, message.toLocal8Bit().constData());
+    }
+    return settings;
 }
 
 std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSettings& s) {

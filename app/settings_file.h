@@ -46,18 +46,23 @@ std::optional<QString> SettingsFilePath();
 // Reads the file at SettingsFilePath(). std::nullopt when there is no such path: the caller
 // keeps its start values. A missing file or key, or a value that does not parse, gives that
 // key's default; ResultsFontColor defaults to current_results_font_color, the font's colour at
-// the moment of reading. Both mode flags set reads as Scientific alone; Mode outside 0..3,
-// Precision outside 0..20 and a font size below 1 read as their defaults. Never creates a file.
+// the moment of reading. Both mode flags set reads as Scientific alone; Mode outside 0..3 and a
+// font size outside 1..200 read as their defaults, Precision is brought into 0..20. Never
+// creates a file. A file that is not a regular file of at most kSettingsFileLimit bytes is not
+// read (all defaults apply): ReadSettings reports it on standard error, ReadSettingsFrom in
+// *problem.
 std::optional<CalculatorSettings> ReadSettings(
     std::int32_t current_results_font_color = kSystemWindowTextColor);
 CalculatorSettings ReadSettingsFrom(
-    const QString& path, std::int32_t current_results_font_color = kSystemWindowTextColor);
+    const QString& path, std::int32_t current_results_font_color = kSystemWindowTextColor,
+    QString* problem = nullptr);
 
 // Writes every key in the fixed order into the file at SettingsFilePath(), creating its folder
 // when missing, keeping every other line of an existing file. The file is replaced atomically:
 // it holds all the new keys or stays as it was. Returns std::nullopt on success (also when
 // there is no path: nothing is written), otherwise the message "Unable to write to <path>" for
-// the caller to show. Never throws, so it is safe in a destructor.
+// the caller to show; also when the file there could not be read, so that a FIFO, a device or
+// an oversized file is never replaced. Never throws, so it is safe in a destructor.
 std::optional<QString> WriteSettings(const CalculatorSettings& settings);
 std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSettings& settings);
 

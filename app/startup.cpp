@@ -63,6 +63,9 @@ void QuitOnSignals(QApplication& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signal_fds[1], &byte, 1);
+        // Ended by the session (logout) or a terminal: whatever goes wrong on the way out is
+        // told on standard error, since a message box would wait for a person who is gone.
+        SetErrorReporter(ReportOnStandardError);
         QCoreApplication::exit(0);
     });
     struct sigaction action = {};
@@ -86,7 +89,6 @@ int RunCalculator(QApplication& app) {
     dialogs.precision = new TPrecisionForm(main_form->calculator(), main_form.get());
     dialogs.mol_wt = new TMolWtForm(main_form.get());
     dialogs.conv = new TConvForm(main_form.get());
-    dialogs.conv->SetErrorReport(ReportError);
     dialogs.about = new TAboutForm(main_form.get());
     dialogs.molar_mass = new TMolarMassForm(main_form.get());
     main_form->SetDialogs(dialogs);

@@ -30,6 +30,7 @@ test_packages=(
   xdotool
   xclip
   x11-utils
+  imagemagick
   bc
   groff
   man-db

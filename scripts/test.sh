@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the style, builds, and runs every test: the core, the windows
-# (offscreen), brisalto-calc end to end, and the core tests again under AddressSanitizer and UBSan.
+# (offscreen), the window end to end under Xvfb and openbox (labels desktop, x11), brisalto-calc
+# end to end, and the core tests again under AddressSanitizer and UBSan.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"

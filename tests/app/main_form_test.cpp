@@ -13,11 +13,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 #include "app/error_report.h"
@@ -646,6 +648,95 @@ class MainFormTest : public QObject {
         QVERIFY(form_->ResultsMemo->document()->isUndoAvailable());
     }
 
+    void PastedLinesRunOneByOne_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QStringList>("echoed");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("three lines") << "1+1\n2+2\n3+3" << QStringList{"> 1+1", "> 2+2"} << "3+3";
+        QTest::newRow("CR LF, final break") << "1+1\r\n2+2\r\n"
+                                            << QStringList{"> 1+1", "> 2+2"} << "";
+        QTest::newRow("keywords carry over") << "rad\nB=2\nB*3\n"
+                                             << QStringList{"> rad", "> B=2", "> B*3"} << "";
+        QTest::newRow("one line stays") << "7*6" << QStringList{} << "7*6";
+    }
+
+    void PastedLinesRunOneByOne() {
+        QFETCH(QString, pasted);
+        QFETCH(QStringList, echoed);
+        QFETCH(QString, left);
+        QGuiApplication::clipboard()->setText(pasted);
+        form_->CmdEdit->setFocus();
+        QTest::keySequence(form_->CmdEdit, QKeySequence::Paste);
+        QStringList echoes;
+        for (const QString& line : MemoLines()) {
+            if (line.startsWith("> ")) echoes << line;
+        }
+        QCOMPARE(echoes, echoed);
+        QCOMPARE(form_->CmdEdit->text(), left);
+        QCOMPARE(form_->CmdEdit->cursorPosition(), left.size());
+        if (pasted.startsWith("rad")) {
+            QVERIFY(
+                MemoLines().contains(QStringLiteral("Answer(A) = 6.0000000000   "
+                                                    "(6.0000000000000000E+00)")));
+            QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Radian"));
+        }
+    }
+
+    void ALongLineIsEvaluatedWhole() {
+        // 1000000+1+1+...+1: 100,001 characters; a line cut anywhere gives another answer.
+        QString line = QStringLiteral("1000000");
+        line += QStringLiteral("+1").repeated(49997);
+        QCOMPARE(line.size(), 100001);
+        QGuiApplication::clipboard()->setText(line);
+        form_->CmdEdit->setFocus();
+        form_->PastAction->trigger();
+        QCOMPARE(form_->CmdEdit->text().size(), line.size());
+        QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+        QCOMPARE(MemoLines().at(MemoLines().size() - 2),
+                 QStringLiteral("Answer(A) = 1,049,997.0000000000   (1.0499970000000000E+06)"));
+    }
+
+    void TabLeavesTheResultsWindow() {
+        form_->ResultsMemo->setFocus();
+        const QString before = form_->ResultsMemo->toPlainText();
+        QTest::keyClick(form_->ResultsMemo, Qt::Key_Tab);
+        QVERIFY(!form_->ResultsMemo->hasFocus());
+        QCOMPARE(form_->ResultsMemo->toPlainText(), before);
+    }
+
+    void EveryMenuTitleFits_data() {
+        QTest::addColumn<int>("points");
+        for (int points = 8; points <= 14; ++points) QTest::addRow("%d pt", points) << points;
+        QTest::addRow("24 pt") << 24;
+    }
+
+    void EveryMenuTitleFits() {
+        QFETCH(int, points);
+        const QFont desktop = QApplication::font();
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        form_.reset();
+        Start();
+        QApplication::setFont(desktop);
+        QMenuBar* bar = form_->menuBar();
+        QStringList hidden;
+        for (QAction* title : bar->actions()) {
+            const QRect place = bar->actionGeometry(title);
+            if (place.isEmpty() || !bar->rect().contains(place)) hidden << title->text();
+        }
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(", ")));
+        QCOMPARE(bar->actions().size(), 9);
+        auto* overflow = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+        QVERIFY(overflow == nullptr || !overflow->isVisible());
+        // The desktop tests keep a picture of each size to look at.
+        if (const QString shots = qEnvironmentVariable("DESKTOP_SHOTS"); !shots.isEmpty()) {
+            const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+            form_->grab().save(
+                QStringLiteral("%1/menus-%2pt-scale%3.png").arg(shots).arg(points).arg(scale));
+        }
+    }
+
     void WordWrapTwiceRestores() {
         QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
         form_->WordwrapAction->trigger();
@@ -734,7 +825,10 @@ class MainFormTest : public QObject {
         qunsetenv("HOME");
         Start();
         qputenv("HOME", home);
-        QCOMPARE(form_->pos(), QPoint(394, 114));
+        // The designed place, moved left only as far as a narrow screen needs.
+        const QRect screen = form_->screen()->availableGeometry();
+        QCOMPARE(form_->pos(),
+                 QPoint(std::min(394, screen.right() + 1 - form_->frameGeometry().width()), 114));
         QVERIFY(!form_->ToolsPanel->isVisible());
         QCOMPARE(form_->ResultsMemo->font().pixelSize(), 19);
         QCOMPARE(form_->CmdEdit->palette().color(QPalette::Base), QColor(Qt::white));

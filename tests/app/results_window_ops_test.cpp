@@ -2,8 +2,11 @@
 // results window, printing to PDF with copies and page breaks, the font dialog and help.
 #include "app/results_window_ops.h"
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -76,6 +79,10 @@ class ResultsWindowOpsTest : public QObject {
     void CancelledFontDialogChangesNothing();
     void ConfirmedFontDialogGivesItsChoice();
     void HelpIsTheBareNameInTheCurrentFolder();
+    void SaveRefusesWhatIsNotARegularFile_data();
+    void SaveRefusesWhatIsNotARegularFile();
+    void FontDialogKeysEndTheWholeDialog_data();
+    void FontDialogKeysEndTheWholeDialog();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -253,6 +260,71 @@ void ResultsWindowOpsTest::ConfirmedFontDialogGivesItsChoice() {
     QCOMPARE(choice->font.pointSize(), 15);
     QVERIFY(choice->font.underline());
     QCOMPARE(choice->color, system_text);
+}
+
+void ResultsWindowOpsTest::SaveRefusesWhatIsNotARegularFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("link to a FIFO") << "link";
+    QTest::newRow("folder") << "folder";
+}
+
+void ResultsWindowOpsTest::SaveRefusesWhatIsNotARegularFile() {
+    QFETCH(QString, kind);
+    const QString fifo = dir_->filePath(QStringLiteral("fifo"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QString path = fifo;
+    if (kind == "link") {
+        path = dir_->filePath(QStringLiteral("results.txt"));
+        QVERIFY(QFile::link(fifo, path));
+    } else if (kind == "folder") {
+        path = dir_->filePath(QStringLiteral("folder.txt"));
+        QVERIFY(QDir().mkpath(path));
+    }
+    const std::optional<QString> error = brisalto::SaveResultsToFile(path, QStringLiteral("1+1"));
+    QCOMPARE(error.value_or(QString()),
+             QStringLiteral("Unable to save %1: it is not a regular file").arg(path));
+    QVERIFY(!QFileInfo(fifo).isFile() && QFileInfo::exists(fifo));
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == "link");
+}
+
+void ResultsWindowOpsTest::FontDialogKeysEndTheWholeDialog_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("chosen");
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << "Liberation Serif" << false;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << "Liberation Serif" << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << "Liberation Serif" << true;
+    // A family that is not installed is shown as its stand-in and kept when not changed.
+    QTest::newRow("Enter, family not installed") << int(Qt::Key_Return) << "Arial" << true;
+}
+
+void ResultsWindowOpsTest::FontDialogKeysEndTheWholeDialog() {
+    QFETCH(int, key);
+    QFETCH(QString, family);
+    QFETCH(bool, chosen);
+    QStringList left_open;
+    OnNextDialog([&, key](QWidget* dialog) {
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        // The key goes where the keyboard is: inside the embedded font chooser.
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus != nullptr && dialog->isAncestorOf(focus));
+        QTest::keyClick(focus, Qt::Key(key));
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && qobject_cast<QDialog*>(window)) {
+                left_open << window->windowTitle();
+                window->close();
+            }
+        }
+    });
+    const std::optional<brisalto::ResultsFontChoice> choice =
+        brisalto::ChooseResultsFont(nullptr, {QFont(family, 15), 0xFF});
+    QVERIFY2(left_open.isEmpty(), qPrintable(left_open.join(", ")));
+    QCOMPARE(choice.has_value(), chosen);
+    if (chosen) {
+        QCOMPARE(choice->font.family(), family);
+        QCOMPARE(choice->font.pointSize(), 15);
+    }
 }
 
 void ResultsWindowOpsTest::HelpIsTheBareNameInTheCurrentFolder() {

@@ -4,6 +4,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QTest>
 #include <map>
 #include <memory>
+
+#include "app/ini_file.h"
 
 using brisalto::CalculatorSettings;
 
@@ -99,6 +102,8 @@ class SettingsFileTest : public QObject {
     void ReadOnlyFolderIsRefused();
     void CutShortWriteLeavesTheOldFile();
     void NoHomeMeansNoReadAndNoWrite();
+    void OnlyASaneRegularFileIsReadOrReplaced_data();
+    void OnlyASaneRegularFileIsReadOrReplaced();
 
   private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -255,13 +260,29 @@ void SettingsFileTest::ReadsOddValues_data() {
     QTest::newRow("Precision=0") << QByteArray("[Format]\nPrecision=0\n") << QByteArray("precision")
                                  << 0;
     QTest::newRow("Precision=21") << QByteArray("[Format]\nPrecision=21\n")
-                                  << QByteArray("precision") << 10;
+                                  << QByteArray("precision") << 20;
+    QTest::newRow("Precision=25") << QByteArray("[Format]\nPrecision=25\n")
+                                  << QByteArray("precision") << 20;
+    QTest::newRow("Precision=-5") << QByteArray("[Format]\nPrecision=-5\n")
+                                  << QByteArray("precision") << 0;
+    QTest::newRow("Precision=0x7FFFFFFF")
+        << QByteArray("[Format]\nPrecision=0x7FFFFFFF\n") << QByteArray("precision") << 20;
     QTest::newRow("Precision=1.5")
         << QByteArray("[Format]\nPrecision=1.5\n") << QByteArray("precision") << 10;
     QTest::newRow("ResultsFontSize=0")
         << QByteArray("[View]\nResultsFontSize=0\n") << QByteArray("size") << 10;
     QTest::newRow("ResultsFontSize=72")
         << QByteArray("[View]\nResultsFontSize=72\n") << QByteArray("size") << 72;
+    QTest::newRow("ResultsFontSize=1")
+        << QByteArray("[View]\nResultsFontSize=1\n") << QByteArray("size") << 1;
+    QTest::newRow("ResultsFontSize=200")
+        << QByteArray("[View]\nResultsFontSize=200\n") << QByteArray("size") << 200;
+    QTest::newRow("ResultsFontSize=201")
+        << QByteArray("[View]\nResultsFontSize=201\n") << QByteArray("size") << 10;
+    QTest::newRow("ResultsFontSize=100000")
+        << QByteArray("[View]\nResultsFontSize=100000\n") << QByteArray("size") << 10;
+    QTest::newRow("ResultsFontSize=-3")
+        << QByteArray("[View]\nResultsFontSize=-3\n") << QByteArray("size") << 10;
     QTest::newRow("Left huge") << QByteArray("[View]\nLeft=99999999999\n") << QByteArray("left")
                                << 0;
     QTest::newRow("Left negative")
@@ -399,6 +420,64 @@ void SettingsFileTest::NoHomeMeansNoReadAndNoWrite() {
     qunsetenv("HOME");
     QVERIFY(!brisalto::ReadSettings().has_value());
     QVERIFY2(!brisalto::WriteSettings(Changed()).has_value(), "nothing to write is no error");
+}
+
+void SettingsFileTest::OnlyASaneRegularFileIsReadOrReplaced_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("FIFO") << "fifo" << true;
+    QTest::newRow("link to a FIFO") << "link to fifo" << true;
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero" << true;
+    QTest::newRow("folder") << "folder" << true;
+    QTest::newRow("1 MiB and a byte") << "too large" << true;
+    QTest::newRow("exactly 1 MiB") << "1 MiB" << false;
+    QTest::newRow("link to a regular file") << "link to file" << false;
+}
+
+void SettingsFileTest::OnlyASaneRegularFileIsReadOrReplaced() {
+    QFETCH(QString, kind);
+    QFETCH(bool, refused);
+    const QString target = dir_->filePath(QStringLiteral("target"));
+    QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
+    // A file whose only key is Mode=1 and whose padding is a comment, so its size is chosen.
+    const auto padded = [](qint64 size) {
+        QByteArray bytes = "[Mode]\nMode=1\n;";
+        bytes += QByteArray(size - bytes.size() - 1, 'x');
+        return bytes + '\n';
+    };
+    if (kind == "fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
+    } else if (kind == "link to fifo") {
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+        QVERIFY(QFile::link(target, path_));
+    } else if (kind == "link to /dev/zero") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path_));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(path_));
+    } else if (kind == "too large") {
+        WriteAll(path_, padded(brisalto::kIniFileLimit + 1));
+    } else if (kind == "1 MiB") {
+        WriteAll(path_, padded(brisalto::kIniFileLimit));
+    } else {
+        WriteAll(target, padded(100));
+        QVERIFY(QFile::link(target, path_));
+    }
+    const QFileInfo before(path_);
+
+    QString problem;
+    const CalculatorSettings read = brisalto::ReadSettingsFrom(path_, 0, &problem);
+    QCOMPARE(problem.isEmpty(), !refused);
+    QCOMPARE(read.mode, refused ? 2 : 1);
+
+    const std::optional<QString> error = brisalto::WriteSettingsTo(path_, Changed());
+    QCOMPARE(error.value_or(QString()),
+             refused ? QStringLiteral("Unable to write to ") + path_ : QString());
+    const QFileInfo after(path_);
+    if (refused) {
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isFile(), before.isFile());
+        QCOMPARE(after.size(), before.size());
+    }
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)

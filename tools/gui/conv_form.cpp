@@ -6,7 +6,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <exception>
@@ -26,6 +25,8 @@ constexpr char kInsertValueText[] = "Insert Value";
 constexpr char kCancelText[] = "Cancel";
 constexpr int kClientWidth = 342;
 constexpr int kClientHeight = 175;
+constexpr int kErrorFontPixels = 11;
+const QColor kErrorColor(200, 0, 0);
 
 QComboBox* MakeList(QWidget* parent, const char* name, const QRect& place) {
     auto* list = new QComboBox(parent);
@@ -89,16 +90,25 @@ TConvForm::TConvForm(QWidget* parent) : QDialog(parent) {
     CancelButton->setAutoDefault(false);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    ErrorLabel = new QLabel(this);
+    ErrorLabel->setObjectName("ErrorLabel");
+    ErrorLabel->setGeometry(6, 134, 167, 38);
+    ErrorLabel->setWordWrap(true);
+    ErrorLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QFont error_font = ErrorLabel->font();
+    error_font.setPixelSize(kErrorFontPixels);
+    ErrorLabel->setFont(error_font);
+    QPalette error_palette = ErrorLabel->palette();
+    error_palette.setColor(QPalette::WindowText, kErrorColor);
+    ErrorLabel->setPalette(error_palette);
+    ErrorLabel->hide();
+
     connect(FamilyComboBox, &QComboBox::activated, this, [this] { FamilyComboBoxSelect(); });
     connect(ConvValueEdit, &QLineEdit::textChanged, this, [this] { ConvValueEditChange(); });
     connect(ConvFromComboBox, &QComboBox::activated, this, [this] { ConvValueEditChange(); });
     connect(ConvToComboBox, &QComboBox::activated, this, [this] { ConvValueEditChange(); });
 
     FormCreate();
-}
-
-void TConvForm::SetErrorReport(std::function<void(const QString& message)> report) {
-    error_report_ = std::move(report);
 }
 
 void TConvForm::FormCreate() {
@@ -149,9 +159,10 @@ void TConvForm::ConvValueEditChange() {
         const std::string result =
             ConvValueText(ConvValueEdit->text().toStdString(), FromUnit, ToUnit);
         ConvertedValueEdit->setText(QString::fromStdString(result));
+        ErrorLabel->hide();
     } catch (const std::exception& error) {
         // The result field keeps its text: the user sees the last value that did convert.
-        ReportError(QString::fromUtf8(error.what()));
+        ShowError(QString::fromUtf8(error.what()));
     }
 }
 
@@ -168,12 +179,10 @@ void TConvForm::showEvent(QShowEvent* event) {
     FormShow();
 }
 
-void TConvForm::ReportError(const QString& message) {
-    if (error_report_) {
-        error_report_(message);
-        return;
-    }
-    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), message);
+void TConvForm::ShowError(const QString& message) {
+    ErrorLabel->setText(message);
+    ErrorLabel->setToolTip(message);
+    ErrorLabel->show();
 }
 
 }  // namespace brisalto

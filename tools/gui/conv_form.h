@@ -4,12 +4,12 @@
 
 #include <QDialog>
 #include <QString>
-#include <functional>
 #include <optional>
 
 #include "tools/conversion_registry.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -26,10 +26,6 @@ class TConvForm : public QDialog {
     // Cancel, Esc or the close box. The family and the value are kept between showings.
     std::optional<QString> Run();
 
-    // Where an error of ConvValueEditChange other than an overflow is reported; by default the
-    // standard error box.
-    void SetErrorReport(std::function<void(const QString& message)> report);
-
     void FormCreate();
     void FormShow();
     void FamilyComboBoxSelect();
@@ -42,6 +38,9 @@ class TConvForm : public QDialog {
     QComboBox* ConvToComboBox = nullptr;
     QPushButton* InsertButton = nullptr;
     QPushButton* CancelButton = nullptr;
+    // An error of ConvValueEditChange other than an overflow, shown in red under the fields; a
+    // message box would take the keys the user goes on typing. Hidden while the value converts.
+    QLabel* ErrorLabel = nullptr;
 
     // The family last selected and the units last looked up from the two unit lists.
     TConvFamily CurrentFamily = 0;
@@ -52,9 +51,7 @@ class TConvForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void ReportError(const QString& message);
-
-    std::function<void(const QString& message)> error_report_;
+    void ShowError(const QString& message);
 };
 
 }  // namespace brisalto

@@ -1,0 +1,116 @@
+# Shared by the desktop tests: a private X server with openbox, the calculator started with a
+# private home, and the window's frame read back from the X server. Source it; it cleans up
+# on exit. Nothing here sleeps blindly: every wait polls for its condition with a time limit.
+
+DESKTOP_TIMEOUT=${DESKTOP_TIMEOUT:-20}
+DESKTOP_WORK=$(mktemp -d "${TMPDIR:-/tmp}/brisalto-desktop.XXXXXX")
+XVFB_PID=""
+WM_PID=""
+APP_PID=""
+MAIN_TITLE='^Brisalto Calculator v 1.0.0$'
+
+desktop_cleanup() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$DESKTOP_WORK"
+}
+trap desktop_cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DESKTOP_SHOTS:-}" ] && [ -n "${DISPLAY:-}" ]; then
+    import -window root "$DESKTOP_SHOTS/failure-$(date +%s).png" 2>/dev/null
+  fi
+  exit 1
+}
+
+# Polls a command until it succeeds or the time limit passes.
+wait_for() {
+  local what="$1"
+  shift
+  local deadline=$((SECONDS + DESKTOP_TIMEOUT))
+  until "$@"; do
+    [ $SECONDS -ge $deadline ] && fail "timed out waiting for $what"
+    sleep 0.05
+  done
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+
+# start_display [WIDTHxHEIGHT]: Xvfb on a free display number, openbox on it.
+start_display() {
+  local size="${1:-1280x1024}"
+  local fd_file="$DESKTOP_WORK/display"
+  : >"$fd_file"
+  Xvfb -displayfd 9 -screen 0 "${size}x24" -nolisten tcp 9>"$fd_file" \
+    >"$DESKTOP_WORK/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  wait_for "the X server" test -s "$fd_file"
+  export DISPLAY=":$(head -n1 "$fd_file")"
+  HOME="$DESKTOP_WORK" XDG_CONFIG_HOME="$DESKTOP_WORK/wm-config" openbox >"$DESKTOP_WORK/openbox.log" 2>&1 &
+  WM_PID=$!
+  wait_for "openbox" wm_running
+}
+
+# A fresh home and configuration folder for the next starts of the calculator.
+new_home() {
+  export HOME="$DESKTOP_WORK/home.$RANDOM"
+  export XDG_CONFIG_HOME="$HOME/.config"
+  mkdir -p "$XDG_CONFIG_HOME"
+  SETTINGS="$XDG_CONFIG_HOME/Brisalto/Calculator.ini"
+}
+
+find_main_window() {
+  WID=$(xdotool search --onlyvisible --name "$MAIN_TITLE" 2>/dev/null | head -n1)
+  [ -n "$WID" ]
+}
+
+# The window is mapped, framed by the window manager and has the keyboard focus.
+window_ready() {
+  find_main_window || return 1
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$WID" ] || return 1
+  frame_id >/dev/null
+}
+
+# start_app [ARGS...]: starts the calculator and waits until its window is ready.
+start_app() {
+  "$CALCULATOR" "$@" >"$DESKTOP_WORK/app.out" 2>"$DESKTOP_WORK/app.err" &
+  APP_PID=$!
+  wait_for "the main window" window_ready
+}
+
+app_ended() { ! kill -0 "$APP_PID" 2>/dev/null; }
+
+# Ends the calculator with Ctrl+Q and waits until the process is gone.
+quit_app() {
+  xdotool windowactivate --sync "$WID" key --clearmodifiers ctrl+q
+  wait_for "the calculator to end" app_ended
+  wait "$APP_PID" 2>/dev/null
+  APP_PID=""
+}
+
+# The window manager's frame around the client window: the child of the root that holds it.
+frame_id() {
+  local id="$WID" parent
+  while :; do
+    parent=$(xwininfo -id "$id" -children 2>/dev/null | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
+    [ -n "$parent" ] || return 1
+    if xwininfo -id "$parent" 2>/dev/null | grep -q '(the root window)'; then
+      echo "$id"
+      return 0
+    fi
+    id="$parent"
+  done
+}
+
+# "X Y W H" of a window on the screen.
+window_geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+    /^  Width/ {w=$2} /^  Height/ {h=$2} END {print x, y, w, h}'
+}
+
+frame_geometry() { window_geometry "$(frame_id)"; }
+
+ini_value() { sed -n "s/^$1=//p" "$SETTINGS" | tr -d '\r'; }
