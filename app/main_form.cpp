@@ -25,6 +25,8 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 #include <limits>
@@ -41,8 +43,6 @@
 #include "tools/element_table.h"
 
 namespace brisalto {
-
-TMainForm* MainForm = nullptr;
 
 namespace {
 
@@ -170,6 +170,31 @@ QStringList ToStringList(const std::vector<std::string>& texts) {
     return list;
 }
 
+// WCAG relative luminance and contrast ratio.
+double Luminance(const QColor& color) {
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The desktop's text colour when it reads well on the fixed grey (4.5:1), else black or white,
+// whichever reads better: a dark theme's light text is hard to read on medium grey.
+QColor ReadableOn(const QColor& background, const QColor& preferred) {
+    constexpr double kMinContrast = 4.5;
+    if (Contrast(preferred, background) >= kMinContrast) return preferred;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return Contrast(black, background) >= Contrast(white, background) ? black : white;
+}
+
 void SetBaseColor(QWidget* widget, TColor color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, ToQColor(color));
@@ -196,7 +221,6 @@ TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
-    MainForm = this;
     InitAssets();
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kMainFormCaption));
@@ -219,122 +243,141 @@ TMainForm::TMainForm(QWidget* parent)
     }
 }
 
-TMainForm::~TMainForm() {
-    WriteSettingsFile();
-    if (MainForm == this) {
-        MainForm = nullptr;
-    }
-}
+TMainForm::~TMainForm() { WriteSettingsFile(); }
 
 void TMainForm::BuildControls() {
     QPalette grey = palette();
     grey.setColor(QPalette::Window, kMediumGrey);
 
-    MasterPanel = new QWidget(this);
-    MasterPanel->setObjectName(QStringLiteral("MasterPanel"));
-    MasterPanel->setFixedSize(kClientWidth, kClientHeight);
-    MasterPanel->setPalette(grey);
-    MasterPanel->setAutoFillBackground(true);
-    setCentralWidget(MasterPanel);
+    ui_.MasterPanel = new QWidget(this);
+    ui_.MasterPanel->setFixedSize(kClientWidth, kClientHeight);
+    ui_.MasterPanel->setPalette(grey);
+    ui_.MasterPanel->setAutoFillBackground(true);
+    setCentralWidget(ui_.MasterPanel);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    MainPanel = new QWidget(MasterPanel);
-    MainPanel->setObjectName(QStringLiteral("MainPanel"));
-    MainPanel->setAutoFillBackground(true);
-    auto* master_layout = new QVBoxLayout(MasterPanel);
+    ui_.MainPanel = new QWidget(ui_.MasterPanel);
+    ui_.MainPanel->setAutoFillBackground(true);
+    auto* master_layout = new QVBoxLayout(ui_.MasterPanel);
     master_layout->setContentsMargins(0, 0, 0, 0);
-    master_layout->addWidget(MainPanel);
-    MainPanel->hide();
+    master_layout->addWidget(ui_.MainPanel);
+    ui_.MainPanel->hide();
 
-    ResultsPanel = new QWidget(MainPanel);
-    ResultsPanel->setObjectName(QStringLiteral("ResultsPanel"));
-    ResultsMemo = new QPlainTextEdit(ResultsPanel);
-    ResultsMemo->setObjectName(QStringLiteral("ResultsMemo"));
-    ResultsMemo->setFont(PixelFont(kResultsFontName, kResultsFontPixels));
-    ResultsMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ResultsMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ResultsMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    ResultsMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ui_.ResultsPanel = new QWidget(ui_.MainPanel);
+    ui_.ResultsMemo = new QPlainTextEdit(ui_.ResultsPanel);
+    ui_.ResultsMemo->setFont(PixelFont(kResultsFontName, kResultsFontPixels));
+    ui_.ResultsMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ui_.ResultsMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui_.ResultsMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    ui_.ResultsMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     // Tab leaves the results window, so that a keyboard user is never trapped in it.
-    ResultsMemo->setTabChangesFocus(true);
-    auto* results_layout = new QVBoxLayout(ResultsPanel);
+    ui_.ResultsMemo->setTabChangesFocus(true);
+    auto* results_layout = new QVBoxLayout(ui_.ResultsPanel);
     results_layout->setContentsMargins(0, 0, 0, 0);
-    results_layout->addWidget(ResultsMemo);
+    results_layout->addWidget(ui_.ResultsMemo);
 
-    ModPanel = new QWidget(MainPanel);
-    ModPanel->setObjectName(QStringLiteral("ModPanel"));
-    ModPanel->setFixedHeight(kModPanelHeight);
+    ui_.ModPanel = new QWidget(ui_.MainPanel);
+    ui_.ModPanel->setFixedHeight(kModPanelHeight);
     const QFont mode_font = PixelFont(kLabelFontName, kModeFontPixels, true, true);
+    QPalette mode_palette = grey;
+    mode_palette.setColor(QPalette::WindowText,
+                          ReadableOn(kMediumGrey, grey.color(QPalette::WindowText)));
+    ui_.ModPanel->setPalette(mode_palette);
     const auto make_label = [&](const char* name, const char* text, int x) {
-        auto* label = new QLabel(QString::fromLatin1(text), ModPanel);
+        auto* label = new QLabel(QString::fromLatin1(text), ui_.ModPanel);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(mode_font);
         label->move(x, 1);
         label->adjustSize();
         return label;
     };
-    ModeCaptionLabel = make_label("Label1", kModeCaptionText, 3);
-    ModeLabel = make_label("ModeLabel", kDesignedModeText, 64);
-    SciLabel = make_label("SciLabel", kDesignedFormatText, 145);
+    ui_.ModeCaptionLabel = make_label("Label1", kModeCaptionText, 3);
+    ui_.ModeLabel = make_label("ModeLabel", kDesignedModeText, 64);
+    ui_.SciLabel = make_label("SciLabel", kDesignedFormatText, 145);
 
-    CmdPanel = new QWidget(MainPanel);
-    CmdPanel->setObjectName(QStringLiteral("CmdPanel"));
-    CmdPanel->setFixedHeight(kCmdPanelHeight);
-    auto* command_line = new CommandLineEdit(CmdPanel);
+    ui_.CmdPanel = new QWidget(ui_.MainPanel);
+    ui_.CmdPanel->setFixedHeight(kCmdPanelHeight);
+    auto* command_line = new CommandLineEdit(ui_.CmdPanel);
     command_line->on_paste = [this](const QString& text) {
         RunGuardedHandler([this, &text] { PasteIntoCmdEdit(text); });
     };
-    CmdEdit = command_line;
-    CmdEdit->setObjectName(QStringLiteral("CmdEdit"));
-    CmdEdit->setGeometry(4, 6, 418, 32);
-    CmdEdit->setFont(PixelFont(kLabelFontName, kCmdFontPixels, true));
+    ui_.CmdEdit = command_line;
+    ui_.CmdEdit->setGeometry(4, 6, 418, 32);
+    ui_.CmdEdit->setFont(PixelFont(kLabelFontName, kCmdFontPixels, true));
     // The line edit's default limit of 32767 would silently cut a long pasted line.
-    CmdEdit->setMaxLength(std::numeric_limits<int>::max());
-    CmdEdit->installEventFilter(this);
-    Panel4 = new QWidget(CmdPanel);
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setGeometry(kClientWidth - 44, 0, 44, kCmdPanelHeight);
-    GoBtn = new QToolButton(Panel4);
-    GoBtn->setObjectName(QStringLiteral("GoBtn"));
-    GoBtn->setGeometry(1, 0, 42, 41);
-    GoBtn->setAutoRaise(true);
-    GoBtn->setFocusPolicy(Qt::NoFocus);
-    GoBtn->setIconSize(QSize(40, 39));
-    GoBtn->setIcon(GoButtonIcon(QSize(40, 39)));
-    GoBtn->setToolTip(QString::fromLatin1(kGoText));
-    Button1 = new QPushButton(Panel4);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(55, 8, 75, 25);
-    Button1->setDefault(true);
-    Button1->setFocusPolicy(Qt::NoFocus);
-    connect(GoBtn, &QToolButton::clicked, this,
+    ui_.CmdEdit->setMaxLength(std::numeric_limits<int>::max());
+    ui_.CmdEdit->installEventFilter(this);
+    ui_.Panel4 = new QWidget(ui_.CmdPanel);
+    ui_.Panel4->setGeometry(kClientWidth - 44, 0, 44, kCmdPanelHeight);
+    ui_.GoBtn = new QToolButton(ui_.Panel4);
+    ui_.GoBtn->setGeometry(1, 0, 42, 41);
+    ui_.GoBtn->setAutoRaise(true);
+    // Reached by Tab; a click leaves the focus in the command line.
+    ui_.GoBtn->setFocusPolicy(Qt::TabFocus);
+    ui_.GoBtn->setIconSize(QSize(40, 39));
+    ui_.GoBtn->setIcon(GoButtonIcon(QSize(40, 39)));
+    ui_.GoBtn->setToolTip(QString::fromLatin1(kGoText));
+    ui_.Button1 = new QPushButton(ui_.Panel4);
+    ui_.Button1->setGeometry(55, 8, 75, 25);
+    ui_.Button1->setDefault(true);
+    ui_.Button1->setFocusPolicy(Qt::NoFocus);
+    connect(ui_.GoBtn, &QToolButton::clicked, this,
             [this] { RunGuardedHandler([this] { GoBtnClick(); }); });
-    connect(Button1, &QPushButton::clicked, this,
+    connect(ui_.Button1, &QPushButton::clicked, this,
             [this] { RunGuardedHandler([this] { Button1Click(); }); });
 
-    ResultsMemo->installEventFilter(this);
+    ui_.ResultsMemo->installEventFilter(this);
 
-    ToolsPanel = new QWidget(MainPanel);
-    ToolsPanel->setObjectName(QStringLiteral("ToolsPanel"));
-    ToolsPanel->setFixedHeight(kToolsPanelHeight);
-    ToolsPanel->setFont(PixelFont(kResultsFontName, kToolsFontPixels));
-    ToolsPanel->hide();
-    PadKeys =
-        BuildMousePad(ToolsPanel, ToStringList(KeypadTexts()), ToStringList(FunctionButtonNames()),
-                      ToStringList(FunctionButtonHints()));
+    ui_.ToolsPanel = new MousePad(ToStringList(KeypadTexts()), ToStringList(FunctionButtonNames()),
+                                  ToStringList(FunctionButtonHints()), ui_.MainPanel);
+    ui_.ToolsPanel->setFont(PixelFont(kResultsFontName, kToolsFontPixels));
+    ui_.ToolsPanel->hide();
 
-    auto* main_layout = new QVBoxLayout(MainPanel);
+    auto* main_layout = new QVBoxLayout(ui_.MainPanel);
     main_layout->setContentsMargins(0, 0, 0, 0);
     main_layout->setSpacing(0);
-    main_layout->addWidget(ResultsPanel, 1);
-    main_layout->addWidget(ModPanel);
-    main_layout->addWidget(CmdPanel);
-    main_layout->addWidget(ToolsPanel);
+    main_layout->addWidget(ui_.ResultsPanel, 1);
+    main_layout->addWidget(ui_.ModPanel);
+    main_layout->addWidget(ui_.CmdPanel);
+    main_layout->addWidget(ui_.ToolsPanel);
+
+    // Tab: command line, Go, results window, then the pad (one stop for all its keys).
+    setTabOrder(ui_.CmdEdit, ui_.GoBtn);
+    setTabOrder(ui_.GoBtn, ui_.ResultsMemo);
+    setTabOrder(ui_.ResultsMemo, ui_.ToolsPanel->AllKeys().front());
+
+    // The controls as the tests find them (object name) and as assistive technology reads
+    // them (name and description), in the order of the window's tree.
+    const struct {
+        QWidget* control;
+        const char* object_name;
+        const char* name;
+        const char* description;
+    } controls[] = {
+        {ui_.MasterPanel, "MasterPanel", "", ""},
+        {ui_.MainPanel, "MainPanel", "", ""},
+        {ui_.ResultsPanel, "ResultsPanel", "", ""},
+        {ui_.ResultsMemo, "ResultsMemo", "results",
+         "every command line run, with its answer or error"},
+        {ui_.ModPanel, "ModPanel", "mode line", "the angle mode and the number format"},
+        {ui_.CmdPanel, "CmdPanel", "", ""},
+        {ui_.CmdEdit, "CmdEdit", "command line", "an expression or a command; Enter runs it"},
+        {ui_.Panel4, "Panel4", "", ""},
+        {ui_.GoBtn, "GoBtn", "Go", "runs the command line"},
+        // Never seen, but assistive technology lists it.
+        {ui_.Button1, "Button1", "Enter", "runs the command line, as Go does"},
+        {ui_.ToolsPanel, "ToolsPanel", "mouse pad", "keys that insert into the command line"},
+    };
+    for (const auto& row : controls) {
+        row.control->setObjectName(QString::fromLatin1(row.object_name));
+        row.control->setAccessibleName(QString::fromLatin1(row.name));
+        row.control->setAccessibleDescription(QString::fromLatin1(row.description));
+    }
 
     cmd_bkgrd_color_ = kDesignedCmdColor;
     results_bkgrd_color_ = kDesignedResultsColor;
     results_font_color_ = kDesignedResultsFontColor;
-    SetBaseColor(CmdEdit, cmd_bkgrd_color_);
+    SetBaseColor(ui_.CmdEdit, cmd_bkgrd_color_);
     move(kDesignedLeft, kDesignedTop);
 }
 
@@ -344,10 +387,8 @@ void TMainForm::FormCreate() {
     start.precision.reset();
     StartCalculator(calculator_, start, outcome_);
     RenderOutcome(outcome_);
-    ConstantValues = MakeConstantValues();
-    KeypadTextList = ToStringList(KeypadTexts());
-    FunctionButtonNameList = ToStringList(FunctionButtonNames());
-    AtomicWeights = MakeAtomicWeights();
+    lists_.ConstantValues = MakeConstantValues();
+    lists_.AtomicWeights = MakeAtomicWeights();
     ApplySettings();
     RestackBottomPanels();
     PlaceWindowFrame(this, pos());
@@ -359,11 +400,11 @@ void TMainForm::ApplySettings() {
         return;
     }
     move(settings->left, settings->top);
-    MouseToolsAction->setChecked(settings->mouse_tools_checked);
-    ToolsPanel->setVisible(settings->tools_panel_visible);
-    WordwrapAction->setChecked(settings->word_wrap);
-    ResultsMemo->setLineWrapMode(WordwrapAction->isChecked() ? QPlainTextEdit::WidgetWidth
-                                                             : QPlainTextEdit::NoWrap);
+    act_.MouseToolsAction->setChecked(settings->mouse_tools_checked);
+    ui_.ToolsPanel->setVisible(settings->tools_panel_visible);
+    act_.WordwrapAction->setChecked(settings->word_wrap);
+    ui_.ResultsMemo->setLineWrapMode(act_.WordwrapAction->isChecked() ? QPlainTextEdit::WidgetWidth
+                                                                      : QPlainTextEdit::NoWrap);
     SetCmdBkgrdColor(settings->cmd_bkgrd_color);
     SetResultsBkgrdColor(settings->results_bkgrd_color);
     calculator_.SetPrecision(settings->precision);
@@ -374,7 +415,7 @@ void TMainForm::ApplySettings() {
     font.setStrikeOut(settings->results_font_strike_out);
     SetResultsFontColor(settings->results_font_color);
     font.setPointSize(settings->results_font_size);
-    ResultsMemo->setFont(font);
+    ui_.ResultsMemo->setFont(font);
     calculator_.SetScientificFlag(settings->scientific);
     calculator_.SetAutomaticFlag(settings->automatic);
     calculator_.SetAngleMode(settings->mode);
@@ -387,16 +428,16 @@ void TMainForm::WriteSettingsFile() {
     }
     settings_written_ = true;
     CalculatorSettings settings;
-    settings.mouse_tools_checked = MouseToolsAction->isChecked();
+    settings.mouse_tools_checked = act_.MouseToolsAction->isChecked();
     const QPoint frame = FramePosition(*this);
     settings.left = frame.x();
     settings.top = frame.y();
-    settings.word_wrap = WordwrapAction->isChecked();
-    settings.tools_panel_visible = !ToolsPanel->isHidden();
+    settings.word_wrap = act_.WordwrapAction->isChecked();
+    settings.tools_panel_visible = !ui_.ToolsPanel->isHidden();
     settings.cmd_bkgrd_color = cmd_bkgrd_color_;
     settings.results_bkgrd_color = results_bkgrd_color_;
     settings.precision = calculator_.GetPrecision();
-    const QFont font = ResultsMemo->font();
+    const QFont font = ui_.ResultsMemo->font();
     settings.results_font_name = font.family();
     settings.results_font_bold = font.bold();
     settings.results_font_italic = font.italic();
@@ -415,11 +456,11 @@ void TMainForm::WriteSettingsFile() {
 }
 
 void TMainForm::RestackBottomPanels() {
-    auto* main_layout = static_cast<QVBoxLayout*>(MainPanel->layout());
-    main_layout->removeWidget(ModPanel);
-    main_layout->removeWidget(CmdPanel);
-    main_layout->insertWidget(1, ModPanel);
-    main_layout->insertWidget(2, CmdPanel);
+    auto* main_layout = static_cast<QVBoxLayout*>(ui_.MainPanel->layout());
+    main_layout->removeWidget(ui_.ModPanel);
+    main_layout->removeWidget(ui_.CmdPanel);
+    main_layout->insertWidget(1, ui_.ModPanel);
+    main_layout->insertWidget(2, ui_.CmdPanel);
     main_layout->activate();
 }
 
@@ -432,27 +473,27 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::FormShow() {
-    MainPanel->show();
-    CmdEdit->setFocus(Qt::OtherFocusReason);
+    ui_.MainPanel->show();
+    ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) { event->accept(); }
 
 void TMainForm::SetCmdBkgrdColor(std::int32_t color) {
     cmd_bkgrd_color_ = color;
-    SetBaseColor(CmdEdit, color);
+    SetBaseColor(ui_.CmdEdit, color);
 }
 
 void TMainForm::SetResultsBkgrdColor(std::int32_t color) {
     results_bkgrd_color_ = color;
-    SetBaseColor(ResultsMemo, color);
+    SetBaseColor(ui_.ResultsMemo, color);
 }
 
 void TMainForm::SetResultsFontColor(std::int32_t color) {
     results_font_color_ = color;
-    QPalette palette = ResultsMemo->palette();
+    QPalette palette = ui_.ResultsMemo->palette();
     palette.setColor(QPalette::Text, ToQColor(color));
-    ResultsMemo->setPalette(palette);
+    ui_.ResultsMemo->setPalette(palette);
 }
 
 // ---- Outcomes of the calculator ----
@@ -507,14 +548,14 @@ void TMainForm::ShowModeIndicators(bool check_marks) {
 }
 
 void TMainForm::AppendLine(const std::string& line) {
-    UndoSuspended no_undo(ResultsMemo->document());
-    ResultsMemo->appendPlainText(QString::fromStdString(line));
+    UndoSuspended no_undo(ui_.ResultsMemo->document());
+    ui_.ResultsMemo->appendPlainText(QString::fromStdString(line));
 }
 
-void TMainForm::ClearLines() { ResultsMemo->clear(); }
+void TMainForm::ClearLines() { ui_.ResultsMemo->clear(); }
 
 int TMainForm::LineCount() const {
-    const QTextDocument* document = ResultsMemo->document();
+    const QTextDocument* document = ui_.ResultsMemo->document();
     return document->isEmpty() ? 0 : document->blockCount();
 }
 
@@ -524,32 +565,32 @@ void TMainForm::WriteStandardOutput(const std::string& text) {
 }
 
 void TMainForm::SetModeCaption(const std::string& caption) {
-    ModeLabel->setText(QString::fromStdString(caption));
-    ModeLabel->adjustSize();
+    ui_.ModeLabel->setText(QString::fromStdString(caption));
+    ui_.ModeLabel->adjustSize();
 }
 
 void TMainForm::SetFormatCaption(const std::string& caption) {
-    SciLabel->setText(QString::fromStdString(caption));
-    SciLabel->adjustSize();
+    ui_.SciLabel->setText(QString::fromStdString(caption));
+    ui_.SciLabel->adjustSize();
 }
 
 void TMainForm::CheckAngleAction(AngleMode mode) {
-    radAction->setChecked(mode == kRadian);
-    grdAction->setChecked(mode == kGrads);
-    degAction->setChecked(mode == kDegrees);
-    cycAction->setChecked(mode == kCycle);
+    act_.radAction->setChecked(mode == kRadian);
+    act_.grdAction->setChecked(mode == kGrads);
+    act_.degAction->setChecked(mode == kDegrees);
+    act_.cycAction->setChecked(mode == kCycle);
 }
 
 void TMainForm::CheckFormatAction(FormatKind kind) {
-    sciAction->setChecked(kind == FormatKind::kScientific);
-    fixAction->setChecked(kind == FormatKind::kFixed);
-    autoAction->setChecked(kind == FormatKind::kAutomatic);
+    act_.sciAction->setChecked(kind == FormatKind::kScientific);
+    act_.fixAction->setChecked(kind == FormatKind::kFixed);
+    act_.autoAction->setChecked(kind == FormatKind::kAutomatic);
 }
 
-void TMainForm::RunAboutAction() { AboutAction->trigger(); }
-void TMainForm::RunHelpAction() { ContentsAction->trigger(); }
-void TMainForm::RunPrintAction() { PrintAction->trigger(); }
-void TMainForm::RunSaveAction() { SaveAs->trigger(); }
+void TMainForm::RunAboutAction() { act_.AboutAction->trigger(); }
+void TMainForm::RunHelpAction() { act_.ContentsAction->trigger(); }
+void TMainForm::RunPrintAction() { act_.PrintAction->trigger(); }
+void TMainForm::RunSaveAction() { act_.SaveAs->trigger(); }
 
 void TMainForm::ExitProgram() {
     exit_requested_ = true;

@@ -77,6 +77,112 @@ class TMainForm : public QMainWindow {
     void AppendLine(const std::string& line);
     void ClearLines();
     int LineCount() const;
+
+    // Writes the settings file unless it has been written already in this run.
+    void WriteSettingsFile();
+
+    // Command line.
+    void InsertAtCaret(const QString& text);
+    void GoBtnClick();
+    // A paste into CmdEdit: each complete line runs as if typed and entered, the rest stays.
+    void PasteIntoCmdEdit(const QString& text);
+    void ApplicationEvents1Idle();
+
+    // Every action of the window, in creation order, and the one named so.
+    const std::vector<QAction*>& Actions() const { return actions_; }
+    QAction* FindAction(const QString& object_name) const;
+
+    // The colours as the settings file keeps them (system colours stay system colours).
+    std::int32_t CmdBkgrdColor() const { return cmd_bkgrd_color_; }
+    std::int32_t ResultsBkgrdColor() const { return results_bkgrd_color_; }
+    std::int32_t ResultsFontColor() const { return results_font_color_; }
+    void SetCmdBkgrdColor(std::int32_t color);
+    void SetResultsBkgrdColor(std::int32_t color);
+    void SetResultsFontColor(std::int32_t color);
+
+  signals:
+    void settingsWritten();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // The controls, each also found by its object name (the member's name).
+    struct Widgets {
+        QWidget* MasterPanel = nullptr;
+        QWidget* MainPanel = nullptr;
+        QWidget* ResultsPanel = nullptr;
+        QPlainTextEdit* ResultsMemo = nullptr;
+        QWidget* ModPanel = nullptr;
+        QLabel* ModeCaptionLabel = nullptr;  // "Mode:", named Label1
+        QLabel* ModeLabel = nullptr;
+        QLabel* SciLabel = nullptr;
+        QWidget* CmdPanel = nullptr;
+        QLineEdit* CmdEdit = nullptr;
+        QWidget* Panel4 = nullptr;
+        QToolButton* GoBtn = nullptr;
+        QPushButton* Button1 = nullptr;
+        MousePad* ToolsPanel = nullptr;
+    };
+
+    struct ActionSet {
+        QAction* LastCmdAction = nullptr;
+        QAction* AboutAction = nullptr;
+        QAction* SaveAs = nullptr;
+        QAction* PrintSetupAction = nullptr;
+        QAction* PrintAction = nullptr;
+        QAction* ExitAction = nullptr;
+        QAction* FontAction = nullptr;
+        QAction* CopyAction = nullptr;
+        QAction* CutAction = nullptr;
+        QAction* PastAction = nullptr;
+        QAction* ContentsAction = nullptr;
+        QAction* ClearAction = nullptr;
+        QAction* WordwrapAction = nullptr;
+        QAction* UndoAction = nullptr;
+        QAction* MouseToolsAction = nullptr;
+        QAction* VarShowValAction = nullptr;
+        QAction* ClearAllVarAction = nullptr;
+        QAction* clsAction = nullptr;
+        QAction* cycAction = nullptr;
+        QAction* degAction = nullptr;
+        QAction* fixAction = nullptr;
+        QAction* grdAction = nullptr;
+        QAction* modAction = nullptr;
+        QAction* radAction = nullptr;
+        QAction* sciAction = nullptr;
+        QAction* autoAction = nullptr;
+        QAction* BkgrdColor = nullptr;
+        QAction* SetPrecisionAction = nullptr;
+        QAction* InsertAtmWtAction = nullptr;
+        QAction* ConversionAction = nullptr;
+        QAction* AtmWtAction = nullptr;
+        QAction* PiAction = nullptr;
+        QAction* MolarMassAction = nullptr;
+        std::vector<QAction*> ConstantActions;  // index = Tag into ConstantValues
+    };
+
+    // The text lists indexed by Tag, filled in FormCreate.
+    struct TextLists {
+        std::vector<std::string> ConstantValues;
+        std::vector<std::string> AtomicWeights;
+    };
+
+    void BuildControls();
+    void BuildActions();
+    void BuildMenus();
+    void FitMenuBarFont();
+    void ConnectPad();
+    void FormCreate();
+    void FormShow();
+    void ApplySettings();
+    void RestackBottomPanels();
+    void ScrollResultsToEnd();
+
+    // Standard output and the mode line.
     void WriteStandardOutput(const std::string& text);
     void SetModeCaption(const std::string& caption);
     void SetFormatCaption(const std::string& caption);
@@ -89,27 +195,8 @@ class TMainForm : public QMainWindow {
     // "exit": ends the program with status 0 (settings written by the destructor).
     void ExitProgram();
 
-    // Writes the settings file unless it has been written already in this run.
-    void WriteSettingsFile();
-
-    // Command line.
-    void InsertAtCaret(const QString& text);
-    void GoBtnClick();
     void Button1Click();
     void CmdEditKeyPress(QChar key);
-    // A paste into CmdEdit: each complete line runs as if typed and entered, the rest stays.
-    void PasteIntoCmdEdit(const QString& text);
-
-    // Mouse pad.
-    void NumBtnClick(int tag);
-    void FuncBtnClick(int tag);
-    void Button29Click();
-    void Button2Click();
-    void FirstButtonClick();
-    void LeftButtonClick();
-    void RightButtonClick();
-    void LastButtonClick();
-    void ApplicationEvents1Idle();
 
     // Action handlers.
     void LastCmdActionExecute();
@@ -119,7 +206,7 @@ class TMainForm : public QMainWindow {
     void ConstantExecute(QAction* sender);
     void PiActionExecute();
     void AtmWtActionExecute();
-    void InsertAtmWtActionExecute(int tag);
+    void InsertAtmWtActionExecute();
     void ConversionActionExecute();
     void MolarMassActionExecute();
     void SetPrecisionActionExecute();
@@ -137,103 +224,9 @@ class TMainForm : public QMainWindow {
     void ContentsActionExecute();
     void AboutActionExecute();
 
-    // Every action of the window, in creation order, and the one named so.
-    const std::vector<QAction*>& Actions() const { return actions_; }
-    QAction* FindAction(const QString& object_name) const;
-
-    // The colours as the settings file keeps them (system colours stay system colours).
-    std::int32_t CmdBkgrdColor() const { return cmd_bkgrd_color_; }
-    std::int32_t ResultsBkgrdColor() const { return results_bkgrd_color_; }
-    std::int32_t ResultsFontColor() const { return results_font_color_; }
-    void SetCmdBkgrdColor(std::int32_t color);
-    void SetResultsBkgrdColor(std::int32_t color);
-    void SetResultsFontColor(std::int32_t color);
-
-    // Controls.
-    QWidget* MasterPanel = nullptr;
-    QWidget* MainPanel = nullptr;
-    QWidget* ResultsPanel = nullptr;
-    QPlainTextEdit* ResultsMemo = nullptr;
-    QWidget* ModPanel = nullptr;
-    QLabel* ModeCaptionLabel = nullptr;  // "Mode:"
-    QLabel* ModeLabel = nullptr;
-    QLabel* SciLabel = nullptr;
-    QWidget* CmdPanel = nullptr;
-    QLineEdit* CmdEdit = nullptr;
-    QWidget* Panel4 = nullptr;
-    QToolButton* GoBtn = nullptr;
-    QPushButton* Button1 = nullptr;
-    QWidget* ToolsPanel = nullptr;
-    MousePadKeys PadKeys;
-
-    // Actions.
-    QAction* LastCmdAction = nullptr;
-    QAction* AboutAction = nullptr;
-    QAction* SaveAs = nullptr;
-    QAction* PrintSetupAction = nullptr;
-    QAction* PrintAction = nullptr;
-    QAction* ExitAction = nullptr;
-    QAction* FontAction = nullptr;
-    QAction* CopyAction = nullptr;
-    QAction* CutAction = nullptr;
-    QAction* PastAction = nullptr;
-    QAction* ContentsAction = nullptr;
-    QAction* ClearAction = nullptr;
-    QAction* WordwrapAction = nullptr;
-    QAction* UndoAction = nullptr;
-    QAction* MouseToolsAction = nullptr;
-    QAction* VarShowValAction = nullptr;
-    QAction* ClearAllVarAction = nullptr;
-    QAction* clsAction = nullptr;
-    QAction* cycAction = nullptr;
-    QAction* degAction = nullptr;
-    QAction* fixAction = nullptr;
-    QAction* grdAction = nullptr;
-    QAction* modAction = nullptr;
-    QAction* radAction = nullptr;
-    QAction* sciAction = nullptr;
-    QAction* autoAction = nullptr;
-    QAction* BkgrdColor = nullptr;
-    QAction* SetPrecisionAction = nullptr;
-    QAction* InsertAtmWtAction = nullptr;
-    QAction* ConversionAction = nullptr;
-    QAction* AtmWtAction = nullptr;
-    QAction* PiAction = nullptr;
-    QAction* MolarMassAction = nullptr;
-    std::vector<QAction*> ConstantActions;  // index = Tag into ConstantValues
-
-    // The text lists indexed by Tag, filled in FormCreate.
-    std::vector<std::string> ConstantValues;
-    QStringList KeypadTextList;
-    QStringList FunctionButtonNameList;
-    std::vector<std::string> AtomicWeights;
-
-  signals:
-    void settingsWritten();
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void BuildControls();
-    void BuildActions();
-    void BuildMenus();
-    void FitMenuBarFont();
-    void ConnectPad();
-    void FormCreate();
-    void FormShow();
-    void ApplySettings();
-    void RestackBottomPanels();
-    void ScrollResultsToEnd();
-
     QAction* MakeAction(const char* name, const char* category, const QString& caption,
                         const QKeySequence& shortcut);
     void AddMenuItem(QMenu* menu, QAction* action, const QString& item_text = QString());
-    // A handler wrapped so that an error in it is reported and the program goes on.
-    void OnTriggered(QAction* action, void (TMainForm::*handler)());
 
     // CmdEdit <-> CmdEditModel around one core operation.
     CmdEditModel EditModel() const;
@@ -241,6 +234,9 @@ class TMainForm : public QMainWindow {
     bool IsActionShortcut(const QKeyEvent& key) const;
     QPrinter& Printer();
 
+    Widgets ui_;
+    ActionSet act_;
+    TextLists lists_;
     Calculator calculator_;
     LineOutcome outcome_;  // reused from line to line
     DialogForms dialogs_;
@@ -255,8 +251,5 @@ class TMainForm : public QMainWindow {
     bool clipboard_has_text_ = false;
     bool exit_requested_ = false;
 };
-
-// The one main window of the process, set as soon as its construction begins.
-extern TMainForm* MainForm;
 
 }  // namespace brisalto

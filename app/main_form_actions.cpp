@@ -65,113 +65,82 @@ QAction* TMainForm::FindAction(const QString& object_name) const {
     return nullptr;
 }
 
-void TMainForm::OnTriggered(QAction* action, void (TMainForm::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, action, handler] {
-        // Choosing an item does not toggle its check mark by itself; the handlers set it.
-        if (action->isCheckable()) {
-            action->setChecked(!action->isChecked());
-        }
-        RunGuardedHandler([this, handler] { (this->*handler)(); });
-    });
-}
-
 void TMainForm::BuildActions() {
-    const QKeySequence none;
-    LastCmdAction = MakeAction("LastCmdAction", kViewCategory, Text("Last Commad"), Qt::Key_F3);
-    OnTriggered(LastCmdAction, &TMainForm::LastCmdActionExecute);
-    AboutAction = MakeAction("AboutAction", kNoCategory, Text("About... (about)"), none);
-    OnTriggered(AboutAction, &TMainForm::AboutActionExecute);
-    SaveAs =
-        MakeAction("SaveAs", kNoCategory, Text("Save Result as... (save)"), Qt::CTRL | Qt::Key_S);
-    OnTriggered(SaveAs, &TMainForm::SaveAsExecute);
-    PrintSetupAction = MakeAction("PrintSetupAction", kNoCategory, Text("PrintSetup..."), none);
-    OnTriggered(PrintSetupAction, &TMainForm::PrintSetupActionExecute);
-    PrintAction =
-        MakeAction("PrintAction", kNoCategory, Text("Print... (print)"), Qt::CTRL | Qt::Key_P);
-    OnTriggered(PrintAction, &TMainForm::PrintActionExecute);
-    ExitAction = MakeAction("ExitAction", kNoCategory, Text("Exit (exit)"), Qt::CTRL | Qt::Key_Q);
-    OnTriggered(ExitAction, &TMainForm::ExitActionExecute);
-    FontAction = MakeAction("FontAction", kNoCategory, Text("Results window Font..."), none);
-    OnTriggered(FontAction, &TMainForm::FontActionExecute);
-    CopyAction = MakeAction("CopyAction", kEditCategory, Text("Copy"), Qt::CTRL | Qt::Key_C);
-    OnTriggered(CopyAction, &TMainForm::CopyActionExecute);
-    CutAction = MakeAction("CutAction", kEditCategory, Text("Cut"), Qt::CTRL | Qt::Key_X);
-    OnTriggered(CutAction, &TMainForm::CutActionExecute);
-    PastAction = MakeAction("PastAction", kEditCategory, Text("Past"), Qt::CTRL | Qt::Key_V);
-    OnTriggered(PastAction, &TMainForm::PastActionExecute);
-    ContentsAction =
-        MakeAction("ContentsAction", kNoCategory, Text("Contents... (help)"), Qt::Key_F1);
-    OnTriggered(ContentsAction, &TMainForm::ContentsActionExecute);
-    ClearAction = MakeAction("ClearAction", kEditCategory, Text("Clear Results"), none);
-    OnTriggered(ClearAction, &TMainForm::ClearActionExecute);
-    WordwrapAction = MakeAction("WordwrapAction", kEditCategory, Text("Word Wrap"), none);
-    WordwrapAction->setCheckable(true);
-    WordwrapAction->setChecked(true);
-    OnTriggered(WordwrapAction, &TMainForm::WordwrapActionExecute);
-    UndoAction = MakeAction("UndoAction", kEditCategory, Text("Undo"), Qt::CTRL | Qt::Key_Z);
-    OnTriggered(UndoAction, &TMainForm::UndoActionExecute);
-    MouseToolsAction =
-        MakeAction("MouseToolsAction", kViewCategory, Text("Mouse Tools"), Qt::Key_F4);
-    MouseToolsAction->setCheckable(true);
-    OnTriggered(MouseToolsAction, &TMainForm::MouseToolsActionExecute);
-
-    // The command actions; each Tag indexes CommandWords.
-    struct CommandActionInfo {
-        QAction** slot;
+    // One row an action: its caption, shortcut and category, and what it runs. A row without a
+    // handler is a command action: it runs CommandWords[tag] through CmdAction.
+    struct ActionRow {
+        QAction* ActionSet::*slot;
         const char* name;
         const char* category;
         const char* caption;
-        int tag;
-        bool checkable;
+        const char* shortcut;
+        void (TMainForm::*handler)();
+        int tag = -1;
+        bool checkable = false;
     };
-    const CommandActionInfo command_actions[] = {
-        {&VarShowValAction, "VarShowValAction", kVariablesCategory, "Show values (var)", 0, false},
-        {&ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)",
-         1, false},
-        {&clsAction, "clsAction", kEditCategory, "cls", 2, false},
-        {&cycAction, "cycAction", kModeCategory, "cyc", 3, true},
-        {&degAction, "degAction", kModeCategory, "deg", 4, true},
-        {&fixAction, "fixAction", kModeCategory, "fix", 5, true},
-        {&grdAction, "grdAction", kModeCategory, "grd", 6, true},
-        {&modAction, "modAction", kModeCategory, "mod", 7, false},
-        {&radAction, "radAction", kModeCategory, "rad", 8, true},
-        {&sciAction, "sciAction", kModeCategory, "sci", 9, true},
-        {&autoAction, "autoAction", kModeCategory, "autoAction", 10, true},
+    using A = ActionSet;
+    using F = TMainForm;
+    static const ActionRow kActions[] = {
+        // clang-format off
+        {&A::LastCmdAction,     "LastCmdAction",     kViewCategory,      "Last Commad",                 "F3",     &F::LastCmdActionExecute},
+        {&A::AboutAction,       "AboutAction",       kNoCategory,        "About... (about)",            "",       &F::AboutActionExecute},
+        {&A::SaveAs,            "SaveAs",            kNoCategory,        "Save Result as... (save)",    "Ctrl+S", &F::SaveAsExecute},
+        {&A::PrintSetupAction,  "PrintSetupAction",  kNoCategory,        "PrintSetup...",               "",       &F::PrintSetupActionExecute},
+        {&A::PrintAction,       "PrintAction",       kNoCategory,        "Print... (print)",            "Ctrl+P", &F::PrintActionExecute},
+        {&A::ExitAction,        "ExitAction",        kNoCategory,        "Exit (exit)",                 "Ctrl+Q", &F::ExitActionExecute},
+        {&A::FontAction,        "FontAction",        kNoCategory,        "Results window Font...",      "",       &F::FontActionExecute},
+        {&A::CopyAction,        "CopyAction",        kEditCategory,      "Copy",                        "Ctrl+C", &F::CopyActionExecute},
+        {&A::CutAction,         "CutAction",         kEditCategory,      "Cut",                         "Ctrl+X", &F::CutActionExecute},
+        {&A::PastAction,        "PastAction",        kEditCategory,      "Past",                        "Ctrl+V", &F::PastActionExecute},
+        {&A::ContentsAction,    "ContentsAction",    kNoCategory,        "Contents... (help)",          "F1",     &F::ContentsActionExecute},
+        {&A::ClearAction,       "ClearAction",       kEditCategory,      "Clear Results",               "",       &F::ClearActionExecute},
+        {&A::WordwrapAction,    "WordwrapAction",    kEditCategory,      "Word Wrap",                   "",       &F::WordwrapActionExecute, -1, true},
+        {&A::UndoAction,        "UndoAction",        kEditCategory,      "Undo",                        "Ctrl+Z", &F::UndoActionExecute},
+        {&A::MouseToolsAction,  "MouseToolsAction",  kViewCategory,      "Mouse Tools",                 "F4",     &F::MouseToolsActionExecute, -1, true},
+        {&A::VarShowValAction,  "VarShowValAction",  kVariablesCategory, "Show values (var)",           "",       nullptr, 0},
+        {&A::ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)", "",       nullptr, 1},
+        {&A::clsAction,         "clsAction",         kEditCategory,      "cls",                         "",       nullptr, 2},
+        {&A::cycAction,         "cycAction",         kModeCategory,      "cyc",                         "",       nullptr, 3, true},
+        {&A::degAction,         "degAction",         kModeCategory,      "deg",                         "",       nullptr, 4, true},
+        {&A::fixAction,         "fixAction",         kModeCategory,      "fix",                         "",       nullptr, 5, true},
+        {&A::grdAction,         "grdAction",         kModeCategory,      "grd",                         "",       nullptr, 6, true},
+        {&A::modAction,         "modAction",         kModeCategory,      "mod",                         "",       nullptr, 7},
+        {&A::radAction,         "radAction",         kModeCategory,      "rad",                         "",       nullptr, 8, true},
+        {&A::sciAction,         "sciAction",         kModeCategory,      "sci",                         "",       nullptr, 9, true},
+        {&A::autoAction,        "autoAction",        kModeCategory,      "autoAction",                  "",       nullptr, 10, true},
+        {&A::BkgrdColor,        "BkgrdColor",        kFormatCategory,    "Background Colors...",        "",       &F::BkgrdColorExecute},
+        {&A::SetPrecisionAction, "SetPrecisionAction", kFormatCategory,  "Precision...",                "",       &F::SetPrecisionActionExecute},
+        {&A::InsertAtmWtAction, "InsertAtmWtAction", kConstantsCategory.data(), "InsertAtmWtAction",   "",       &F::InsertAtmWtActionExecute},
+        {&A::ConversionAction,  "ConversionAction",  kToolsCategory,     "Units Conversions...",        "F5",     &F::ConversionActionExecute},
+        // clang-format on
     };
-    for (const CommandActionInfo& info : command_actions) {
-        QAction* action = MakeAction(info.name, info.category, Text(info.caption), none);
-        action->setProperty(kTagProperty, info.tag);
-        action->setCheckable(info.checkable);
-        connect(action, &QAction::triggered, this, [this, action] {
-            if (action->isCheckable()) {
-                action->setChecked(!action->isChecked());
-            }
-            RunGuardedHandler([this, action] { CmdAction(action); });
+    for (const ActionRow& row : kActions) {
+        QAction* action = MakeAction(row.name, row.category, Text(row.caption),
+                                     QKeySequence::fromString(QString::fromLatin1(row.shortcut),
+                                                              QKeySequence::PortableText));
+        action->setCheckable(row.checkable);
+        if (row.tag >= 0) action->setProperty(kTagProperty, row.tag);
+        const auto handler = row.handler;
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+            // Choosing an item does not toggle its check mark by itself; the handlers set it.
+            if (action->isCheckable()) action->setChecked(!action->isChecked());
+            RunGuardedHandler([this, action, handler] {
+                if (handler != nullptr) {
+                    (this->*handler)();
+                } else {
+                    CmdAction(action);
+                }
+            });
         });
-        *info.slot = action;
+        act_.*row.slot = action;
     }
-    // The designed check marks agree with the designed mode line, "Degrees" and "Automatic".
-    degAction->setChecked(true);
-    autoAction->setChecked(true);
+    // The designed check marks: word wrap on, and "Degrees" and "Automatic" as the mode line.
+    act_.WordwrapAction->setChecked(true);
+    act_.degAction->setChecked(true);
+    act_.autoAction->setChecked(true);
 
-    BkgrdColor = MakeAction("BkgrdColor", kFormatCategory, Text("Background Colors..."), none);
-    OnTriggered(BkgrdColor, &TMainForm::BkgrdColorExecute);
-    SetPrecisionAction =
-        MakeAction("SetPrecisionAction", kFormatCategory, Text("Precision..."), none);
-    OnTriggered(SetPrecisionAction, &TMainForm::SetPrecisionActionExecute);
+    // The constants, in Tag order, then Pi, the periodic table and the molar mass.
     const char* constants_category = kConstantsCategory.data();
-    InsertAtmWtAction =
-        MakeAction("InsertAtmWtAction", constants_category, Text("InsertAtmWtAction"), none);
-    connect(InsertAtmWtAction, &QAction::triggered, this, [this] {
-        RunGuardedHandler([this] {
-            InsertAtmWtActionExecute(InsertAtmWtAction->property(kTagProperty).toInt());
-        });
-    });
-    ConversionAction =
-        MakeAction("ConversionAction", kToolsCategory, Text("Units Conversions..."), Qt::Key_F5);
-    OnTriggered(ConversionAction, &TMainForm::ConversionActionExecute);
-
-    // The constants, in Tag order, then Pi and the periodic table.
     const auto make_constant = [&](const ConstantAction& info) {
         const std::string name(info.name);
         QAction* action =
@@ -180,19 +149,23 @@ void TMainForm::BuildActions() {
         action->setProperty(kTagProperty, info.tag);
         return action;
     };
+    const auto run = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunGuardedHandler([this, handler] { (this->*handler)(); }); });
+    };
     for (const ConstantAction& info : PhysicalConstants()) {
         QAction* action = make_constant(info);
         connect(action, &QAction::triggered, this,
                 [this, action] { RunGuardedHandler([this, action] { ConstantExecute(action); }); });
-        ConstantActions.push_back(action);
+        act_.ConstantActions.push_back(action);
     }
-    PiAction = make_constant(PiActionInfo());
-    OnTriggered(PiAction, &TMainForm::PiActionExecute);
-    AtmWtAction = make_constant(AtmWtActionInfo());
-    OnTriggered(AtmWtAction, &TMainForm::AtmWtActionExecute);
-    MolarMassAction = MakeAction("MolarMassAction", constants_category, Text("Molar Mass..."),
-                                 Qt::CTRL | Qt::Key_M);
-    OnTriggered(MolarMassAction, &TMainForm::MolarMassActionExecute);
+    act_.PiAction = make_constant(PiActionInfo());
+    run(act_.PiAction, &TMainForm::PiActionExecute);
+    act_.AtmWtAction = make_constant(AtmWtActionInfo());
+    run(act_.AtmWtAction, &TMainForm::AtmWtActionExecute);
+    act_.MolarMassAction = MakeAction("MolarMassAction", constants_category, Text("Molar Mass..."),
+                                      Qt::CTRL | Qt::Key_M);
+    run(act_.MolarMassAction, &TMainForm::MolarMassActionExecute);
 }
 
 void TMainForm::AddMenuItem(QMenu* menu, QAction* action, const QString& item_text) {
@@ -204,66 +177,77 @@ void TMainForm::AddMenuItem(QMenu* menu, QAction* action, const QString& item_te
 }
 
 void TMainForm::BuildMenus() {
+    // The menu bar, title by title; an item without an action is a separator, and an item with
+    // a text shows it instead of its action's caption. The constants follow their own table.
+    struct MenuItem {
+        QAction* ActionSet::*action;
+        const char* text = nullptr;
+    };
+    struct MenuRow {
+        const char* title;
+        std::vector<MenuItem> items;
+    };
+    using A = ActionSet;
+    const MenuItem separator{nullptr};
+    const MenuRow menus[] = {
+        {"&File",
+         {{&A::SaveAs},
+          separator,
+          {&A::PrintAction},
+          {&A::PrintSetupAction},
+          separator,
+          {&A::ExitAction}}},
+        {"Edit",
+         {{&A::UndoAction},
+          separator,
+          {&A::CopyAction},
+          {&A::CutAction},
+          {&A::PastAction},
+          {&A::ClearAction, "Clear results window (cls)"}}},
+        {"View", {{&A::LastCmdAction}, {&A::MouseToolsAction}}},
+        {"Format",
+         {{&A::FontAction},
+          {&A::WordwrapAction},
+          {&A::BkgrdColor},
+          separator,
+          {&A::autoAction, "Automatic format (auto)"},
+          {&A::sciAction, "Scientific format (sci)"},
+          {&A::fixAction, "Fixed format (fix)"},
+          separator,
+          {&A::SetPrecisionAction}}},
+        {"Mode",
+         {{&A::modAction, "Current mode (mod)"},
+          separator,
+          {&A::degAction, "Degrees mode (deg)"},
+          {&A::radAction, "Radian mode (rad)"},
+          {&A::grdAction, "Grads mode (grd)"},
+          {&A::cycAction, "Cycle mode (cyc)"}}},
+        {"Variables", {{&A::VarShowValAction}, {&A::ClearAllVarAction}}},
+        {"Constants", {}},
+        {"Tools", {{&A::ConversionAction}}},
+        {"Help", {{&A::ContentsAction}, {&A::AboutAction}}},
+    };
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(Text("&File"));
-    AddMenuItem(file, SaveAs);
-    file->addSeparator();
-    AddMenuItem(file, PrintAction);
-    AddMenuItem(file, PrintSetupAction);
-    file->addSeparator();
-    AddMenuItem(file, ExitAction);
-
-    QMenu* edit = bar->addMenu(Text("Edit"));
-    AddMenuItem(edit, UndoAction);
-    edit->addSeparator();
-    AddMenuItem(edit, CopyAction);
-    AddMenuItem(edit, CutAction);
-    AddMenuItem(edit, PastAction);
-    AddMenuItem(edit, ClearAction, Text("Clear results window (cls)"));
-
-    QMenu* view = bar->addMenu(Text("View"));
-    AddMenuItem(view, LastCmdAction);
-    AddMenuItem(view, MouseToolsAction);
-
-    QMenu* format = bar->addMenu(Text("Format"));
-    AddMenuItem(format, FontAction);
-    AddMenuItem(format, WordwrapAction);
-    AddMenuItem(format, BkgrdColor);
-    format->addSeparator();
-    AddMenuItem(format, autoAction, Text("Automatic format (auto)"));
-    AddMenuItem(format, sciAction, Text("Scientific format (sci)"));
-    AddMenuItem(format, fixAction, Text("Fixed format (fix)"));
-    format->addSeparator();
-    AddMenuItem(format, SetPrecisionAction);
-
-    QMenu* mode = bar->addMenu(Text("Mode"));
-    AddMenuItem(mode, modAction, Text("Current mode (mod)"));
-    mode->addSeparator();
-    AddMenuItem(mode, degAction, Text("Degrees mode (deg)"));
-    AddMenuItem(mode, radAction, Text("Radian mode (rad)"));
-    AddMenuItem(mode, grdAction, Text("Grads mode (grd)"));
-    AddMenuItem(mode, cycAction, Text("Cycle mode (cyc)"));
-
-    QMenu* variables = bar->addMenu(Text("Variables"));
-    AddMenuItem(variables, VarShowValAction);
-    AddMenuItem(variables, ClearAllVarAction);
-
-    QMenu* constants = bar->addMenu(Text("Constants"));
-    for (std::string_view name : ConstantsMenuOrder()) {
-        if (QAction* action = FindAction(Text(name))) {
-            AddMenuItem(constants, action);
-            // A formula's molar mass goes with the atomic weights it sums.
-            if (action == AtmWtAction) AddMenuItem(constants, MolarMassAction);
+    for (const MenuRow& row : menus) {
+        QMenu* menu = bar->addMenu(Text(row.title));
+        for (const MenuItem& item : row.items) {
+            if (item.action == nullptr) {
+                menu->addSeparator();
+            } else {
+                AddMenuItem(menu, act_.*item.action,
+                            item.text != nullptr ? Text(item.text) : QString());
+            }
+        }
+        if (row.items.empty()) {
+            for (std::string_view name : ConstantsMenuOrder()) {
+                if (QAction* action = FindAction(Text(name))) {
+                    AddMenuItem(menu, action);
+                    // A formula's molar mass goes with the atomic weights it sums.
+                    if (action == act_.AtmWtAction) AddMenuItem(menu, act_.MolarMassAction);
+                }
+            }
         }
     }
-
-    QMenu* tools = bar->addMenu(Text("Tools"));
-    AddMenuItem(tools, ConversionAction);
-
-    QMenu* help = bar->addMenu(Text("Help"));
-    AddMenuItem(help, ContentsAction);
-    AddMenuItem(help, AboutAction);
-
     FitMenuBarFont();
 }
 
@@ -290,7 +274,7 @@ void TMainForm::LastCmdActionExecute() {
 
 void TMainForm::CmdAction(QAction* sender) {
     CmdEditModel model = EditModel();
-    CmdEdit->setFocus(Qt::OtherFocusReason);
+    ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
     calculator_.RunCommandAction(sender->property(kTagProperty).toInt(), model, outcome_);
     RenderOutcome(outcome_);
     ApplyEditModel(model, true);
@@ -298,8 +282,8 @@ void TMainForm::CmdAction(QAction* sender) {
 }
 
 void TMainForm::MouseToolsActionExecute() {
-    ToolsPanel->setVisible(ToolsPanel->isHidden());
-    MouseToolsAction->setChecked(!MouseToolsAction->isChecked());
+    ui_.ToolsPanel->setVisible(ui_.ToolsPanel->isHidden());
+    act_.MouseToolsAction->setChecked(!act_.MouseToolsAction->isChecked());
     RestackBottomPanels();
 }
 
@@ -307,8 +291,8 @@ void TMainForm::ExitActionExecute() { close(); }
 
 void TMainForm::ConstantExecute(QAction* sender) {
     const int tag = sender->property(kTagProperty).toInt();
-    if (tag >= 0 && tag < static_cast<int>(ConstantValues.size())) {
-        InsertAtCaret(QString::fromStdString(ConstantValues[static_cast<std::size_t>(tag)]));
+    if (tag >= 0 && tag < static_cast<int>(lists_.ConstantValues.size())) {
+        InsertAtCaret(QString::fromStdString(lists_.ConstantValues[static_cast<std::size_t>(tag)]));
     }
 }
 
@@ -323,9 +307,10 @@ void TMainForm::AtmWtActionExecute() {
     }
 }
 
-void TMainForm::InsertAtmWtActionExecute(int tag) {
-    if (tag >= 0 && tag < static_cast<int>(AtomicWeights.size())) {
-        InsertAtCaret(QString::fromStdString(AtomicWeights[static_cast<std::size_t>(tag)]));
+void TMainForm::InsertAtmWtActionExecute() {
+    const int tag = act_.InsertAtmWtAction->property(kTagProperty).toInt();
+    if (tag >= 0 && tag < static_cast<int>(lists_.AtomicWeights.size())) {
+        InsertAtCaret(QString::fromStdString(lists_.AtomicWeights[static_cast<std::size_t>(tag)]));
     }
 }
 
@@ -365,56 +350,57 @@ void TMainForm::BkgrdColorExecute() {
     }
 }
 
-void TMainForm::SaveAsExecute() { SaveResultsWithDialog(this, *ResultsMemo); }
+void TMainForm::SaveAsExecute() { SaveResultsWithDialog(this, *ui_.ResultsMemo); }
 
-void TMainForm::PrintActionExecute() { PrintResultsWithDialog(this, *ResultsMemo, Printer()); }
+void TMainForm::PrintActionExecute() { PrintResultsWithDialog(this, *ui_.ResultsMemo, Printer()); }
 
 void TMainForm::PrintSetupActionExecute() { PrinterSetupWithDialog(this, Printer()); }
 
 void TMainForm::UndoActionExecute() {
-    if (ResultsMemo->hasFocus()) {
-        ResultsMemo->undo();
-    } else if (CmdEdit->hasFocus()) {
-        CmdEdit->undo();
+    if (ui_.ResultsMemo->hasFocus()) {
+        ui_.ResultsMemo->undo();
+    } else if (ui_.CmdEdit->hasFocus()) {
+        ui_.CmdEdit->undo();
     }
 }
 
 void TMainForm::CopyActionExecute() {
-    if (ResultsMemo->hasFocus()) {
-        ResultsMemo->copy();
-    } else if (CmdEdit->hasFocus()) {
-        CmdEdit->copy();
+    if (ui_.ResultsMemo->hasFocus()) {
+        ui_.ResultsMemo->copy();
+    } else if (ui_.CmdEdit->hasFocus()) {
+        ui_.CmdEdit->copy();
     }
 }
 
 void TMainForm::CutActionExecute() {
-    if (ResultsMemo->hasFocus()) {
-        ResultsMemo->cut();
-    } else if (CmdEdit->hasFocus()) {
-        CmdEdit->cut();
+    if (ui_.ResultsMemo->hasFocus()) {
+        ui_.ResultsMemo->cut();
+    } else if (ui_.CmdEdit->hasFocus()) {
+        ui_.CmdEdit->cut();
     }
 }
 
 void TMainForm::PastActionExecute() {
-    if (ResultsMemo->hasFocus()) {
-        ResultsMemo->paste();
-    } else if (CmdEdit->hasFocus()) {
+    if (ui_.ResultsMemo->hasFocus()) {
+        ui_.ResultsMemo->paste();
+    } else if (ui_.CmdEdit->hasFocus()) {
         PasteIntoCmdEdit(QGuiApplication::clipboard()->text());
     }
 }
 
-void TMainForm::ClearActionExecute() { ResultsMemo->clear(); }
+void TMainForm::ClearActionExecute() { ui_.ResultsMemo->clear(); }
 
 void TMainForm::WordwrapActionExecute() {
-    const bool wrapping = ResultsMemo->lineWrapMode() != QPlainTextEdit::NoWrap;
-    ResultsMemo->setLineWrapMode(wrapping ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
-    WordwrapAction->setChecked(!WordwrapAction->isChecked());
+    const bool wrapping = ui_.ResultsMemo->lineWrapMode() != QPlainTextEdit::NoWrap;
+    ui_.ResultsMemo->setLineWrapMode(wrapping ? QPlainTextEdit::NoWrap
+                                              : QPlainTextEdit::WidgetWidth);
+    act_.WordwrapAction->setChecked(!act_.WordwrapAction->isChecked());
 }
 
 void TMainForm::FontActionExecute() {
-    const ResultsFontChoice current{ResultsMemo->font(), results_font_color_};
+    const ResultsFontChoice current{ui_.ResultsMemo->font(), results_font_color_};
     if (const std::optional<ResultsFontChoice> chosen = ChooseResultsFont(this, current)) {
-        ResultsMemo->setFont(chosen->font);
+        ui_.ResultsMemo->setFont(chosen->font);
         SetResultsFontColor(chosen->color);
     }
 }

@@ -19,34 +19,34 @@ namespace brisalto {
 
 CmdEditModel TMainForm::EditModel() const {
     CmdEditModel model;
-    model.SetText(CmdEdit->text().toStdU16String());
-    if (CmdEdit->hasSelectedText()) {
-        model.SetSelection(CmdEdit->selectionStart(), CmdEdit->selectionLength());
+    model.SetText(ui_.CmdEdit->text().toStdU16String());
+    if (ui_.CmdEdit->hasSelectedText()) {
+        model.SetSelection(ui_.CmdEdit->selectionStart(), ui_.CmdEdit->selectionLength());
     } else {
-        model.SetCaret(CmdEdit->cursorPosition());
+        model.SetCaret(ui_.CmdEdit->cursorPosition());
     }
     return model;
 }
 
 void TMainForm::ApplyEditModel(const CmdEditModel& model, bool focus) {
     const QString text = QString::fromStdU16String(model.text());
-    if (text != CmdEdit->text()) {
+    if (text != ui_.CmdEdit->text()) {
         // Replacing through the field's own editing keeps the change undoable.
-        CmdEdit->selectAll();
-        CmdEdit->insert(text);
+        ui_.CmdEdit->selectAll();
+        ui_.CmdEdit->insert(text);
     }
     if (model.has_selection()) {
-        CmdEdit->setSelection(model.selection_start(), model.selection_length());
+        ui_.CmdEdit->setSelection(model.selection_start(), model.selection_length());
     } else {
-        CmdEdit->setCursorPosition(model.caret());
+        ui_.CmdEdit->setCursorPosition(model.caret());
     }
     if (focus) {
-        CmdEdit->setFocus(Qt::OtherFocusReason);
+        ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void TMainForm::ScrollResultsToEnd() {
-    QScrollBar* bar = ResultsMemo->verticalScrollBar();
+    QScrollBar* bar = ui_.ResultsMemo->verticalScrollBar();
     bar->setValue(bar->maximum());
 }
 
@@ -68,7 +68,7 @@ void TMainForm::PasteIntoCmdEdit(const QString& text) {
     const PasteOutcome outcome = PasteIntoCommandLine(EditModel(), text.toStdU16String());
     if (outcome.lines_to_run.empty()) {
         // The field's own insert keeps a plain paste one undoable edit.
-        CmdEdit->insert(text);
+        ui_.CmdEdit->insert(text);
         return;
     }
     for (const std::u16string& line : outcome.lines_to_run) {
@@ -82,7 +82,7 @@ void TMainForm::PasteIntoCmdEdit(const QString& text) {
     ApplyEditModel(outcome.remaining, true);
 }
 
-void TMainForm::Button1Click() { GoBtn->click(); }
+void TMainForm::Button1Click() { ui_.GoBtn->click(); }
 
 void TMainForm::CmdEditKeyPress(QChar key) {
     CmdEditModel model = EditModel();
@@ -91,73 +91,52 @@ void TMainForm::CmdEditKeyPress(QChar key) {
     }
 }
 
-void TMainForm::NumBtnClick(int tag) {
-    CmdEditModel model = EditModel();
-    model.KeypadKey(tag);
-    ApplyEditModel(model, true);
-}
-
-void TMainForm::FuncBtnClick(int tag) {
-    CmdEditModel model = EditModel();
-    model.FunctionKey(tag);
-    ApplyEditModel(model, true);
-}
-
-void TMainForm::Button29Click() {
-    CmdEditModel model = EditModel();
-    model.AnswerKey();
-    ApplyEditModel(model, true);
-}
-
-void TMainForm::Button2Click() {
-    CmdEditModel model = EditModel();
-    model.DeleteKey();
-    ApplyEditModel(model, true);
-}
-
-void TMainForm::FirstButtonClick() {
-    CmdEditModel model = EditModel();
-    model.FirstKey();
-    ApplyEditModel(model, false);
-}
-
-void TMainForm::LeftButtonClick() {
-    CmdEditModel model = EditModel();
-    model.LeftKey();
-    ApplyEditModel(model, false);
-}
-
-void TMainForm::RightButtonClick() {
-    CmdEditModel model = EditModel();
-    model.RightKey();
-    ApplyEditModel(model, false);
-}
-
-void TMainForm::LastButtonClick() {
-    CmdEditModel model = EditModel();
-    model.LastKey();
-    ApplyEditModel(model, false);
-}
-
 void TMainForm::ConnectPad() {
-    const auto on_click = [this](QToolButton* key, auto handler) {
-        connect(key, &QToolButton::clicked, this,
-                [this, handler] { RunGuardedHandler([this, handler] { handler(this); }); });
+    MousePad* pad = ui_.ToolsPanel;
+    // A key pressed from the keyboard leaves the focus on the pad, so that a keyboard user
+    // can go on composing there; a click never moves the focus to the pad.
+    const auto focus_line = [pad] {
+        const QWidget* focus = QApplication::focusWidget();
+        return focus == nullptr || !pad->isAncestorOf(focus);
     };
-    for (std::size_t tag = 0; tag < PadKeys.keypad.size(); ++tag) {
-        const int t = static_cast<int>(tag);
-        on_click(PadKeys.keypad[tag], [t](TMainForm* form) { form->NumBtnClick(t); });
-    }
-    for (std::size_t tag = 0; tag < PadKeys.functions.size(); ++tag) {
-        const int t = static_cast<int>(tag);
-        on_click(PadKeys.functions[tag], [t](TMainForm* form) { form->FuncBtnClick(t); });
-    }
-    on_click(PadKeys.answer, [](TMainForm* form) { form->Button29Click(); });
-    on_click(PadKeys.del, [](TMainForm* form) { form->Button2Click(); });
-    on_click(PadKeys.first, [](TMainForm* form) { form->FirstButtonClick(); });
-    on_click(PadKeys.left, [](TMainForm* form) { form->LeftButtonClick(); });
-    on_click(PadKeys.right, [](TMainForm* form) { form->RightButtonClick(); });
-    on_click(PadKeys.last, [](TMainForm* form) { form->LastButtonClick(); });
+    const auto edit = [this, focus_line](auto change, bool focus) {
+        RunGuardedHandler([&] {
+            CmdEditModel model = EditModel();
+            change(model);
+            ApplyEditModel(model, focus && focus_line());
+        });
+    };
+    connect(pad, &MousePad::textKey, this, [edit](const QString& text) {
+        edit([&text](CmdEditModel& m) { m.KeypadText(text.toStdU16String()); }, true);
+    });
+    connect(pad, &MousePad::functionKey, this, [edit](const QString& name) {
+        edit([&name](CmdEditModel& m) { m.FunctionName(name.toStdU16String()); }, true);
+    });
+    connect(pad, &MousePad::answerKey, this,
+            [edit] { edit([](CmdEditModel& m) { m.AnswerKey(); }, true); });
+    connect(pad, &MousePad::deleteKey, this,
+            [edit] { edit([](CmdEditModel& m) { m.DeleteKey(); }, true); });
+    // The caret keys leave the focus where it is.
+    connect(pad, &MousePad::caretKey, this, [edit](CaretMove move) {
+        edit(
+            [move](CmdEditModel& m) {
+                switch (move) {
+                    case CaretMove::kFirst:
+                        m.FirstKey();
+                        break;
+                    case CaretMove::kLeft:
+                        m.LeftKey();
+                        break;
+                    case CaretMove::kRight:
+                        m.RightKey();
+                        break;
+                    case CaretMove::kLast:
+                        m.LastKey();
+                        break;
+                }
+            },
+            false);
+    });
 }
 
 void TMainForm::ApplicationEvents1Idle() {
@@ -166,22 +145,22 @@ void TMainForm::ApplicationEvents1Idle() {
     if (QApplication::activePopupWidget() != nullptr || qobject_cast<QMenuBar*>(focus) != nullptr) {
         return;
     }
-    if (focus == ResultsMemo) {
-        const bool selected = ResultsMemo->textCursor().hasSelection();
-        PastAction->setEnabled(clipboard_has_text_);
-        CutAction->setEnabled(selected);
-        CopyAction->setEnabled(selected);
-        UndoAction->setEnabled(ResultsMemo->document()->isUndoAvailable());
-    } else if (focus == CmdEdit) {
-        const bool selected = CmdEdit->hasSelectedText();
-        PastAction->setEnabled(clipboard_has_text_);
-        CutAction->setEnabled(selected);
-        CopyAction->setEnabled(selected);
-        UndoAction->setEnabled(CmdEdit->isUndoAvailable());
+    if (focus == ui_.ResultsMemo) {
+        const bool selected = ui_.ResultsMemo->textCursor().hasSelection();
+        act_.PastAction->setEnabled(clipboard_has_text_);
+        act_.CutAction->setEnabled(selected);
+        act_.CopyAction->setEnabled(selected);
+        act_.UndoAction->setEnabled(ui_.ResultsMemo->document()->isUndoAvailable());
+    } else if (focus == ui_.CmdEdit) {
+        const bool selected = ui_.CmdEdit->hasSelectedText();
+        act_.PastAction->setEnabled(clipboard_has_text_);
+        act_.CutAction->setEnabled(selected);
+        act_.CopyAction->setEnabled(selected);
+        act_.UndoAction->setEnabled(ui_.CmdEdit->isUndoAvailable());
     } else {
-        PastAction->setEnabled(false);
-        CutAction->setEnabled(false);
-        CopyAction->setEnabled(false);
+        act_.PastAction->setEnabled(false);
+        act_.CutAction->setEnabled(false);
+        act_.CopyAction->setEnabled(false);
     }
 }
 
@@ -197,7 +176,7 @@ bool TMainForm::IsActionShortcut(const QKeyEvent& key) const {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CmdEdit || watched == ResultsMemo) {
+    if (watched == ui_.CmdEdit || watched == ui_.ResultsMemo) {
         if (event->type() == QEvent::ShortcutOverride) {
             // The text controls claim Ctrl+C, Ctrl+V and the like for themselves; the window's
             // actions take them instead and act on the focused control.
@@ -205,7 +184,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
                 event->ignore();
                 return true;
             }
-        } else if (event->type() == QEvent::KeyPress && watched == CmdEdit) {
+        } else if (event->type() == QEvent::KeyPress && watched == ui_.CmdEdit) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->text().size() == 1) {
                 RunGuardedHandler([this, key] { CmdEditKeyPress(key->text().front()); });
@@ -217,8 +196,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {
     // The window's default button: Enter in a control that does not use Enter itself.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && Button1->isEnabled()) {
-        Button1->click();
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        ui_.Button1->isEnabled()) {
+        ui_.Button1->click();
         event->accept();
         return;
     }

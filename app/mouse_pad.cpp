@@ -1,27 +1,25 @@
 #include "app/mouse_pad.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFrame>
+#include <QHash>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QToolButton>
-#include <QWidget>
 #include <initializer_list>
+#include <limits>
 
 namespace brisalto {
 namespace {
 
-constexpr char kTagProperty[] = "Tag";
-
-// Key sizes and group origins, in pixels of the 469 x 240 panel.
+// Key sizes, in pixels of the 469 x 240 panel.
 constexpr int kFrameMargin = 3;
-constexpr int kCaretKeyWidth = 31;
-constexpr int kCaretKeyHeight = 24;
-constexpr int kKeyWidth = 30;
-constexpr int kKeyHeight = 30;
-constexpr int kVariableKeyWidth = 28;
-constexpr int kVariableKeyHeight = 32;
-constexpr int kFunctionKeyWidth = 75;
-constexpr int kFunctionKeyHeight = 22;
+constexpr QSize kCaretKey(31, 24);
+constexpr QSize kKey(30, 30);
+constexpr QSize kVariableKey(28, 32);
+constexpr QSize kFunctionKey(75, 22);
 constexpr int kFunctionColumns = 3;
 
 // Keypad Tags, row by row, of each group.
@@ -32,6 +30,68 @@ constexpr TagRows kZeroRows = {{1}, {2}};
 constexpr TagRows kBracketRows = {{22, 23, 24, 25}, {28, 29, 26, 27}};
 constexpr TagRows kVariableRows = {{30, 31}, {32, 33}, {34, 35}, {36, 37}, {38, 39}, {40, 41}};
 
+// A pad key. Its picture fills it, so the keyboard focus is drawn as a ring over the picture.
+class PadKey : public QToolButton {
+  public:
+    using QToolButton::QToolButton;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QToolButton::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        QPen pen(palette().color(QPalette::Active, QPalette::Highlight), 2);
+        painter.setPen(pen);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+};
+
+// What the keypad keys are called aloud: the text on the key, spelled out.
+const QHash<QString, QString>& SpokenKeypadTexts() {
+    static const QHash<QString, QString> names = {
+        {"0", "zero"},
+        {"00", "double zero"},
+        {"000", "triple zero"},
+        {".", "decimal point"},
+        {"1", "one"},
+        {"2", "two"},
+        {"3", "three"},
+        {"4", "four"},
+        {"5", "five"},
+        {"6", "six"},
+        {"7", "seven"},
+        {"8", "eight"},
+        {"9", "nine"},
+        {"E", "exponent E"},
+        {"+", "plus"},
+        {"-", "minus"},
+        {"*", "times"},
+        {"/", "divided by"},
+        {"^", "power"},
+        {"!", "factorial"},
+        {"%", "remainder"},
+        {"=", "equals"},
+        {"(", "opening bracket"},
+        {")", "closing bracket"},
+        {"{", "opening brace"},
+        {"}", "closing brace"},
+        {"<", "opening angle bracket"},
+        {">", "closing angle bracket"},
+        {"[", "opening square bracket"},
+        {"]", "closing square bracket"},
+    };
+    return names;
+}
+
+// Hints that read badly aloud.
+const QHash<QString, QString>& SpokenFunctionHints() {
+    static const QHash<QString, QString> names = {
+        {"xlog", "ten to the power x"},
+        {"logn", "logarithm to base n"},
+    };
+    return names;
+}
+
 QFrame* MakeBevel(QWidget* panel, int x, int y, int width, int height) {
     auto* bevel = new QFrame(panel);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -39,120 +99,233 @@ QFrame* MakeBevel(QWidget* panel, int x, int y, int width, int height) {
     return bevel;
 }
 
-QToolButton* MakeKey(QWidget* parent, const QString& picture, const QString& fallback_text, int x,
-                     int y, int width, int height) {
-    auto* key = new QToolButton(parent);
+int GroupWidth(int columns, int key_width) { return 2 * kFrameMargin + columns * key_width; }
+int GroupHeight(int rows, int key_height) { return 2 * kFrameMargin + rows * key_height; }
+
+}  // namespace
+
+QString KeypadKeyName(const QString& text) {
+    const QString spoken = SpokenKeypadTexts().value(text);
+    if (!spoken.isEmpty()) return spoken;
+    return QStringLiteral("variable ") + text;
+}
+
+QString KeypadKeyDescription(const QString& text) { return QStringLiteral("inserts ") + text; }
+
+QString FunctionKeyName(const QString& name, const QString& hint) {
+    const QString spoken = SpokenFunctionHints().value(name);
+    return spoken.isEmpty() ? hint.toLower() : spoken;
+}
+
+QString FunctionKeyDescription(const QString& name, const QString& hint) {
+    return FunctionKeyName(name, hint) + QStringLiteral(", inserts ") + name + QStringLiteral("()");
+}
+
+QToolButton* MousePad::AddKey(QWidget* group, const QString& picture, const QString& face,
+                              QRect place, const QString& name, const QString& description) {
+    auto* key = new PadKey(group);
     key->setAutoRaise(true);
-    key->setFocusPolicy(Qt::NoFocus);
-    key->setGeometry(x, y, width, height);
+    // One key at a time is the pad's Tab stop; a click never takes the focus from the line.
+    key->setFocusPolicy(all_.empty() ? Qt::TabFocus : Qt::NoFocus);
+    key->setGeometry(place);
     if (QFile::exists(picture)) {
         key->setIcon(QIcon(picture));
-        key->setIconSize(QSize(width - 2, height - 2));
+        key->setIconSize(place.size() - QSize(2, 2));
     } else {
-        key->setText(fallback_text);
+        key->setText(face);
     }
+    key->setAccessibleName(name);
+    key->setAccessibleDescription(description);
+    key->installEventFilter(this);
+    all_.push_back(key);
     return key;
 }
 
-void PlaceKeypadRows(MousePadKeys& keys, QWidget* bevel, TagRows rows, int key_width,
-                     int key_height, const QStringList& texts, int first_row = 0) {
+void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QStringList& texts,
+                               int first_row) {
     int row = first_row;
     for (const auto& tags : rows) {
         int column = 0;
         for (int tag : tags) {
-            QToolButton* key = MakeKey(bevel, QStringLiteral(":/pad/keypad_%1.svg").arg(tag),
-                                       texts.value(tag), kFrameMargin + column * key_width,
-                                       kFrameMargin + row * key_height, key_width, key_height);
-            key->setProperty(kTagProperty, tag);
-            keys.keypad[static_cast<std::size_t>(tag)] = key;
+            const QString text = texts.value(tag);
+            QToolButton* button = AddKey(
+                group, QStringLiteral(":/pad/keypad_%1.svg").arg(tag), text,
+                QRect(
+                    QPoint(kFrameMargin + column * key.width(), kFrameMargin + row * key.height()),
+                    key),
+                KeypadKeyName(text), KeypadKeyDescription(text));
+            connect(button, &QToolButton::clicked, this, [this, text] { emit textKey(text); });
+            keypad_[static_cast<std::size_t>(tag)] = button;
             ++column;
         }
         ++row;
     }
 }
 
-int GroupWidth(int columns, int key_width) { return 2 * kFrameMargin + columns * key_width; }
-int GroupHeight(int rows, int key_height) { return 2 * kFrameMargin + rows * key_height; }
-
-}  // namespace
-
-int PadKeyTag(const QToolButton* key) {
-    const QVariant tag = key->property(kTagProperty);
-    return tag.isValid() ? tag.toInt() : -1;
-}
-
-MousePadKeys BuildMousePad(QWidget* panel, const QStringList& keypad_texts,
-                           const QStringList& function_names, const QStringList& function_hints) {
-    MousePadKeys keys;
-    keys.keypad.assign(kKeypadKeyCount, nullptr);
-    keys.functions.assign(kFunctionKeyCount, nullptr);
+MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_names,
+                   const QStringList& function_hints, QWidget* parent)
+    : QWidget(parent), keypad_(kKeypadKeyCount, nullptr), functions_(kFunctionKeyCount, nullptr) {
+    setFixedHeight(kToolsPanelHeight);
 
     // Left column of groups: caret row on top, digits and operators, then zeros and brackets.
     const int left_x = 2;
     const int caret_y = 2;
-    QFrame* caret = MakeBevel(panel, left_x, caret_y, GroupWidth(5, kCaretKeyWidth),
-                              GroupHeight(1, kCaretKeyHeight));
+    QFrame* caret = MakeBevel(this, left_x, caret_y, GroupWidth(5, kCaretKey.width()),
+                              GroupHeight(1, kCaretKey.height()));
     struct CaretKey {
-        QToolButton** slot;
+        const char* object_name;
         const char* picture;
-        const char* text;
+        const char* face;
+        const char* name;
+        const char* description;
     };
-    const CaretKey caret_keys[] = {{&keys.first, ":/pad/first.svg", "|<"},
-                                   {&keys.left, ":/pad/left.svg", "<"},
-                                   {&keys.right, ":/pad/right.svg", ">"},
-                                   {&keys.last, ":/pad/last.svg", ">|"},
-                                   {&keys.del, ":/pad/delete.svg", "Del"}};
-    int column = 0;
-    for (const CaretKey& k : caret_keys) {
-        *k.slot = MakeKey(caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.text),
-                          kFrameMargin + column * kCaretKeyWidth, kFrameMargin, kCaretKeyWidth,
-                          kCaretKeyHeight);
-        ++column;
+    const CaretKey caret_keys[] = {
+        {"FirstButton", ":/pad/first.svg", "|<", "caret to the start",
+         "moves the command line's caret to its start"},
+        {"LeftButton", ":/pad/left.svg", "<", "caret left",
+         "moves the command line's caret one character left"},
+        {"RightButton", ":/pad/right.svg", ">", "caret right",
+         "moves the command line's caret one character right"},
+        {"LastButton", ":/pad/last.svg", ">|", "caret to the end",
+         "moves the command line's caret to its end"},
+        {"Button2", ":/pad/delete.svg", "Del", "delete",
+         "deletes the selection or the character before the caret"},
+    };
+    for (int column = 0; column < 5; ++column) {
+        const CaretKey& k = caret_keys[column];
+        QToolButton* key = AddKey(
+            caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.face),
+            QRect(QPoint(kFrameMargin + column * kCaretKey.width(), kFrameMargin), kCaretKey),
+            QString::fromLatin1(k.name), QString::fromLatin1(k.description));
+        key->setObjectName(QString::fromLatin1(k.object_name));
+        if (column < 4) {
+            const auto move = static_cast<CaretMove>(column);
+            connect(key, &QToolButton::clicked, this, [this, move] { emit caretKey(move); });
+        } else {
+            connect(key, &QToolButton::clicked, this, &MousePad::deleteKey);
+        }
     }
 
     const int digits_y = caret_y + caret->height() + 4;
-    QFrame* digits =
-        MakeBevel(panel, left_x, digits_y, GroupWidth(3, kKeyWidth), GroupHeight(4, kKeyHeight));
-    PlaceKeypadRows(keys, digits, kDigitRows, kKeyWidth, kKeyHeight, keypad_texts);
-    QFrame* operators = MakeBevel(panel, left_x + digits->width() + 2, digits_y,
-                                  GroupWidth(2, kKeyWidth), GroupHeight(4, kKeyHeight));
-    PlaceKeypadRows(keys, operators, kOperatorRows, kKeyWidth, kKeyHeight, keypad_texts);
+    QFrame* digits = MakeBevel(this, left_x, digits_y, GroupWidth(3, kKey.width()),
+                               GroupHeight(4, kKey.height()));
+    PlaceKeypadRows(digits, kDigitRows, kKey, keypad_texts);
+    QFrame* operators = MakeBevel(this, left_x + digits->width() + 2, digits_y,
+                                  GroupWidth(2, kKey.width()), GroupHeight(4, kKey.height()));
+    PlaceKeypadRows(operators, kOperatorRows, kKey, keypad_texts);
 
     const int lower_y = digits_y + digits->height() + 4;
-    QFrame* zeros =
-        MakeBevel(panel, left_x, lower_y, GroupWidth(1, kKeyWidth), GroupHeight(2, kKeyHeight));
-    PlaceKeypadRows(keys, zeros, kZeroRows, kKeyWidth, kKeyHeight, keypad_texts);
-    QFrame* brackets = MakeBevel(panel, left_x + zeros->width() + 2, lower_y,
-                                 GroupWidth(4, kKeyWidth), GroupHeight(2, kKeyHeight));
-    PlaceKeypadRows(keys, brackets, kBracketRows, kKeyWidth, kKeyHeight, keypad_texts);
+    QFrame* zeros = MakeBevel(this, left_x, lower_y, GroupWidth(1, kKey.width()),
+                              GroupHeight(2, kKey.height()));
+    PlaceKeypadRows(zeros, kZeroRows, kKey, keypad_texts);
+    QFrame* brackets = MakeBevel(this, left_x + zeros->width() + 2, lower_y,
+                                 GroupWidth(4, kKey.width()), GroupHeight(2, kKey.height()));
+    PlaceKeypadRows(brackets, kBracketRows, kKey, keypad_texts);
 
     // Variables: the wide answer key on top of six rows of two.
     const int variables_x = operators->x() + operators->width() + 4;
-    QFrame* variables = MakeBevel(panel, variables_x, 2, GroupWidth(2, kVariableKeyWidth),
-                                  GroupHeight(7, kVariableKeyHeight));
-    keys.answer = MakeKey(variables, QStringLiteral(":/pad/answer.svg"), QStringLiteral("A"),
-                          kFrameMargin, kFrameMargin, 2 * kVariableKeyWidth, kVariableKeyHeight);
-    PlaceKeypadRows(keys, variables, kVariableRows, kVariableKeyWidth, kVariableKeyHeight,
-                    keypad_texts, 1);
+    QFrame* variables = MakeBevel(this, variables_x, 2, GroupWidth(2, kVariableKey.width()),
+                                  GroupHeight(7, kVariableKey.height()));
+    QToolButton* answer =
+        AddKey(variables, QStringLiteral(":/pad/answer.svg"), QStringLiteral("A"),
+               QRect(kFrameMargin, kFrameMargin, 2 * kVariableKey.width(), kVariableKey.height()),
+               QStringLiteral("answer A"), QStringLiteral("inserts A, the last answer"));
+    answer->setObjectName(QStringLiteral("Button29"));
+    connect(answer, &QToolButton::clicked, this, &MousePad::answerKey);
+    PlaceKeypadRows(variables, kVariableRows, kVariableKey, keypad_texts, 1);
 
     // Functions fill the right half, three to a row.
     const int functions_x = variables_x + variables->width() + 4;
     const int function_rows = (kFunctionKeyCount + kFunctionColumns - 1) / kFunctionColumns;
     QFrame* functions =
-        MakeBevel(panel, functions_x, 3, GroupWidth(kFunctionColumns, kFunctionKeyWidth),
-                  GroupHeight(function_rows, kFunctionKeyHeight));
+        MakeBevel(this, functions_x, 3, GroupWidth(kFunctionColumns, kFunctionKey.width()),
+                  GroupHeight(function_rows, kFunctionKey.height()));
     for (int tag = 0; tag < kFunctionKeyCount; ++tag) {
-        const int row = tag / kFunctionColumns;
-        const int col = tag % kFunctionColumns;
-        QToolButton* key =
-            MakeKey(functions, QStringLiteral(":/pad/func_%1.svg").arg(tag),
-                    function_names.value(tag), kFrameMargin + col * kFunctionKeyWidth,
-                    kFrameMargin + row * kFunctionKeyHeight, kFunctionKeyWidth, kFunctionKeyHeight);
-        key->setProperty(kTagProperty, tag);
-        key->setToolTip(function_hints.value(tag));
-        keys.functions[static_cast<std::size_t>(tag)] = key;
+        const QString name = function_names.value(tag);
+        const QString hint = function_hints.value(tag);
+        const QPoint place(kFrameMargin + (tag % kFunctionColumns) * kFunctionKey.width(),
+                           kFrameMargin + (tag / kFunctionColumns) * kFunctionKey.height());
+        QToolButton* key = AddKey(functions, QStringLiteral(":/pad/func_%1.svg").arg(tag), name,
+                                  QRect(place, kFunctionKey), FunctionKeyName(name, hint),
+                                  FunctionKeyDescription(name, hint));
+        key->setToolTip(hint);
+        connect(key, &QToolButton::clicked, this, [this, name] { emit functionKey(name); });
+        functions_[static_cast<std::size_t>(tag)] = key;
     }
-    return keys;
+}
+
+QToolButton* MousePad::Neighbour(const QToolButton* from, int arrow) const {
+    const auto centre = [this](const QToolButton* key) {
+        return key->mapTo(this, key->rect().center());
+    };
+    const QPoint start = centre(from);
+    QToolButton* best = nullptr;
+    int best_score = std::numeric_limits<int>::max();
+    for (QToolButton* key : all_) {
+        const QPoint d = centre(key) - start;
+        int along = 0;
+        int across = 0;
+        switch (arrow) {
+            case Qt::Key_Right:
+                along = d.x(), across = d.y();
+                break;
+            case Qt::Key_Left:
+                along = -d.x(), across = d.y();
+                break;
+            case Qt::Key_Down:
+                along = d.y(), across = d.x();
+                break;
+            case Qt::Key_Up:
+                along = -d.y(), across = d.x();
+                break;
+            default:
+                return nullptr;
+        }
+        if (along <= 0) continue;
+        // Staying in the row (or column) counts more than being close.
+        const int score = along + 3 * std::abs(across);
+        if (score < best_score) {
+            best_score = score;
+            best = key;
+        }
+    }
+    return best;
+}
+
+void MousePad::MoveFocusTo(QToolButton* key) {
+    for (QToolButton* other : all_) {
+        if (other != key) other->setFocusPolicy(Qt::NoFocus);
+    }
+    key->setFocusPolicy(Qt::TabFocus);
+    key->setFocus(Qt::OtherFocusReason);
+}
+
+bool MousePad::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QToolButton*>(watched);
+    const auto* press = static_cast<QKeyEvent*>(event);
+    if (press->modifiers() & ~Qt::KeypadModifier) return QWidget::eventFilter(watched, event);
+    switch (press->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (QToolButton* next = Neighbour(key, press->key())) MoveFocusTo(next);
+            return true;
+        case Qt::Key_Home:
+            MoveFocusTo(all_.front());
+            return true;
+        case Qt::Key_End:
+            MoveFocusTo(all_.back());
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter presses the key here; it must not reach the window's default button.
+            key->click();
+            return true;
+        default:
+            return QWidget::eventFilter(watched, event);
+    }
 }
 
 }  // namespace brisalto

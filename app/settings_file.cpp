@@ -5,7 +5,10 @@
 #include <QMessageBox>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <type_traits>
+#include <variant>
 
 #include "app/ini_file.h"
 #include "app/results_window_ops.h"
@@ -21,12 +24,78 @@ constexpr char kFileName[] = "Calculator.ini";
 constexpr char kProgramName[] = "brisalto-calculator";
 constexpr char kSettingsNotRead[] = "%1: %2; the default settings apply";
 
-constexpr int kMinPrecision = 0;
-constexpr int kMaxPrecision = 20;
-constexpr int kMinFontSize = 1;
-constexpr int kMaxFontSize = 200;
-constexpr int kMinAngleMode = 0;
-constexpr int kMaxAngleMode = 3;
+// The integer fields and the colours share one member-pointer type below.
+static_assert(std::is_same_v<int, std::int32_t>);
+
+enum class KeyType { kBoolean, kInteger, kColour, kString };
+
+// What reading does with a value beyond parsing it.
+enum class ReadRule {
+    kAsIs,
+    kClamp,              // brought into low..high
+    kInRangeOrDefault,   // outside low..high gives the default
+    kNonBlankOrDefault,  // an empty name would leave the choice of font to chance
+    kDefaultIsCurrent,   // a missing key keeps what the window has now (the font's colour)
+};
+
+using Field = std::variant<bool CalculatorSettings::*, std::int32_t CalculatorSettings::*,
+                           QString CalculatorSettings::*>;
+using Default = std::variant<bool, std::int32_t, const char*>;
+
+struct SettingsKey {
+    const char* section;
+    const char* key;
+    KeyType type;
+    Default default_value;
+    Field field;    // read into, and written from
+    int read_step;  // the place of this key among the reads
+    ReadRule rule = ReadRule::kAsIs;
+    int low = 0;
+    int high = 0;
+};
+
+using S = CalculatorSettings;
+using K = KeyType;
+using R = ReadRule;
+
+// Every key, in the order written. "Tools" stands twice: the first write is the menu's check
+// mark, the second the pad's visibility, and the second is the value that stays in the file.
+// A precision beyond the dialog's range is brought into it; a font size nobody can read (or too
+// large to draw) and an unknown angle mode would otherwise be kept run after run.
+const std::array<SettingsKey, 18> kSettingsKeys = {{
+    // section, key, type, default, field, read step, how read
+    {kView, "Tools", K::kBoolean, true, &S::mouse_tools_checked, 3},
+    {kView, "Left", K::kInteger, 0, &S::left, 1},
+    {kView, "Right", K::kInteger, 0, &S::top, 2},  // "Right" holds the top
+    {kFormat, "WordWrap", K::kBoolean, true, &S::word_wrap, 5},
+    {kView, "Tools", K::kBoolean, true, &S::tools_panel_visible, 4},
+    {kView, "CmdBkgrdColor", K::kColour, kSystemWindowColor, &S::cmd_bkgrd_color, 6},
+    {kView, "ResultsBkgrdColor", K::kColour, kSystemWindowColor, &S::results_bkgrd_color, 7},
+    {kFormat, "Precision", K::kInteger, 10, &S::precision, 8, R::kClamp, 0, 20},
+    {kView, "ResultsFontName", K::kString, "Arial", &S::results_font_name, 9,
+     R::kNonBlankOrDefault},
+    {kView, "ResultsFontStyleBold", K::kBoolean, false, &S::results_font_bold, 10},
+    {kView, "ResultsFontStyleItalic", K::kBoolean, false, &S::results_font_italic, 11},
+    {kView, "ResultsFontStyleUnderline", K::kBoolean, false, &S::results_font_underline, 12},
+    {kView, "ResultsFontStyleStrikeOut", K::kBoolean, false, &S::results_font_strike_out, 13},
+    {kView, "ResultsFontColor", K::kColour, kSystemWindowTextColor, &S::results_font_color, 14,
+     R::kDefaultIsCurrent},
+    {kView, "ResultsFontSize", K::kInteger, 10, &S::results_font_size, 15, R::kInRangeOrDefault, 1,
+     200},
+    {kMode, "Scientific", K::kBoolean, false, &S::scientific, 16},
+    {kMode, "Automatic", K::kBoolean, true, &S::automatic, 17},
+    {kMode, "Mode", K::kInteger, 2, &S::mode, 18, R::kInRangeOrDefault, 0, 3},
+}};
+
+// The rows in the order read.
+std::array<const SettingsKey*, kSettingsKeys.size()> ReadOrder() {
+    std::array<const SettingsKey*, kSettingsKeys.size()> order{};
+    for (std::size_t i = 0; i < kSettingsKeys.size(); ++i) order[i] = &kSettingsKeys[i];
+    std::sort(order.begin(), order.end(), [](const SettingsKey* a, const SettingsKey* b) {
+        return a->read_step < b->read_step;
+    });
+    return order;
+}
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
@@ -45,11 +114,59 @@ std::optional<QString> ConfigFolder() {
 #endif
 }
 
-int InRangeOr(int value, int low, int high, int fallback) {
-    return value >= low && value <= high ? value : fallback;
+void SetDefault(const SettingsKey& row, CalculatorSettings& s) {
+    if (auto* field = std::get_if<bool S::*>(&row.field)) {
+        s.*(*field) = std::get<bool>(row.default_value);
+    } else if (auto* field = std::get_if<std::int32_t S::*>(&row.field)) {
+        s.*(*field) = std::get<std::int32_t>(row.default_value);
+    } else {
+        s.*std::get<QString S::*>(row.field) =
+            QString::fromUtf8(std::get<const char*>(row.default_value));
+    }
+}
+
+void ReadKey(const IniFile& ini, const SettingsKey& row, std::int32_t current_font_color,
+             CalculatorSettings& s) {
+    if (auto* field = std::get_if<bool S::*>(&row.field)) {
+        s.*(*field) = ini.ReadBool(row.section, row.key, std::get<bool>(row.default_value));
+        return;
+    }
+    if (auto* field = std::get_if<std::int32_t S::*>(&row.field)) {
+        const std::int32_t fallback = row.rule == R::kDefaultIsCurrent
+                                          ? current_font_color
+                                          : std::get<std::int32_t>(row.default_value);
+        std::int32_t value = ini.ReadInteger(row.section, row.key, fallback);
+        if (row.rule == R::kClamp) {
+            value = std::clamp(value, row.low, row.high);
+        } else if (row.rule == R::kInRangeOrDefault && (value < row.low || value > row.high)) {
+            value = fallback;
+        }
+        s.*(*field) = value;
+        return;
+    }
+    const char* fallback = std::get<const char*>(row.default_value);
+    QString value = QString::fromStdString(ini.ReadString(row.section, row.key, fallback));
+    if (row.rule == R::kNonBlankOrDefault && value.trimmed().isEmpty()) {
+        value = QString::fromUtf8(fallback);
+    }
+    s.*std::get<QString S::*>(row.field) = value;
+}
+
+void WriteKey(IniFile& ini, const SettingsKey& row, const CalculatorSettings& s) {
+    if (auto* field = std::get_if<bool S::*>(&row.field)) {
+        ini.WriteBool(row.section, row.key, s.*(*field));
+    } else if (auto* field = std::get_if<std::int32_t S::*>(&row.field)) {
+        ini.WriteInteger(row.section, row.key, s.*(*field));
+    } else {
+        ini.WriteString(row.section, row.key, Utf8(s.*std::get<QString S::*>(row.field)));
+    }
 }
 
 }  // namespace
+
+CalculatorSettings::CalculatorSettings() {
+    for (const SettingsKey& row : kSettingsKeys) SetDefault(row, *this);
+}
 
 std::optional<QString> SettingsFilePath() {
     const std::optional<QString> folder = ConfigFolder();
@@ -60,40 +177,11 @@ std::optional<QString> SettingsFilePath() {
 
 CalculatorSettings ReadSettingsFrom(const QString& path, std::int32_t current_results_font_color,
                                     QString* problem) {
-    const CalculatorSettings defaults;
     CalculatorSettings s;
     const IniFile ini = IniFile::Load(path, problem).value_or(IniFile());
-
-    // The order of the reads is the order in which the window applies them.
-    s.left = ini.ReadInteger(kView, "Left", defaults.left);
-    s.top = ini.ReadInteger(kView, "Right", defaults.top);
-    s.mouse_tools_checked = ini.ReadBool(kView, "Tools", defaults.mouse_tools_checked);
-    s.tools_panel_visible = ini.ReadBool(kView, "Tools", defaults.tools_panel_visible);
-    s.word_wrap = ini.ReadBool(kFormat, "WordWrap", defaults.word_wrap);
-    s.cmd_bkgrd_color = ini.ReadInteger(kView, "CmdBkgrdColor", defaults.cmd_bkgrd_color);
-    s.results_bkgrd_color =
-        ini.ReadInteger(kView, "ResultsBkgrdColor", defaults.results_bkgrd_color);
-    s.precision = std::clamp(ini.ReadInteger(kFormat, "Precision", defaults.precision),
-                             kMinPrecision, kMaxPrecision);
-    s.results_font_name = QString::fromStdString(
-        ini.ReadString(kView, "ResultsFontName", Utf8(defaults.results_font_name)));
-    // An empty name would leave the choice of font to chance.
-    if (s.results_font_name.trimmed().isEmpty()) s.results_font_name = defaults.results_font_name;
-    s.results_font_bold = ini.ReadBool(kView, "ResultsFontStyleBold", false);
-    s.results_font_italic = ini.ReadBool(kView, "ResultsFontStyleItalic", false);
-    s.results_font_underline = ini.ReadBool(kView, "ResultsFontStyleUnderline", false);
-    s.results_font_strike_out = ini.ReadBool(kView, "ResultsFontStyleStrikeOut", false);
-    s.results_font_color = ini.ReadInteger(kView, "ResultsFontColor", current_results_font_color);
-    // A size nobody can read (or a font too large to draw) would be kept run after run.
-    s.results_font_size =
-        InRangeOr(ini.ReadInteger(kView, "ResultsFontSize", defaults.results_font_size),
-                  kMinFontSize, kMaxFontSize, defaults.results_font_size);
-    s.scientific = ini.ReadBool(kMode, "Scientific", defaults.scientific);
-    s.automatic = ini.ReadBool(kMode, "Automatic", defaults.automatic);
+    for (const SettingsKey* row : ReadOrder()) ReadKey(ini, *row, current_results_font_color, s);
     // Scientific is what the window shows when both flags are set, so that is what it keeps.
     if (s.scientific) s.automatic = false;
-    s.mode = InRangeOr(ini.ReadInteger(kMode, "Mode", defaults.mode), kMinAngleMode, kMaxAngleMode,
-                       defaults.mode);
     return s;
 }
 
@@ -118,28 +206,8 @@ std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSett
 
     std::optional<IniFile> loaded = IniFile::Load(path);
     if (!loaded) return error;
-    IniFile& ini = *loaded;
-
-    ini.WriteBool(kView, "Tools", s.mouse_tools_checked);
-    ini.WriteInteger(kView, "Left", s.left);
-    ini.WriteInteger(kView, "Right", s.top);
-    ini.WriteBool(kFormat, "WordWrap", s.word_wrap);
-    ini.WriteBool(kView, "Tools", s.tools_panel_visible);
-    ini.WriteInteger(kView, "CmdBkgrdColor", s.cmd_bkgrd_color);
-    ini.WriteInteger(kView, "ResultsBkgrdColor", s.results_bkgrd_color);
-    ini.WriteInteger(kFormat, "Precision", s.precision);
-    ini.WriteString(kView, "ResultsFontName", Utf8(s.results_font_name));
-    ini.WriteBool(kView, "ResultsFontStyleBold", s.results_font_bold);
-    ini.WriteBool(kView, "ResultsFontStyleItalic", s.results_font_italic);
-    ini.WriteBool(kView, "ResultsFontStyleUnderline", s.results_font_underline);
-    ini.WriteBool(kView, "ResultsFontStyleStrikeOut", s.results_font_strike_out);
-    ini.WriteInteger(kView, "ResultsFontColor", s.results_font_color);
-    ini.WriteInteger(kView, "ResultsFontSize", s.results_font_size);
-    ini.WriteBool(kMode, "Scientific", s.scientific);
-    ini.WriteBool(kMode, "Automatic", s.automatic);
-    ini.WriteInteger(kMode, "Mode", s.mode);
-
-    if (!ini.Save(path)) return error;
+    for (const SettingsKey& row : kSettingsKeys) WriteKey(*loaded, row, s);
+    if (!loaded->Save(path)) return error;
     return std::nullopt;
 }
 

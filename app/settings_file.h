@@ -14,26 +14,29 @@ inline constexpr std::int32_t kSystemWindowTextColor = static_cast<std::int32_t>
 
 inline constexpr char kSettingsWriteError[] = "Unable to write to %s";
 
-// Every key of the file; the member initialisers are the defaults a missing key gets.
+// Every key of the file. A default-made value holds each key's default (the key table in
+// settings_file.cpp says which); ReadSettingsFrom fills it from a file.
 struct CalculatorSettings {
-    bool mouse_tools_checked = true;  // View/Tools, first read: MouseToolsAction checked
-    bool tools_panel_visible = true;  // View/Tools, second read; the value that stays in the file
-    int left = 0;                     // View/Left
-    int top = 0;                      // View/Right: the key named "Right" holds the top
-    bool word_wrap = true;            // Format/WordWrap
-    std::int32_t cmd_bkgrd_color = kSystemWindowColor;         // View/CmdBkgrdColor
-    std::int32_t results_bkgrd_color = kSystemWindowColor;     // View/ResultsBkgrdColor
-    int precision = 10;                                        // Format/Precision, 0..20
-    QString results_font_name = QStringLiteral("Arial");       // View/ResultsFontName
-    bool results_font_bold = false;                            // View/ResultsFontStyleBold
-    bool results_font_italic = false;                          // View/ResultsFontStyleItalic
-    bool results_font_underline = false;                       // View/ResultsFontStyleUnderline
-    bool results_font_strike_out = false;                      // View/ResultsFontStyleStrikeOut
-    std::int32_t results_font_color = kSystemWindowTextColor;  // View/ResultsFontColor
-    int results_font_size = 10;                                // View/ResultsFontSize, points
-    bool scientific = false;                                   // Mode/Scientific: ScientificFlag
-    bool automatic = true;                                     // Mode/Automatic: AutomaticFlag
-    int mode = 2;  // Mode/Mode: AngleMode, 0 Radian, 1 Grads, 2 Degrees, 3 Cycle
+    CalculatorSettings();
+
+    bool mouse_tools_checked;          // View/Tools, first read: MouseToolsAction checked
+    bool tools_panel_visible;          // View/Tools, second read; the value that stays in the file
+    int left;                          // View/Left
+    int top;                           // View/Right: the key named "Right" holds the top
+    bool word_wrap;                    // Format/WordWrap
+    std::int32_t cmd_bkgrd_color;      // View/CmdBkgrdColor
+    std::int32_t results_bkgrd_color;  // View/ResultsBkgrdColor
+    int precision;                     // Format/Precision, 0..20
+    QString results_font_name;         // View/ResultsFontName
+    bool results_font_bold;            // View/ResultsFontStyleBold
+    bool results_font_italic;          // View/ResultsFontStyleItalic
+    bool results_font_underline;       // View/ResultsFontStyleUnderline
+    bool results_font_strike_out;      // View/ResultsFontStyleStrikeOut
+    std::int32_t results_font_color;   // View/ResultsFontColor
+    int results_font_size;             // View/ResultsFontSize, points
+    bool scientific;                   // Mode/Scientific: ScientificFlag
+    bool automatic;                    // Mode/Automatic: AutomaticFlag
+    int mode;  // Mode/Mode: AngleMode, 0 Radian, 1 Grads, 2 Degrees, 3 Cycle
 
     bool operator==(const CalculatorSettings&) const = default;
 };

@@ -69,7 +69,10 @@ bool CmdEditModel::ApplyAnswerPrefix(char16_t typed) {
 void CmdEditModel::KeypadKey(int tag) {
     const auto& texts = KeypadTexts();
     if (tag < 0 || tag >= static_cast<int>(texts.size())) return;
-    const std::u16string text = Utf8ToUtf16(texts[tag]);
+    KeypadText(Utf8ToUtf16(texts[tag]));
+}
+
+void CmdEditModel::KeypadText(std::u16string_view text) {
     if (text.size() == 1) ApplyAnswerPrefix(text[0]);
     InsertAtCaret(text);
 }
@@ -77,7 +80,11 @@ void CmdEditModel::KeypadKey(int tag) {
 void CmdEditModel::FunctionKey(int tag) {
     const auto& names = FunctionButtonNames();
     if (tag < 0 || tag >= static_cast<int>(names.size())) return;
-    std::u16string text = Utf8ToUtf16(names[tag]);
+    FunctionName(Utf8ToUtf16(names[tag]));
+}
+
+void CmdEditModel::FunctionName(std::u16string_view name) {
+    std::u16string text(name);
     text += kFunctionBrackets;
     InsertAtCaret(text);
     SetCaret(caret_ - 1);

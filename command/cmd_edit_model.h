@@ -37,8 +37,10 @@ class CmdEditModel {
 
     // Keypad key by Tag (0..41): the answer prefix for a one-character text, then InsertAtCaret.
     void KeypadKey(int tag);
+    void KeypadText(std::u16string_view text);
     // Function key by Tag (0..29): name and "()", the caret between the brackets.
     void FunctionKey(int tag);
+    void FunctionName(std::u16string_view name);
     // The answer key: InsertAtCaret "A".
     void AnswerKey();
     // Backspace: the selection, or the one character before the caret.

@@ -86,7 +86,7 @@ class HelpWindowTest : public QObject {
         QFETCH(QString, road);
         QVERIFY(Help() == nullptr);
         if (road == QLatin1String("F1")) {
-            QTest::keyClick(form_->CmdEdit, Qt::Key_F1);
+            QTest::keyClick(form_->findChild<QLineEdit*>("CmdEdit"), Qt::Key_F1);
         } else if (road == QLatin1String("menu")) {
             QMenu* help = nullptr;
             for (QAction* a : form_->menuBar()->actions()) {
@@ -96,9 +96,9 @@ class HelpWindowTest : public QObject {
             QCOMPARE(help->actions().first()->text(), QStringLiteral("Contents... (help)"));
             help->actions().first()->trigger();
         } else {
-            form_->CmdEdit->setFocus();
-            QTest::keyClicks(form_->CmdEdit, QStringLiteral("help"));
-            QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+            form_->findChild<QLineEdit*>("CmdEdit")->setFocus();
+            QTest::keyClicks(form_->findChild<QLineEdit*>("CmdEdit"), QStringLiteral("help"));
+            QTest::keyClick(form_->findChild<QLineEdit*>("CmdEdit"), Qt::Key_Return);
         }
         THelpForm* help = Help();
         QVERIFY(help != nullptr);
@@ -107,7 +107,7 @@ class HelpWindowTest : public QObject {
         QCOMPARE(help->Browser->documentTitle(), QStringLiteral("Brisalto Calculator Manual"));
         QVERIFY(help->Browser->toPlainText().contains(QStringLiteral("The sixteen keywords")));
         // A second request raises the same window.
-        QTest::keyClick(form_->CmdEdit, Qt::Key_F1);
+        QTest::keyClick(form_->findChild<QLineEdit*>("CmdEdit"), Qt::Key_F1);
         QCOMPARE(form_->findChildren<THelpForm*>().size(), 1);
     }
 
@@ -117,7 +117,7 @@ class HelpWindowTest : public QObject {
         chm.close();
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
-        QTest::keyClick(form_->CmdEdit, Qt::Key_F1);
+        QTest::keyClick(form_->findChild<QLineEdit*>("CmdEdit"), Qt::Key_F1);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.urls.size(), 1);
         QCOMPARE(catcher.urls.first().toLocalFile(), QFileInfo(chm).absoluteFilePath());

@@ -45,6 +45,31 @@ class MainFormTest : public QObject {
     std::unique_ptr<TMainForm> form_;
     QStringList reported_;
 
+    // The window's parts, found as a user's tools find them: by object name.
+    template <typename T>
+    T* Find(const char* name) const {
+        T* found = form_->findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) qFatal("no %s in the window", name);
+        return found;
+    }
+    QLineEdit* CmdEdit() const { return Find<QLineEdit>("CmdEdit"); }
+    QPlainTextEdit* ResultsMemo() const { return Find<QPlainTextEdit>("ResultsMemo"); }
+    QToolButton* GoBtn() const { return Find<QToolButton>("GoBtn"); }
+    QLabel* ModeLabel() const { return Find<QLabel>("ModeLabel"); }
+    QLabel* SciLabel() const { return Find<QLabel>("SciLabel"); }
+    QWidget* MasterPanel() const { return Find<QWidget>("MasterPanel"); }
+    QWidget* ToolsPanel() const { return Find<QWidget>("ToolsPanel"); }
+    QWidget* CmdPanel() const { return Find<QWidget>("CmdPanel"); }
+    QWidget* ModPanel() const { return Find<QWidget>("ModPanel"); }
+    QWidget* ResultsPanel() const { return Find<QWidget>("ResultsPanel"); }
+    QPushButton* Button1() const { return Find<QPushButton>("Button1"); }
+    QWidget* Panel4() const { return Find<QWidget>("Panel4"); }
+    QAction* Action(const char* name) const {
+        QAction* found = form_->FindAction(QString::fromLatin1(name));
+        if (found == nullptr) qFatal("no action %s", name);
+        return found;
+    }
+
     QString SettingsPath() const { return config_->path() + "/Brisalto/Calculator.ini"; }
 
     // A fresh window with a calculator of its own, shown and active.
@@ -56,7 +81,7 @@ class MainFormTest : public QObject {
 
     QStringList MemoLines() const {
         QStringList lines;
-        for (QTextBlock b = form_->ResultsMemo->document()->begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock b = ResultsMemo()->document()->begin(); b.isValid(); b = b.next()) {
             lines << b.text();
         }
         return lines;
@@ -64,18 +89,18 @@ class MainFormTest : public QObject {
 
     void SetLine(const QString& text, int caret, int selection_start = -1,
                  int selection_length = 0) {
-        form_->CmdEdit->setText(text);
+        CmdEdit()->setText(text);
         if (selection_start >= 0) {
-            form_->CmdEdit->setSelection(selection_start, selection_length);
+            CmdEdit()->setSelection(selection_start, selection_length);
         } else {
-            form_->CmdEdit->setCursorPosition(caret);
+            CmdEdit()->setCursorPosition(caret);
         }
     }
 
     void Type(const QString& line) {
-        form_->CmdEdit->setFocus();
-        QTest::keyClicks(form_->CmdEdit, line);
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+        CmdEdit()->setFocus();
+        QTest::keyClicks(CmdEdit(), line);
+        QTest::keyClick(CmdEdit(), Qt::Key_Return);
     }
 
   private slots:
@@ -100,21 +125,21 @@ class MainFormTest : public QObject {
         QVERIFY(!(form_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QVERIFY(form_->windowFlags() & Qt::WindowMinimizeButtonHint);
         QCOMPARE(form_->minimumSize(), form_->maximumSize());
-        QCOMPARE(form_->MasterPanel->palette().color(QPalette::Window), QColor(160, 160, 164));
+        QCOMPARE(MasterPanel()->palette().color(QPalette::Window), QColor(160, 160, 164));
         QCOMPARE(form_->pos(), QPoint(0, 0));
         const QString separator = Text(brisalto::kSeparatorLine);
         QCOMPARE(MemoLines(),
                  QStringList({separator, QStringLiteral("Brisalto Calculator v 1.0"), separator}));
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Degrees"));
-        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Automatic"));
-        QCOMPARE(form_->ResultsMemo->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(form_->ResultsMemo->font().pointSize(), 10);
-        QVERIFY(form_->MouseToolsAction->isChecked());
-        QVERIFY(form_->WordwrapAction->isChecked());
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Degrees"));
+        QCOMPARE(SciLabel()->text(), QStringLiteral("Automatic"));
+        QCOMPARE(ResultsMemo()->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(ResultsMemo()->font().pointSize(), 10);
+        QVERIFY(Action("MouseToolsAction")->isChecked());
+        QVERIFY(Action("WordwrapAction")->isChecked());
         QCOMPARE(form_->calculator().GetPrecision(), 10);
-        QVERIFY(form_->CmdEdit->hasFocus());
-        QVERIFY(form_->ResultsMemo->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
-        QVERIFY(form_->ResultsMemo->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
+        QVERIFY(CmdEdit()->hasFocus());
+        QVERIFY(ResultsMemo()->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn);
+        QVERIFY(ResultsMemo()->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
     }
 
     void PanelGeometry_data() {
@@ -152,7 +177,7 @@ class MainFormTest : public QObject {
         QFETCH(QString, panel);
         QFETCH(QRect, rect);
         if (!pad) {
-            form_->MouseToolsAction->trigger();
+            Action("MouseToolsAction")->trigger();
         }
         QWidget* widget = form_->findChild<QWidget*>(panel);
         QVERIFY(widget != nullptr);
@@ -162,28 +187,28 @@ class MainFormTest : public QObject {
         } else {
             QCOMPARE(widget->geometry(), rect);
         }
-        QCOMPARE(form_->ToolsPanel->isVisible(), pad);
+        QCOMPARE(ToolsPanel()->isVisible(), pad);
     }
 
     void DefaultButtonLiesOutsideItsPanel() {
-        QVERIFY(form_->Button1->isDefault());
-        QVERIFY(!form_->Panel4->rect().intersects(form_->Button1->geometry()));
+        QVERIFY(Button1()->isDefault());
+        QVERIFY(!Panel4()->rect().intersects(Button1()->geometry()));
     }
 
     void MouseToolsTwiceRestoresTheLayout() {
-        const QRect cmd = form_->CmdPanel->geometry();
-        const QRect mode = form_->ModPanel->geometry();
-        QTest::keyClick(form_->CmdEdit, Qt::Key_F4);
-        QVERIFY(!form_->ToolsPanel->isVisible());
-        QVERIFY(!form_->MouseToolsAction->isChecked());
-        QCOMPARE(form_->ResultsPanel->height(), 213 + 240);
-        QTest::keyClick(form_->ResultsMemo, Qt::Key_F4);
-        QVERIFY(form_->ToolsPanel->isVisible());
-        QVERIFY(form_->MouseToolsAction->isChecked());
-        QCOMPARE(form_->CmdPanel->geometry(), cmd);
-        QCOMPARE(form_->ModPanel->geometry(), mode);
-        QCOMPARE(form_->ModPanel->geometry().bottom() + 1, form_->CmdPanel->y());
-        QCOMPARE(form_->CmdPanel->geometry().bottom() + 1, form_->ToolsPanel->y());
+        const QRect cmd = CmdPanel()->geometry();
+        const QRect mode = ModPanel()->geometry();
+        QTest::keyClick(CmdEdit(), Qt::Key_F4);
+        QVERIFY(!ToolsPanel()->isVisible());
+        QVERIFY(!Action("MouseToolsAction")->isChecked());
+        QCOMPARE(ResultsPanel()->height(), 213 + 240);
+        QTest::keyClick(ResultsMemo(), Qt::Key_F4);
+        QVERIFY(ToolsPanel()->isVisible());
+        QVERIFY(Action("MouseToolsAction")->isChecked());
+        QCOMPARE(CmdPanel()->geometry(), cmd);
+        QCOMPARE(ModPanel()->geometry(), mode);
+        QCOMPARE(ModPanel()->geometry().bottom() + 1, CmdPanel()->y());
+        QCOMPARE(CmdPanel()->geometry().bottom() + 1, ToolsPanel()->y());
     }
 
     void MenuBar_data() {
@@ -324,30 +349,30 @@ class MainFormTest : public QObject {
 
     void CheckMarksFollowMenuCommandsNotTypedOnes() {
         Type("rad");
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Radian"));
-        QVERIFY(form_->degAction->isChecked());
-        QVERIFY(!form_->radAction->isChecked());
-        form_->grdAction->trigger();
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Grads"));
-        QVERIFY(form_->grdAction->isChecked());
-        QVERIFY(!form_->degAction->isChecked() && !form_->radAction->isChecked() &&
-                !form_->cycAction->isChecked());
-        form_->grdAction->trigger();  // choosing the checked entry again keeps it checked
-        QVERIFY(form_->grdAction->isChecked());
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Radian"));
+        QVERIFY(Action("degAction")->isChecked());
+        QVERIFY(!Action("radAction")->isChecked());
+        Action("grdAction")->trigger();
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Grads"));
+        QVERIFY(Action("grdAction")->isChecked());
+        QVERIFY(!Action("degAction")->isChecked() && !Action("radAction")->isChecked() &&
+                !Action("cycAction")->isChecked());
+        Action("grdAction")->trigger();  // choosing the checked entry again keeps it checked
+        QVERIFY(Action("grdAction")->isChecked());
         Type("deg");
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Degrees"));
-        QVERIFY(form_->grdAction->isChecked());
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Degrees"));
+        QVERIFY(Action("grdAction")->isChecked());
 
         Type("sci");
-        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Scientific"));
-        QVERIFY(form_->autoAction->isChecked());
-        form_->fixAction->trigger();
-        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Fixed"));
-        QVERIFY(form_->fixAction->isChecked());
-        QVERIFY(!form_->autoAction->isChecked() && !form_->sciAction->isChecked());
+        QCOMPARE(SciLabel()->text(), QStringLiteral("Scientific"));
+        QVERIFY(Action("autoAction")->isChecked());
+        Action("fixAction")->trigger();
+        QCOMPARE(SciLabel()->text(), QStringLiteral("Fixed"));
+        QVERIFY(Action("fixAction")->isChecked());
+        QVERIFY(!Action("autoAction")->isChecked() && !Action("sciAction")->isChecked());
         QCOMPARE(form_->calculator().LastCommand(), std::string("fix"));
-        QVERIFY(form_->CmdEdit->text().isEmpty());
-        QVERIFY(form_->CmdEdit->hasFocus());
+        QVERIFY(CmdEdit()->text().isEmpty());
+        QVERIFY(CmdEdit()->hasFocus());
     }
 
     void EnterAndGoRunTheLine() {
@@ -357,40 +382,40 @@ class MainFormTest : public QObject {
         QCOMPARE(lines.size(), 5);
         QCOMPARE(lines[1], QStringLiteral("> 2+3"));
         QVERIFY2(lines[3].startsWith("Answer(A) = 5.0000000000"), qPrintable(lines[3]));
-        QVERIFY(form_->CmdEdit->text().isEmpty());
+        QVERIFY(CmdEdit()->text().isEmpty());
 
-        form_->CmdEdit->setText(QStringLiteral("2+3"));
-        QTest::mouseClick(form_->GoBtn, Qt::LeftButton);
+        CmdEdit()->setText(QStringLiteral("2+3"));
+        QTest::mouseClick(GoBtn(), Qt::LeftButton);
         QCOMPARE(MemoLines().mid(before + 5), lines);
-        QVERIFY(form_->CmdEdit->hasFocus());
+        QVERIFY(CmdEdit()->hasFocus());
 
         const int count = form_->LineCount();
-        QTest::mouseClick(form_->GoBtn, Qt::LeftButton);  // an empty line echoes nothing
+        QTest::mouseClick(GoBtn(), Qt::LeftButton);  // an empty line echoes nothing
         QCOMPARE(form_->LineCount(), count);
     }
 
     void EnterInTheResultsWindowBreaksTheLine() {
-        form_->CmdEdit->setText(QStringLiteral("2+3"));
-        form_->ResultsMemo->setFocus();
-        const int count = form_->ResultsMemo->document()->blockCount();
-        QTest::keyClick(form_->ResultsMemo, Qt::Key_Return);
-        QCOMPARE(form_->ResultsMemo->document()->blockCount(), count + 1);
-        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("2+3"));
+        CmdEdit()->setText(QStringLiteral("2+3"));
+        ResultsMemo()->setFocus();
+        const int count = ResultsMemo()->document()->blockCount();
+        QTest::keyClick(ResultsMemo(), Qt::Key_Return);
+        QCOMPARE(ResultsMemo()->document()->blockCount(), count + 1);
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("2+3"));
     }
 
     void LastCommandRecallsWithoutRunning() {
         Type("2+3");
         const int count = form_->LineCount();
-        QTest::keyClick(form_->CmdEdit, Qt::Key_F3);
-        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("2+3"));
-        QCOMPARE(form_->CmdEdit->cursorPosition(), 3);
+        QTest::keyClick(CmdEdit(), Qt::Key_F3);
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("2+3"));
+        QCOMPARE(CmdEdit()->cursorPosition(), 3);
         QCOMPARE(form_->LineCount(), count);
     }
 
     void ClsLeavesTheWindowEmpty() {
         Type("cls");
         QCOMPARE(form_->LineCount(), 0);
-        QVERIFY(form_->ResultsMemo->toPlainText().isEmpty());
+        QVERIFY(ResultsMemo()->toPlainText().isEmpty());
         Type("1/0");
         QCOMPARE(MemoLines().last(), QStringLiteral("Divide By Zero"));
         QCOMPARE(form_->LineCount(), 3);
@@ -431,10 +456,10 @@ class MainFormTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, line);
         SetLine(start, static_cast<int>(start.size()));
-        form_->CmdEdit->setFocus();
-        QTest::keyClicks(form_->CmdEdit, typed);
-        QCOMPARE(form_->CmdEdit->text(), line);
-        QCOMPARE(form_->CmdEdit->cursorPosition(), static_cast<int>(line.size()));
+        CmdEdit()->setFocus();
+        QTest::keyClicks(CmdEdit(), typed);
+        QCOMPARE(CmdEdit()->text(), line);
+        QCOMPARE(CmdEdit()->cursorPosition(), static_cast<int>(line.size()));
     }
 
     void PadKeysOnTheLine_data() {
@@ -492,35 +517,35 @@ class MainFormTest : public QObject {
         QFETCH(int, caret_after);
         QFETCH(bool, focus_after);
         // A line edit drops its selection when it loses the focus: focus first, then the line.
-        form_->ResultsMemo->setFocus();
+        ResultsMemo()->setFocus();
         SetLine(start, caret, sel_start, sel_length);
-        const brisalto::MousePadKeys& pad = form_->PadKeys;
+        const auto* pad = form_->findChild<brisalto::MousePad*>();
         QToolButton* button = nullptr;
         bool numbered = false;
         const unsigned tag = key.mid(1).toUInt(&numbered);
         if (numbered && key.startsWith('k')) {
-            button = pad.keypad[tag];
+            button = pad->KeypadKeys()[tag];
         } else if (numbered && key.startsWith('f')) {
-            button = pad.functions[tag];
+            button = pad->FunctionKeys()[tag];
         } else if (key == "answer") {
-            button = pad.answer;
+            button = pad->findChild<QToolButton*>("Button29");
         } else if (key == "delete") {
-            button = pad.del;
+            button = pad->findChild<QToolButton*>("Button2");
         } else if (key == "first") {
-            button = pad.first;
+            button = pad->findChild<QToolButton*>("FirstButton");
         } else if (key == "last") {
-            button = pad.last;
+            button = pad->findChild<QToolButton*>("LastButton");
         } else if (key == "left") {
-            button = pad.left;
+            button = pad->findChild<QToolButton*>("LeftButton");
         } else if (key == "right") {
-            button = pad.right;
+            button = pad->findChild<QToolButton*>("RightButton");
         }
         QVERIFY(button != nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(form_->CmdEdit->text(), line);
-        QCOMPARE(form_->CmdEdit->cursorPosition(), caret_after);
-        QVERIFY(!form_->CmdEdit->hasSelectedText());
-        QCOMPARE(form_->CmdEdit->hasFocus(), focus_after);
+        QCOMPARE(CmdEdit()->text(), line);
+        QCOMPARE(CmdEdit()->cursorPosition(), caret_after);
+        QVERIFY(!CmdEdit()->hasSelectedText());
+        QCOMPARE(CmdEdit()->hasFocus(), focus_after);
     }
 
     void ConstantsInsertAtTheCaret_data() {
@@ -545,87 +570,87 @@ class MainFormTest : public QObject {
         QFETCH(int, sel_length);
         QFETCH(QKeySequence, keys);
         QFETCH(QString, line);
-        form_->ResultsMemo->setFocus();
+        ResultsMemo()->setFocus();
         SetLine(start, static_cast<int>(start.size()), sel_start, sel_length);
         QTest::keySequence(form_.get(), keys);
-        QCOMPARE(form_->CmdEdit->text(), line);
-        QCOMPARE(form_->CmdEdit->cursorPosition(),
+        QCOMPARE(CmdEdit()->text(), line);
+        QCOMPARE(CmdEdit()->cursorPosition(),
                  static_cast<int>(line.size()) - (sel_start >= 0 ? 1 : 0));
-        QVERIFY(form_->CmdEdit->hasFocus());
+        QVERIFY(CmdEdit()->hasFocus());
     }
 
     void CopyFollowsTheFocusedControl() {
         QClipboard* clipboard = QGuiApplication::clipboard();
         SetLine(QStringLiteral("12345"), 0, 1, 3);
-        form_->CmdEdit->setFocus();
+        CmdEdit()->setFocus();
         form_->ApplicationEvents1Idle();
-        QVERIFY(form_->CopyAction->isEnabled());
-        QTest::keyClick(form_->CmdEdit, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(Action("CopyAction")->isEnabled());
+        QTest::keyClick(CmdEdit(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(clipboard->text(), QStringLiteral("234"));
 
-        form_->ResultsMemo->setFocus();
-        QTextCursor cursor = form_->ResultsMemo->textCursor();
+        ResultsMemo()->setFocus();
+        QTextCursor cursor = ResultsMemo()->textCursor();
         cursor.movePosition(QTextCursor::Start);
         cursor.movePosition(QTextCursor::NextBlock);
         cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
-        form_->ResultsMemo->setTextCursor(cursor);
+        ResultsMemo()->setTextCursor(cursor);
         form_->ApplicationEvents1Idle();
-        QTest::keyClick(form_->ResultsMemo, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(ResultsMemo(), Qt::Key_C, Qt::ControlModifier);
         const QString copied = clipboard->text();
         QCOMPARE(copied.trimmed(), QStringLiteral("Brisalto"));
 
         // Past into the command line replaces its selection.
         SetLine(QStringLiteral("1+9"), 0, 1, 1);
-        form_->CmdEdit->setFocus();
+        CmdEdit()->setFocus();
         form_->ApplicationEvents1Idle();
-        QVERIFY(form_->PastAction->isEnabled());
-        QTest::keyClick(form_->CmdEdit, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(form_->CmdEdit->text(), "1" + copied + "9");
+        QVERIFY(Action("PastAction")->isEnabled());
+        QTest::keyClick(CmdEdit(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(CmdEdit()->text(), "1" + copied + "9");
     }
 
     void IdleUpdateOfTheEditActions() {
         QGuiApplication::clipboard()->setText(QStringLiteral("x"));
         QCoreApplication::processEvents();
         SetLine(QStringLiteral("abc"), 3);
-        form_->CmdEdit->setFocus();
+        CmdEdit()->setFocus();
         form_->ApplicationEvents1Idle();
-        QVERIFY(!form_->CopyAction->isEnabled());
-        QVERIFY(!form_->CutAction->isEnabled());
-        QVERIFY(form_->PastAction->isEnabled());
+        QVERIFY(!Action("CopyAction")->isEnabled());
+        QVERIFY(!Action("CutAction")->isEnabled());
+        QVERIFY(Action("PastAction")->isEnabled());
 
         QGuiApplication::clipboard()->clear();
         QCoreApplication::processEvents();
         form_->ApplicationEvents1Idle();
-        QVERIFY(!form_->PastAction->isEnabled());
+        QVERIFY(!Action("PastAction")->isEnabled());
 
-        form_->CmdEdit->selectAll();
+        CmdEdit()->selectAll();
         form_->ApplicationEvents1Idle();
-        QVERIFY(form_->CopyAction->isEnabled());
-        QVERIFY(form_->CutAction->isEnabled());
+        QVERIFY(Action("CopyAction")->isEnabled());
+        QVERIFY(Action("CutAction")->isEnabled());
 
-        QTest::keyClicks(form_->CmdEdit, QStringLiteral("z"));
+        QTest::keyClicks(CmdEdit(), QStringLiteral("z"));
         form_->ApplicationEvents1Idle();
-        QVERIFY(form_->UndoAction->isEnabled());
+        QVERIFY(Action("UndoAction")->isEnabled());
 
         // Neither text control focused: Undo keeps its state, the other three are off.
-        form_->CmdEdit->clearFocus();
+        CmdEdit()->clearFocus();
         form_->ApplicationEvents1Idle();
-        QVERIFY(!form_->CopyAction->isEnabled());
-        QVERIFY(!form_->CutAction->isEnabled());
-        QVERIFY(!form_->PastAction->isEnabled());
-        QVERIFY(form_->UndoAction->isEnabled());
+        QVERIFY(!Action("CopyAction")->isEnabled());
+        QVERIFY(!Action("CutAction")->isEnabled());
+        QVERIFY(!Action("PastAction")->isEnabled());
+        QVERIFY(Action("UndoAction")->isEnabled());
     }
 
     void AnOpenMenuKeepsTheEditStates() {
         SetLine(QStringLiteral("abc"), 0, 0, 2);
-        form_->CmdEdit->setFocus();
+        CmdEdit()->setFocus();
         form_->ApplicationEvents1Idle();
-        QVERIFY(form_->CopyAction->isEnabled());
+        QVERIFY(Action("CopyAction")->isEnabled());
         QMenu* edit = form_->menuBar()->actions().at(1)->menu();
         edit->popup(QPoint(10, 10));
         QVERIFY(QTest::qWaitForWindowExposed(edit));
         form_->ApplicationEvents1Idle();
-        QVERIFY(form_->CopyAction->isEnabled());
+        QVERIFY(Action("CopyAction")->isEnabled());
         edit->close();
     }
 
@@ -642,10 +667,10 @@ class MainFormTest : public QObject {
 
     void OutputIsNotUndoneButUserEditsAre() {
         Type("2+3");
-        form_->ResultsMemo->setFocus();
-        QVERIFY(!form_->ResultsMemo->document()->isUndoAvailable());
-        QTest::keyClicks(form_->ResultsMemo, QStringLiteral("x"));
-        QVERIFY(form_->ResultsMemo->document()->isUndoAvailable());
+        ResultsMemo()->setFocus();
+        QVERIFY(!ResultsMemo()->document()->isUndoAvailable());
+        QTest::keyClicks(ResultsMemo(), QStringLiteral("x"));
+        QVERIFY(ResultsMemo()->document()->isUndoAvailable());
     }
 
     void PastedLinesRunOneByOne_data() {
@@ -665,20 +690,20 @@ class MainFormTest : public QObject {
         QFETCH(QStringList, echoed);
         QFETCH(QString, left);
         QGuiApplication::clipboard()->setText(pasted);
-        form_->CmdEdit->setFocus();
-        QTest::keySequence(form_->CmdEdit, QKeySequence::Paste);
+        CmdEdit()->setFocus();
+        QTest::keySequence(CmdEdit(), QKeySequence::Paste);
         QStringList echoes;
         for (const QString& line : MemoLines()) {
             if (line.startsWith("> ")) echoes << line;
         }
         QCOMPARE(echoes, echoed);
-        QCOMPARE(form_->CmdEdit->text(), left);
-        QCOMPARE(form_->CmdEdit->cursorPosition(), left.size());
+        QCOMPARE(CmdEdit()->text(), left);
+        QCOMPARE(CmdEdit()->cursorPosition(), left.size());
         if (pasted.startsWith("rad")) {
             QVERIFY(
                 MemoLines().contains(QStringLiteral("Answer(A) = 6.0000000000   "
                                                     "(6.0000000000000000E+00)")));
-            QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Radian"));
+            QCOMPARE(ModeLabel()->text(), QStringLiteral("Radian"));
         }
     }
 
@@ -688,20 +713,20 @@ class MainFormTest : public QObject {
         line += QStringLiteral("+1").repeated(49997);
         QCOMPARE(line.size(), 100001);
         QGuiApplication::clipboard()->setText(line);
-        form_->CmdEdit->setFocus();
-        form_->PastAction->trigger();
-        QCOMPARE(form_->CmdEdit->text().size(), line.size());
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+        CmdEdit()->setFocus();
+        Action("PastAction")->trigger();
+        QCOMPARE(CmdEdit()->text().size(), line.size());
+        QTest::keyClick(CmdEdit(), Qt::Key_Return);
         QCOMPARE(MemoLines().at(MemoLines().size() - 2),
                  QStringLiteral("Answer(A) = 1,049,997.0000000000   (1.0499970000000000E+06)"));
     }
 
     void TabLeavesTheResultsWindow() {
-        form_->ResultsMemo->setFocus();
-        const QString before = form_->ResultsMemo->toPlainText();
-        QTest::keyClick(form_->ResultsMemo, Qt::Key_Tab);
-        QVERIFY(!form_->ResultsMemo->hasFocus());
-        QCOMPARE(form_->ResultsMemo->toPlainText(), before);
+        ResultsMemo()->setFocus();
+        const QString before = ResultsMemo()->toPlainText();
+        QTest::keyClick(ResultsMemo(), Qt::Key_Tab);
+        QVERIFY(!ResultsMemo()->hasFocus());
+        QCOMPARE(ResultsMemo()->toPlainText(), before);
     }
 
     void EveryMenuTitleFits_data() {
@@ -738,17 +763,17 @@ class MainFormTest : public QObject {
     }
 
     void WordWrapTwiceRestores() {
-        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        form_->WordwrapAction->trigger();
-        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::NoWrap);
-        QVERIFY(!form_->WordwrapAction->isChecked());
-        form_->WordwrapAction->trigger();
-        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QVERIFY(form_->WordwrapAction->isChecked());
+        QCOMPARE(ResultsMemo()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        Action("WordwrapAction")->trigger();
+        QCOMPARE(ResultsMemo()->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!Action("WordwrapAction")->isChecked());
+        Action("WordwrapAction")->trigger();
+        QCOMPARE(ResultsMemo()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+        QVERIFY(Action("WordwrapAction")->isChecked());
     }
 
     void ClearActionEmptiesTheWindow() {
-        form_->ClearAction->trigger();
+        Action("ClearAction")->trigger();
         QCOMPARE(form_->LineCount(), 0);
     }
 
@@ -762,14 +787,14 @@ class MainFormTest : public QObject {
     void ExitPathsWriteTheSettingsOnce() {
         QFETCH(QString, path);
         QSignalSpy written(form_.get(), &TMainForm::settingsWritten);
-        QTest::keyClick(form_->CmdEdit, Qt::Key_F4);  // pad hidden: Tools=0
+        QTest::keyClick(CmdEdit(), Qt::Key_F4);  // pad hidden: Tools=0
         Type("rad");
         if (path == "close") {
             form_->close();
         } else if (path == "ctrl+q") {
-            QTest::keyClick(form_->CmdEdit, Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(CmdEdit(), Qt::Key_Q, Qt::ControlModifier);
         } else {
-            form_->ExitAction->trigger();
+            Action("ExitAction")->trigger();
         }
         QVERIFY(!form_->isVisible());
         QCOMPARE(written.count(), 0);
@@ -784,11 +809,11 @@ class MainFormTest : public QObject {
 
         // The next start finds the pad hidden and the angle mode restored.
         Start();
-        QVERIFY(!form_->ToolsPanel->isVisible());
-        QVERIFY(!form_->MouseToolsAction->isChecked());
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Radian"));
-        QVERIFY(form_->radAction->isChecked());
-        QCOMPARE(form_->ResultsPanel->height(), 453);
+        QVERIFY(!ToolsPanel()->isVisible());
+        QVERIFY(!Action("MouseToolsAction")->isChecked());
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Radian"));
+        QVERIFY(Action("radAction")->isChecked());
+        QCOMPARE(ResultsPanel()->height(), 453);
     }
 
     void HandEditedSettingsApply() {
@@ -802,19 +827,19 @@ class MainFormTest : public QObject {
         file.close();
         Start();
         QCOMPARE(form_->pos(), QPoint(32, 40));
-        QVERIFY(!form_->ToolsPanel->isVisible());
-        QVERIFY(!form_->WordwrapAction->isChecked());
-        QCOMPARE(form_->ResultsMemo->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(!ToolsPanel()->isVisible());
+        QVERIFY(!Action("WordwrapAction")->isChecked());
+        QCOMPARE(ResultsMemo()->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(form_->CmdBkgrdColor(), 65535);
-        QCOMPARE(form_->CmdEdit->palette().color(QPalette::Base), QColor(255, 255, 0));
-        QCOMPARE(form_->ResultsMemo->font().family(), QStringLiteral("Liberation Serif"));
-        QCOMPARE(form_->ResultsMemo->font().pointSize(), 12);
-        QVERIFY(form_->ResultsMemo->font().bold());
+        QCOMPARE(CmdEdit()->palette().color(QPalette::Base), QColor(255, 255, 0));
+        QCOMPARE(ResultsMemo()->font().family(), QStringLiteral("Liberation Serif"));
+        QCOMPARE(ResultsMemo()->font().pointSize(), 12);
+        QVERIFY(ResultsMemo()->font().bold());
         QCOMPARE(form_->calculator().GetPrecision(), 3);
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Cycle"));
-        QCOMPARE(form_->SciLabel->text(), QStringLiteral("Fixed"));
-        QVERIFY(form_->cycAction->isChecked() && !form_->degAction->isChecked());
-        QVERIFY(form_->fixAction->isChecked() && !form_->autoAction->isChecked());
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Cycle"));
+        QCOMPARE(SciLabel()->text(), QStringLiteral("Fixed"));
+        QVERIFY(Action("cycAction")->isChecked() && !Action("degAction")->isChecked());
+        QVERIFY(Action("fixAction")->isChecked() && !Action("autoAction")->isChecked());
     }
 
     void NoSettingsFolderKeepsTheDesignedValues() {
@@ -829,11 +854,11 @@ class MainFormTest : public QObject {
         const QRect screen = form_->screen()->availableGeometry();
         QCOMPARE(form_->pos(),
                  QPoint(std::min(394, screen.right() + 1 - form_->frameGeometry().width()), 114));
-        QVERIFY(!form_->ToolsPanel->isVisible());
-        QCOMPARE(form_->ResultsMemo->font().pixelSize(), 19);
-        QCOMPARE(form_->CmdEdit->palette().color(QPalette::Base), QColor(Qt::white));
-        QCOMPARE(form_->ModeLabel->text(), QStringLiteral("Degrees"));
-        QVERIFY(form_->degAction->isChecked() && form_->autoAction->isChecked());
+        QVERIFY(!ToolsPanel()->isVisible());
+        QCOMPARE(ResultsMemo()->font().pixelSize(), 19);
+        QCOMPARE(CmdEdit()->palette().color(QPalette::Base), QColor(Qt::white));
+        QCOMPARE(ModeLabel()->text(), QStringLiteral("Degrees"));
+        QVERIFY(Action("degAction")->isChecked() && Action("autoAction")->isChecked());
         qunsetenv("HOME");
         form_.reset();
         qputenv("HOME", home);

@@ -209,8 +209,8 @@ class MolarMassFormTest : public QObject {
         main_form.SetDialogs(dialogs);
         main_form.show();
         QVERIFY(QTest::qWaitForWindowActive(&main_form));
-        main_form.CmdEdit->setFocus();
-        QTest::keyClicks(main_form.CmdEdit, "2*");
+        main_form.findChild<QLineEdit*>("CmdEdit")->setFocus();
+        QTest::keyClicks(main_form.findChild<QLineEdit*>("CmdEdit"), "2*");
 
         bool opened = false;
         QTimer::singleShot(0, form, [&] {
@@ -222,11 +222,11 @@ class MolarMassFormTest : public QObject {
             }
             if (form->isVisible()) form->done(QDialog::Rejected);
         });
-        QTest::keyClick(main_form.CmdEdit, Qt::Key_M, Qt::ControlModifier);
+        QTest::keyClick(main_form.findChild<QLineEdit*>("CmdEdit"), Qt::Key_M, Qt::ControlModifier);
         QVERIFY(opened);
-        QCOMPARE(main_form.CmdEdit->text(), line);
-        QCOMPARE(main_form.CmdEdit->cursorPosition(), line.size());
-        QCOMPARE(main_form.focusWidget(), main_form.CmdEdit);
+        QCOMPARE(main_form.findChild<QLineEdit*>("CmdEdit")->text(), line);
+        QCOMPARE(main_form.findChild<QLineEdit*>("CmdEdit")->cursorPosition(), line.size());
+        QCOMPARE(main_form.focusWidget(), main_form.findChild<QLineEdit*>("CmdEdit"));
     }
 };
 

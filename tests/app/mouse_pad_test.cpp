@@ -4,67 +4,72 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWidget>
+#include <memory>
 
 #include "command/cmd_edit_model.h"
 
-using brisalto::MousePadKeys;
+using brisalto::MousePad;
 
 class MousePadTest : public QObject {
     Q_OBJECT
 
   private:
-    QWidget panel_;
-    MousePadKeys keys_;
+    std::unique_ptr<MousePad> pad_;
 
-    std::vector<QToolButton*> AllKeys() const {
-        std::vector<QToolButton*> all = keys_.keypad;
-        all.insert(all.end(), keys_.functions.begin(), keys_.functions.end());
-        for (QToolButton* key :
-             {keys_.first, keys_.left, keys_.right, keys_.last, keys_.del, keys_.answer}) {
-            all.push_back(key);
-        }
-        return all;
+    const std::vector<QToolButton*>& AllKeys() const { return pad_->AllKeys(); }
+    QToolButton* Key(const char* name) const {
+        return pad_->findChild<QToolButton*>(QString::fromLatin1(name));
     }
 
     QRect InPanel(const QToolButton* key) const {
-        return QRect(key->mapTo(&panel_, QPoint(0, 0)), key->size());
+        return QRect(key->mapTo(pad_.get(), QPoint(0, 0)), key->size());
     }
 
   private slots:
     void initTestCase() {
         Q_INIT_RESOURCE(assets);
-        panel_.setFixedSize(brisalto::kToolsPanelWidth, brisalto::kToolsPanelHeight);
         QStringList texts, names, hints;
         for (const auto& t : brisalto::KeypadTexts()) texts << QString::fromStdString(t);
         for (const auto& t : brisalto::FunctionButtonNames()) names << QString::fromStdString(t);
         for (const auto& t : brisalto::FunctionButtonHints()) hints << QString::fromStdString(t);
-        keys_ = brisalto::BuildMousePad(&panel_, texts, names, hints);
+        pad_ = std::make_unique<MousePad>(texts, names, hints);
+        pad_->setFixedWidth(brisalto::kToolsPanelWidth);
     }
 
-    void EveryKeyHasItsTagPictureAndNoFocus() {
-        QCOMPARE(keys_.keypad.size(), std::size_t{42});
-        QCOMPARE(keys_.functions.size(), std::size_t{30});
+    void EveryKeyHasItsTagPictureAndOneTabStop() {
+        QCOMPARE(AllKeys().size(), std::size_t{42 + 30 + 6});
+        const auto& keypad = pad_->KeypadKeys();
+        const auto& functions = pad_->FunctionKeys();
+        QCOMPARE(keypad.size(), std::size_t{42});
+        QCOMPARE(functions.size(), std::size_t{30});
         for (int tag = 0; tag < 42; ++tag) {
-            QVERIFY2(keys_.keypad[tag] != nullptr, qPrintable(QString::number(tag)));
-            QCOMPARE(brisalto::PadKeyTag(keys_.keypad[tag]), tag);
-            QVERIFY2(keys_.keypad[tag]->toolTip().isEmpty(), qPrintable(QString::number(tag)));
+            QVERIFY2(keypad[tag] != nullptr, qPrintable(QString::number(tag)));
+            QCOMPARE(keypad[tag]->accessibleDescription(),
+                     "inserts " + QString::fromStdString(brisalto::KeypadTexts()[tag]));
+            QVERIFY2(keypad[tag]->toolTip().isEmpty(), qPrintable(QString::number(tag)));
         }
         for (int tag = 0; tag < 30; ++tag) {
-            QCOMPARE(brisalto::PadKeyTag(keys_.functions[tag]), tag);
-            QCOMPARE(keys_.functions[tag]->toolTip(),
+            QVERIFY(functions[tag]->accessibleDescription().endsWith(
+                "inserts " + QString::fromStdString(brisalto::FunctionButtonNames()[tag]) + "()"));
+            QCOMPARE(functions[tag]->toolTip(),
                      QString::fromStdString(brisalto::FunctionButtonHints()[tag]));
         }
-        QCOMPARE(keys_.functions[25]->toolTip(), QStringLiteral("10^X (inverse log base 10)"));
+        QCOMPARE(functions[25]->toolTip(), QStringLiteral("10^X (inverse log base 10)"));
+        // The whole pad is one Tab stop; a click never takes the focus.
+        int tab_stops = 0;
         for (QToolButton* key : AllKeys()) {
             QVERIFY(!key->icon().isNull());
-            QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!(key->focusPolicy() & Qt::ClickFocus));
+            if (key->focusPolicy() & Qt::TabFocus) ++tab_stops;
         }
+        QCOMPARE(tab_stops, 1);
     }
 
     void KeysFitThePanelWithoutOverlap() {
-        const std::vector<QToolButton*> all = AllKeys();
+        const std::vector<QToolButton*>& all = AllKeys();
+        const QRect panel(0, 0, brisalto::kToolsPanelWidth, brisalto::kToolsPanelHeight);
         for (std::size_t i = 0; i < all.size(); ++i) {
-            QVERIFY(panel_.rect().contains(InPanel(all[i])));
+            QVERIFY(panel.contains(InPanel(all[i])));
             for (std::size_t j = i + 1; j < all.size(); ++j) {
                 QVERIFY2(!InPanel(all[i]).intersects(InPanel(all[j])),
                          qPrintable(QStringLiteral("keys %1 and %2").arg(i).arg(j)));
@@ -87,8 +92,8 @@ class MousePadTest : public QObject {
     void RowsReadLeftToRight() {
         QFETCH(QList<int>, tags);
         for (int i = 1; i < tags.size(); ++i) {
-            const QRect before = InPanel(keys_.keypad[tags[i - 1]]);
-            const QRect key = InPanel(keys_.keypad[tags[i]]);
+            const QRect before = InPanel(pad_->KeypadKeys()[tags[i - 1]]);
+            const QRect key = InPanel(pad_->KeypadKeys()[tags[i]]);
             QCOMPARE(key.top(), before.top());
             QVERIFY(key.left() > before.left());
         }
@@ -96,12 +101,14 @@ class MousePadTest : public QObject {
 
     void GroupsStandWhereTheyBelong() {
         // Caret row above the digits, the answer key above B, functions in the right half.
-        QVERIFY(InPanel(keys_.first).bottom() < InPanel(keys_.keypad[10]).top());
-        QVERIFY(InPanel(keys_.del).left() > InPanel(keys_.last).left());
-        QVERIFY(InPanel(keys_.answer).bottom() < InPanel(keys_.keypad[30]).top());
-        QVERIFY(InPanel(keys_.answer).width() > InPanel(keys_.keypad[30]).width());
-        QVERIFY(InPanel(keys_.functions[0]).left() >= brisalto::kToolsPanelWidth / 2);
-        QVERIFY(InPanel(keys_.functions[29]).top() > InPanel(keys_.functions[26]).top());
+        const auto& keypad = pad_->KeypadKeys();
+        const auto& functions = pad_->FunctionKeys();
+        QVERIFY(InPanel(Key("FirstButton")).bottom() < InPanel(keypad[10]).top());
+        QVERIFY(InPanel(Key("Button2")).left() > InPanel(Key("LastButton")).left());
+        QVERIFY(InPanel(Key("Button29")).bottom() < InPanel(keypad[30]).top());
+        QVERIFY(InPanel(Key("Button29")).width() > InPanel(keypad[30]).width());
+        QVERIFY(InPanel(functions[0]).left() >= brisalto::kToolsPanelWidth / 2);
+        QVERIFY(InPanel(functions[29]).top() > InPanel(functions[26]).top());
     }
 };
 

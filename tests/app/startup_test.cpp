@@ -2,6 +2,7 @@
 // splash window, and errors that escape a handler or the start-up.
 #include "app/startup.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QScreen>
@@ -16,7 +17,19 @@
 #include "app/main_form.h"
 #include "app/splash_form.h"
 
-using brisalto::MainForm;
+using brisalto::TMainForm;
+
+namespace {
+
+// The program's main window, when it exists.
+TMainForm* MainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* form = qobject_cast<TMainForm*>(widget)) return form;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -49,24 +62,26 @@ class StartupTest : public QObject {
         poll.start(5);
         QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
         connect(&poll, &QTimer::timeout, [&] {
-            if (MainForm == nullptr || !MainForm->isActiveWindow()) {
+            TMainForm* main_form = MainWindow();
+            if (main_form == nullptr || !main_form->isActiveWindow()) {
                 return;
             }
+            auto* cmd_edit = main_form->findChild<QLineEdit*>("CmdEdit");
             poll.stop();
-            QVERIFY(MainForm->CmdEdit->hasFocus());
-            dialogs_made = MainForm->findChild<brisalto::TAboutForm*>() != nullptr;
-            connect(MainForm, &brisalto::TMainForm::settingsWritten, [&writes] { ++writes; });
+            QVERIFY(cmd_edit->hasFocus());
+            dialogs_made = main_form->findChild<brisalto::TAboutForm*>() != nullptr;
+            connect(main_form, &brisalto::TMainForm::settingsWritten, [&writes] { ++writes; });
             if (way == "ctrl+q") {
-                QTest::keyClick(MainForm->CmdEdit, Qt::Key_Q, Qt::ControlModifier);
+                QTest::keyClick(cmd_edit, Qt::Key_Q, Qt::ControlModifier);
             } else {
-                MainForm->CmdEdit->setText(way);
-                QTest::keyClick(MainForm->CmdEdit, Qt::Key_Return);
+                cmd_edit->setText(way);
+                QTest::keyClick(cmd_edit, Qt::Key_Return);
             }
         });
         const int status = brisalto::RunCalculator(*qApp);
         QCOMPARE(status, 0);
         QVERIFY(dialogs_made);
-        QVERIFY(MainForm == nullptr);
+        QVERIFY(MainWindow() == nullptr);
         QCOMPARE(writes, 1);
         QVERIFY(QFile::exists(config.path() + "/Brisalto/Calculator.ini"));
         QVERIFY2(reported_.isEmpty(), qPrintable(reported_.join('\n')));

@@ -43,9 +43,10 @@ class WindowLocaleTest : public QObject {
         TMainForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
-        form.CmdEdit->setText(line);
-        QTest::keyClick(form.CmdEdit, Qt::Key_Return);
-        const QTextBlock last = form.ResultsMemo->document()->lastBlock();
+        form.findChild<QLineEdit*>("CmdEdit")->setText(line);
+        QTest::keyClick(form.findChild<QLineEdit*>("CmdEdit"), Qt::Key_Return);
+        const QTextBlock last =
+            form.findChild<QPlainTextEdit*>("ResultsMemo")->document()->lastBlock();
         QCOMPARE(last.previous().text(), result);
     }
 

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# The mouse pad from the keyboard in the real program on an X display of its own with openbox:
+# Tab from the command line reaches Go, the results window and then the pad; the arrow keys
+# move between keys, Space and Enter press them without running the line, and Tab leaves the
+# pad for the command line again. The command line is read back through the clipboard.
+# Usage: pad_keyboard_x11.sh PATH-TO-BRISALTO-CALCULATOR [SCREENSHOT-DIR]
+# With a SCREENSHOT-DIR, ImageMagick's import saves the screen there with a pad key focused.
+set -u
+app="$1"
+shots="${2:-}"
+failures=0
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.1
+    done
+}
+
+for tool in Xvfb openbox xdotool xclip xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 30 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+wait_for 20 timeout 5 xprop -root || { echo "FAIL: the display does not answer"; exit 1; }
+
+wm_running() { timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wm_running_or_gone() { wm_running || ! kill -0 "$wm_pid" 2>/dev/null; }
+for attempt in 1 2 3; do
+    openbox >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 wm_running_or_gone
+    wm_running && break
+    kill "$wm_pid" 2>/dev/null
+done
+pids+=("$wm_pid")
+wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 "$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
+wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
+main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+xdotool windowactivate "$main"
+wait_for 10 is_active "$main" || fail "the main window did not become active"
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
+sentinel="(nothing copied)"
+# The command line's text; the focus must be in it.
+command_line() {
+    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key --clearmodifiers ctrl+a ctrl+c End
+    wait_for 5 clipboard_changed
+    clipboard
+}
+shoot() { [[ -n "$shots" ]] && mkdir -p "$shots" && timeout 20 import -window root "$shots/$1.png"; }
+
+# The pad is shown on a first run. Tab: Go, results window, the pad's first key.
+xdotool key --delay 100 Tab Tab Tab
+# Down to "7", right to "8": pressed with Space; right to "9": pressed with Enter.
+xdotool key --delay 100 Down Right
+shoot pad_key_focused
+xdotool key --delay 100 space Right Return
+# Tab leaves the pad for the command line, where the two keys' digits stand.
+xdotool key --delay 100 Tab
+line="$(command_line)"
+[[ "$line" == "89" ]] || fail "the pad's keys from the keyboard gave [$line], wanted [89]"
+
+# Enter on a key did not run the line: Go runs it now, and the answer is in the results.
+xdotool key --delay 100 Return
+printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
+xdotool key --delay 100 shift+Tab shift+Tab ctrl+a ctrl+c
+wait_for 5 clipboard_changed
+results="$(clipboard)"
+[[ "$(grep -c '^> 89$' <<<"$results")" == 1 ]] || fail "the line ran $(grep -c '^> 89$' <<<"$results") times, wanted once"
+
+if ((failures > 0)); then
+    echo "$failures case(s) failed"
+    exit 1
+fi
+echo "all cases passed"
