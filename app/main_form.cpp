@@ -348,6 +348,7 @@ void TMainForm::FormCreate() {
     KeypadTextList = ToStringList(KeypadTexts());
     FunctionButtonNameList = ToStringList(FunctionButtonNames());
     AtomicWeights = MakeAtomicWeights();
+    LoadHistory();
     ApplySettings();
     RestackBottomPanels();
     PlaceWindowFrame(this, pos());

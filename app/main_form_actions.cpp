@@ -292,6 +292,7 @@ void TMainForm::CmdAction(QAction* sender) {
     CmdEditModel model = EditModel();
     CmdEdit->setFocus(Qt::OtherFocusReason);
     calculator_.RunCommandAction(sender->property(kTagProperty).toInt(), model, outcome_);
+    RememberCommandLine(calculator_.LastCommand());
     RenderOutcome(outcome_);
     ApplyEditModel(model, true);
     ScrollResultsToEnd();
