@@ -6,6 +6,7 @@
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QAction>
@@ -31,15 +32,20 @@ namespace {
 // brisalto-calc at a pseudo-terminal of its own, typed into as a user would.
 class TerminalCalc {
   public:
+    static constexpr char kPrompt[] = "> ";
+
     bool Start() {
-        pid_ = forkpty(&master_, nullptr, nullptr, nullptr);
+        winsize size{};
+        size.ws_row = 24;
+        size.ws_col = 80;
+        pid_ = forkpty(&master_, nullptr, nullptr, &size);
         if (pid_ < 0) return false;
         if (pid_ == 0) {
             setenv("TERM", "xterm", 1);
             execl(BRISALTO_CALC_PATH, BRISALTO_CALC_PATH, static_cast<char*>(nullptr));
             _exit(127);
         }
-        return WaitFor("> ");
+        return true;
     }
 
     ~TerminalCalc() {
@@ -50,8 +56,12 @@ class TerminalCalc {
         if (master_ >= 0) close(master_);
     }
 
-    void Type(const QByteArray& keys) {
-        QVERIFY(write(master_, keys.constData(), static_cast<size_t>(keys.size())) == keys.size());
+    // Keys typed at the prompt, once the line editor holds the terminal: typed before, the
+    // terminal's own line editing would take them (Ctrl+D would be lost).
+    bool Type(const QByteArray& keys) { return WaitFor(kPrompt) && WaitForEditor() && Keys(keys); }
+
+    bool Keys(const QByteArray& keys) {
+        return write(master_, keys.constData(), static_cast<size_t>(keys.size())) == keys.size();
     }
 
     // Reads until the screen holds text after what was seen before (10 s at most).
@@ -69,9 +79,21 @@ class TerminalCalc {
         return false;
     }
 
+    bool WaitForEditor() {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 10000) {
+            termios mode{};
+            if (tcgetattr(master_, &mode) != 0) return false;
+            if ((mode.c_lflag & ICANON) == 0) return true;
+            if (!ReadSome()) return false;
+        }
+        return false;
+    }
+
     // Ctrl+D on an empty line ends the session.
     bool End() {
-        Type("\x04");
+        if (!Type("\x04")) return false;
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < 10000) {
@@ -296,9 +318,9 @@ class CommandHistoryTest : public QObject {
         {
             TerminalCalc calc;
             QVERIFY(calc.Start());
-            calc.Type("2+2\r");
+            QVERIFY(calc.Type("2+2\r"));
             QVERIFY(calc.WaitFor("Answer(A) = 4"));
-            calc.Type("B=7*6\r");
+            QVERIFY(calc.Type("B=7*6\r"));
             QVERIFY2(calc.WaitFor("B = 42"), calc.screen().constData());
             QVERIFY(calc.End());
         }
@@ -314,9 +336,9 @@ class CommandHistoryTest : public QObject {
         QCOMPARE(FileLines(), QStringList({"D=2+2"}));
         TerminalCalc calc;
         QVERIFY(calc.Start());
-        calc.Type("\x1b[A");
+        QVERIFY(calc.Type("\x1b[A"));
         QVERIFY(calc.WaitFor("D=2+2"));
-        calc.Type("\r");
+        QVERIFY(calc.Keys("\r"));
         QVERIFY2(calc.WaitFor("D = 4"), calc.screen().constData());
         QVERIFY(calc.End());
     }
