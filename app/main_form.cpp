@@ -389,6 +389,7 @@ void TMainForm::FormCreate() {
     RenderOutcome(outcome_);
     lists_.ConstantValues = MakeConstantValues();
     lists_.AtomicWeights = MakeAtomicWeights();
+    LoadHistory();
     ApplySettings();
     RestackBottomPanels();
     PlaceWindowFrame(this, pos());

@@ -13,6 +13,8 @@
 #include "app/mouse_pad.h"
 #include "command/calculator.h"
 #include "command/cmd_edit_model.h"
+#include "command/history_file.h"
+#include "command/history_navigator.h"
 #include "command/line_outcome.h"
 
 class QAction;
@@ -232,6 +234,11 @@ class TMainForm : public QMainWindow {
     CmdEditModel EditModel() const;
     void ApplyEditModel(const CmdEditModel& model, bool focus);
     bool IsActionShortcut(const QKeyEvent& key) const;
+    // The command history shared with brisalto-calc: loaded at start, each line run kept.
+    void LoadHistory();
+    void RememberCommandLine(const std::string& line);
+    void CmdEditHistoryKey(bool back);
+    void ReportHistoryProblem();
     QPrinter& Printer();
 
     Widgets ui_;
@@ -239,6 +246,8 @@ class TMainForm : public QMainWindow {
     TextLists lists_;
     Calculator calculator_;
     LineOutcome outcome_;  // reused from line to line
+    HistoryFile history_file_{HistoryFilePath()};
+    HistoryNavigator history_;
     DialogForms dialogs_;
     std::vector<QAction*> actions_;
     std::unique_ptr<QPrinter> printer_;

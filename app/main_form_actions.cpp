@@ -276,6 +276,7 @@ void TMainForm::CmdAction(QAction* sender) {
     CmdEditModel model = EditModel();
     ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
     calculator_.RunCommandAction(sender->property(kTagProperty).toInt(), model, outcome_);
+    RememberCommandLine(calculator_.LastCommand());
     RenderOutcome(outcome_);
     ApplyEditModel(model, true);
     ScrollResultsToEnd();

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <optional>
+#include <string>
 
 #include "app/error_report.h"
 #include "app/main_form.h"
@@ -58,10 +60,40 @@ void TMainForm::InsertAtCaret(const QString& text) {
 
 void TMainForm::GoBtnClick() {
     CmdEditModel model = EditModel();
+    // Kept before it runs: a line that ends the program is still in the history.
+    RememberCommandLine(model.TextUtf8());
     calculator_.RunGoAction(model, outcome_);
     RenderOutcome(outcome_);
     ApplyEditModel(model, true);
     ScrollResultsToEnd();
+}
+
+void TMainForm::LoadHistory() {
+    history_.SetEntries(history_file_.Load());
+    ReportHistoryProblem();
+}
+
+void TMainForm::RememberCommandLine(const std::string& line) {
+    if (history_.Add(line)) {
+        history_file_.Append(line);
+        ReportHistoryProblem();
+    }
+}
+
+void TMainForm::CmdEditHistoryKey(bool back) {
+    const std::string current = EditModel().TextUtf8();
+    const std::optional<std::string> shown =
+        back ? history_.Back(current) : history_.Forward(current);
+    if (!shown) return;
+    CmdEditModel model;
+    model.SetTextUtf8(*shown);
+    ApplyEditModel(model, false);
+}
+
+void TMainForm::ReportHistoryProblem() {
+    if (const std::optional<std::string> problem = history_file_.TakeProblem()) {
+        ReportOnStandardError(QString::fromStdString(*problem));
+    }
 }
 
 void TMainForm::PasteIntoCmdEdit(const QString& text) {
@@ -186,6 +218,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             }
         } else if (event->type() == QEvent::KeyPress && watched == ui_.CmdEdit) {
             const auto* key = static_cast<QKeyEvent*>(event);
+            // Up and Down walk the history; the one-line field has no use for them.
+            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (plain && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+                const bool back = key->key() == Qt::Key_Up;
+                RunGuardedHandler([this, back] { CmdEditHistoryKey(back); });
+                return true;
+            }
             if (key->text().size() == 1) {
                 RunGuardedHandler([this, key] { CmdEditKeyPress(key->text().front()); });
             }

@@ -58,6 +58,7 @@ start_display() {
 new_home() {
   export HOME="$DESKTOP_WORK/home.$RANDOM"
   export XDG_CONFIG_HOME="$HOME/.config"
+  export XDG_STATE_HOME="$HOME/.local/state"
   mkdir -p "$XDG_CONFIG_HOME"
   SETTINGS="$XDG_CONFIG_HOME/Brisalto/Calculator.ini"
 }

@@ -56,7 +56,7 @@ done
 pids+=("$wm_pid")
 wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
 
-XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$app" >"$work/app.log" 2>&1 &
+XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=xcb "$app" >"$work/app.log" 2>&1 &
 pids+=($!)
 # A search that meets a window going away (the splash) fails; the next one does not.
 main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }

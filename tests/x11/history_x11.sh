@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The command history in the real program on an X display of its own with openbox: Up and Down
+# (also on the keypad) recall the lines of a history file left by an earlier run, the line being
+# typed comes back, and a line run is added to the file. The command line is read back through
+# the clipboard.
+# Usage: history_x11.sh PATH-TO-BRISALTO-CALCULATOR
+set -u
+app="$1"
+failures=0
+work="$(mktemp -d)"
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS >= deadline)) && return 1
+        sleep 0.1
+    done
+}
+
+for tool in Xvfb openbox xdotool xclip xprop; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+done
+
+# Xvfb picks a display number nobody uses and writes it once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_for 30 grep -q '[0-9]' "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+wait_for 20 timeout 5 xprop -root || { echo "FAIL: the display does not answer"; exit 1; }
+
+# openbox, started again should it fail to connect while several servers start at once.
+wm_running() { timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+wm_running_or_gone() { wm_running || ! kill -0 "$wm_pid" 2>/dev/null; }
+for attempt in 1 2 3; do
+    openbox >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for 20 wm_running_or_gone
+    wm_running && break
+    kill "$wm_pid" 2>/dev/null
+done
+pids+=("$wm_pid")
+wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+mkdir -p "$work/state/brisalto"
+printf '1+1\nB=7*6\n' >"$work/state/brisalto/history"
+XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=xcb "$app" >"$work/app.log" 2>&1 &
+pids+=($!)
+# A search that meets a window going away (the splash) fails; the next one does not.
+main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
+wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
+main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+xdotool windowactivate "$main"
+wait_for 10 is_active "$main" || fail "the main window did not become active"
+
+# The command line's text, through Ctrl+A and Ctrl+C once the main window is active again.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
+sentinel="(nothing copied)"
+command_line() {
+    wait_for 10 is_active "$main" || echo "the main window is not active again"
+    # xclip stays behind to serve the selection: it must not hold this function's output open.
+    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key --clearmodifiers ctrl+a ctrl+c End
+    wait_for 5 clipboard_changed
+    clipboard
+}
+expect_line() {
+    local want="$1" got
+    got="$(command_line)"
+    [[ "$got" == "$want" ]] || fail "$2: the command line is [$got], wanted [$want]"
+}
+xdotool windowactivate "$main"
+wait_for 10 is_active "$main" || fail "the main window did not become active"
+
+xdotool type --delay 20 "7*("
+xdotool key Up
+expect_line "B=7*6" "Up"
+xdotool key KP_Up
+expect_line "1+1" "Up on the keypad"
+xdotool key Up
+expect_line "1+1" "Up past the oldest"
+xdotool key Down Down
+expect_line "7*(" "Down back to the line being typed"
+
+# An edited recalled line runs as edited and is added to the file.
+xdotool key Up BackSpace
+xdotool type --delay 20 "5"
+xdotool key Return
+history_has() { grep -qx "$1" "$work/state/brisalto/history"; }
+wait_for 10 history_has 'B=7\*5' || fail "the line run is not in the history file"
+xdotool key Up
+expect_line "B=7*5" "Up after Enter"
+[[ "$(cat "$work/state/brisalto/history")" == $'1+1\nB=7*6\nB=7*5' ]] ||
+    fail "history file: $(cat "$work/state/brisalto/history")"
+grep -q "history" "$work/app.log" && fail "a history problem was reported: $(cat "$work/app.log")"
+
+if ((failures > 0)); then
+    echo "$failures case(s) failed"
+    exit 1
+fi
+echo "all cases passed"
