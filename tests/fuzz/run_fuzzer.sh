@@ -11,7 +11,7 @@ build="${BUILD_DIR:-$root/build-fuzz}"
 jobs="${JOBS:-2}"
 
 "$root/scripts/setup-deps.sh" fuzz
-CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRISALTO_GUI=OFF -DBRISALTO_FUZZ=ON -DBRISALTO_SANITIZE=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" >/dev/null
 cmake --build "$build" --target command_fuzzer -j"$jobs"
