@@ -16,6 +16,8 @@ inline constexpr std::string_view kUsage =
     "shows for them.\n"
     "\n"
     "Options:\n"
+    "  -q, --quiet              print only each line's value (answers, assignments, var, mod);\n"
+    "                           errors go to standard error as 'brisalto-calc: LINE: ERROR'\n"
     "  --precision N            decimals of the fixed format, 0 to 20 (default 10)\n"
     "  -e LINE                  process LINE instead of standard input; may be repeated\n"
     "  --                       what follows is command lines, also when they start with -\n"
@@ -25,6 +27,10 @@ inline constexpr std::string_view kUsage =
     "  --composition            with --molar-mass: also each element's count, mass and share\n"
     "  --help                   show this help and exit\n"
     "  --version                show the version and exit\n"
+    "\n"
+    "\n"
+    "Exit status: 0, or 1 when a command line ended in an error (not at a terminal) or the\n"
+    "output could not be written; 2 for a bad option.\n"
     "\n"
     "Type help for a summary of the command language.\n";
 
@@ -74,6 +80,8 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
         const std::string& arg = arguments[i];
         if (arg == "--help" || arg == "-h") {
             o.show_help = true;
+        } else if (arg == "-q" || arg == "--quiet") {
+            o.quiet = true;
         } else if (arg == "--version") {
             o.show_version = true;
         } else if (arg == "--precision" || arg.rfind("--precision=", 0) == 0) {

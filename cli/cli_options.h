@@ -17,6 +17,7 @@ struct ConvertRequest {
 struct CliOptions {
     bool show_help = false;
     bool show_version = false;
+    bool quiet = false;  // values only, errors on standard error
     std::optional<int> precision;
     std::vector<std::string> lines;  // from -e and the other arguments, in order
     std::optional<ConvertRequest> convert;

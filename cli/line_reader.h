@@ -29,6 +29,7 @@ class StreamLineReader : public LineReader {
 };
 
 // With a prompt and history on a terminal when line editing is built in; otherwise the stream.
-std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in);
+// separators: a separator line above each prompt, as the results window frames each command.
+std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in, bool separators = true);
 
 }  // namespace brisalto

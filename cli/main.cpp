@@ -14,6 +14,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_view.h"
 #include "cli/line_reader.h"
+#include "cli/quiet_view.h"
 #include "cli/standard_streams.h"
 #include "cli/tools_options.h"
 #include "command/calculator.h"
@@ -26,12 +27,11 @@ inline constexpr std::string_view kProgramName = "brisalto-calc";
 inline constexpr std::string_view kVersionText = "brisalto-calc " BRISALTO_VERSION;
 inline constexpr int kUsageStatus = 2;
 
-// 0, or 1 when the output could not all be written.
-int FinishedStatus() { return FinishStandardOutput() ? 0 : 1; }
-
 class Session {
   public:
-    Session(Calculator& calculator, CliView& view) : calculator_(calculator), view_(view) {}
+    // quiet, when given, renders the lines instead of the transcript view.
+    Session(Calculator& calculator, CliView& view, QuietView* quiet)
+        : calculator_(calculator), view_(view), quiet_(quiet) {}
 
     // False once "exit" has run.
     // A pipe that already holds the next lines gets the output in large writes; anyone waiting
@@ -40,21 +40,49 @@ class Session {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         try {
             calculator_.RunGoAction(line, outcome_);
-            view_.Render(outcome_);
+            if (outcome_.kind == OutcomeKind::kError) failed_ = true;
+            if (quiet_ != nullptr) {
+                quiet_->Render(line, outcome_, calculator_);
+            } else {
+                view_.Render(outcome_);
+            }
         } catch (const std::exception& error) {
-            view_.Flush();
+            failed_ = true;
+            Flush(true);
             std::fprintf(stderr, "%s: %s\n", kProgramName.data(), error.what());
         }
-        view_.Flush(!more_input_waiting);
+        Flush(!more_input_waiting);
         // Nothing more can be shown once the output fails.
-        return !view_.exit_requested() && !StandardOutputFailed();
+        const bool exit_requested =
+            quiet_ != nullptr ? quiet_->exit_requested() : view_.exit_requested();
+        return !exit_requested && !StandardOutputFailed();
     }
 
+    // Whether any command line ended in an error.
+    bool failed() const { return failed_; }
+
   private:
+    void Flush(bool to_device) {
+        if (quiet_ != nullptr) {
+            quiet_->Flush(to_device);
+        } else {
+            view_.Flush(to_device);
+        }
+    }
+
     Calculator& calculator_;
     CliView& view_;
+    QuietView* quiet_;
     LineOutcome outcome_;  // reused from line to line
+    bool failed_ = false;
 };
+
+// 0, or 1 when the output could not all be written or, in a run that is not interactive, a
+// command line ended in an error. A person at the terminal has seen each error already.
+int FinishedStatus(const Session& session, bool interactive) {
+    const bool written = FinishStandardOutput();
+    return written && (interactive || !session.failed()) ? 0 : 1;
+}
 
 int RunCalculator(const CliOptions& options) {
     const bool terminal_in = isatty(STDIN_FILENO) == 1;
@@ -77,40 +105,46 @@ int RunCalculator(const CliOptions& options) {
     if (options.precision) start.precision = *options.precision;
     LineOutcome banner;
     StartCalculator(calculator, start, banner);
-    view.Render(banner);
-    view.Flush();
+    QuietView quiet_view(stdout, stderr, at_terminal ? stdout : interactive ? stderr : nullptr);
+    if (!options.quiet) {
+        view.Render(banner);
+        view.Flush();
+    }
 
-    Session session(calculator, view);
+    Session session(calculator, view, options.quiet ? &quiet_view : nullptr);
+    // Lines typed at a terminal, not a script's: its errors do not decide the exit status.
+    const bool typed = options.lines.empty() && terminal_in;
     if (!options.lines.empty()) {
         for (const std::string& text : options.lines) {
             std::string_view rest = text;
             while (true) {
                 const size_t end = rest.find('\n');
-                if (!session.Process(rest.substr(0, end))) return FinishedStatus();
+                if (!session.Process(rest.substr(0, end))) return FinishedStatus(session, typed);
                 if (end == std::string_view::npos) break;
                 rest.remove_prefix(end + 1);
             }
         }
-        return FinishedStatus();
+        return FinishedStatus(session, typed);
     }
 
     std::ios::sync_with_stdio(false);
     std::unique_ptr<LineReader> reader;
     if (at_terminal) {
-        reader = MakeTerminalLineReader(std::cin);
+        reader = MakeTerminalLineReader(std::cin, !options.quiet);
     } else {
         reader = std::make_unique<StreamLineReader>(std::cin);
     }
     std::string line;
     while (reader->ReadLine(line)) {
-        if (!session.Process(line, reader->MoreInputWaiting())) return FinishedStatus();
+        if (!session.Process(line, reader->MoreInputWaiting()))
+            return FinishedStatus(session, typed);
     }
     if (std::cin.bad()) {
         ReportInputError(std::strerror(errno != 0 ? errno : EIO));
         FinishStandardOutput();
         return 1;
     }
-    return FinishedStatus();
+    return FinishedStatus(session, typed);
 }
 
 }  // namespace

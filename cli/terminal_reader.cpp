@@ -29,7 +29,8 @@ inline constexpr std::size_t kListGap = 2;
 
 class EditLineReader : public LineReader {
   public:
-    EditLineReader() : history_file_(HistoryFilePath()) {
+    explicit EditLineReader(bool separators)
+        : history_file_(HistoryFilePath()), separators_(separators) {
         editor_ = el_init(kProgramName, stdin, stdout, stderr);
         history_ = history_init();
         HistEvent event;
@@ -69,7 +70,7 @@ class EditLineReader : public LineReader {
     bool ReadLine(std::string& line) override {
         while (true) {
             // The separator above the prompt, as the results window has it above the echo.
-            if (lead_separator_) {
+            if (lead_separator_ && separators_) {
                 const std::string separator = TerminalSeparator() + "\n";
                 std::fwrite(separator.data(), 1, separator.size(), stdout);
                 lead_separator_ = false;
@@ -184,6 +185,7 @@ class EditLineReader : public LineReader {
     HistoryFile history_file_;
     std::string last_entered_;
     bool cancelled_ = false;
+    bool separators_;
     bool lead_separator_ = true;
 };
 
@@ -191,11 +193,12 @@ class EditLineReader : public LineReader {
 
 }  // namespace
 
-std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in) {
+std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in, bool separators) {
 #ifdef BRISALTO_HAVE_LIBEDIT
     (void)in;
-    return std::make_unique<EditLineReader>();
+    return std::make_unique<EditLineReader>(separators);
 #else
+    (void)separators;
     return std::make_unique<StreamLineReader>(in);
 #endif
 }

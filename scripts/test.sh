@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the style, builds, and runs every test: the core, the windows
 # (offscreen), the window end to end under Xvfb and openbox (labels desktop, x11), brisalto-calc
-# end to end, and the core tests again under AddressSanitizer and UBSan.
+# end to end, the core tests again under AddressSanitizer and UBSan, the thread tests under
+# ThreadSanitizer, and a short session-fuzzer run (FUZZ_SECONDS, default 60).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
-"$root/scripts/setup-deps.sh" build test
+"$root/scripts/setup-deps.sh" build test fuzz
 
 export QT_QPA_PLATFORM=offscreen
 
@@ -29,5 +30,8 @@ cmake -S "$root" -B "$root/build-tsan" -DCMAKE_BUILD_TYPE=Debug -DBRISALTO_GUI=O
   -DBRISALTO_TSAN=ON >/dev/null
 cmake --build "$root/build-tsan" -j"$jobs"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir "$root/build-tsan" --output-on-failure -L threads
+
+echo "== session fuzzer (clang, ASan and UBSan)"
+BUILD_DIR="$root/build-fuzz" JOBS="$jobs" "$root/tests/fuzz/run_fuzzer.sh" "${FUZZ_SECONDS:-60}"
 
 echo "== all tests passed"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the command-processor fuzzer with clang under ASan and UBSan and runs it for SECONDS
+# Builds the session fuzzer with clang under ASan and UBSan and runs it for SECONDS
 # (default 60) from a small seed corpus; prints executions and findings. Further arguments go to
 # libFuzzer (for example -fork=1 -ignore_crashes=1 to go on after a finding).
 # BUILD_DIR overrides the build folder; JOBS the build's parallel jobs.
@@ -11,7 +11,7 @@ build="${BUILD_DIR:-$root/build-fuzz}"
 jobs="${JOBS:-2}"
 
 "$root/scripts/setup-deps.sh" fuzz
-CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DBRISALTO_GUI=OFF -DBRISALTO_FUZZ=ON -DBRISALTO_SANITIZE=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link" >/dev/null
 cmake --build "$build" --target command_fuzzer -j"$jobs"
@@ -24,6 +24,13 @@ seeds=(
   "3!2" "O+1" "DEG" "sci" "fix" "auto" "var" "mod" "clear" "cls" "sin(30)+xcosh(2)" "logn(8)"
   "1e4000*1e4000" "[2+3}*2" "<2>*3" "2e(3)" "B==3" "10-2+3" "abs(-2.7)" "7%-3" "0^0"
 )
+# Whole sessions: state carried from line to line.
+seeds+=(
+  $'B=3\nB*2\nA+B\nvar' $'rad\nsin(P/2)\ndeg\nsin(90)\ngrd\ncyc\nmod' $'B=4\nclear\nB+1'
+  $'sci\n1/3\nfix\n1/3\nauto\n1e20' $'C=5!\ncls\nC\nP=2\nP' $'1/0\nA\n2*(3\nA+1\nexit\n7'
+)
+# A first byte 1: lines generated from the bytes that follow.
+seeds+=($'\x01\x10\x22\x33\x44\x55\x66\x77\x88\x99\xaa\xbb\xcc\xdd\xee\xff\x01\x02\x03')
 i=0
 for seed in "${seeds[@]}"; do
   printf '%s' "$seed" >"$corpus/seed$i"

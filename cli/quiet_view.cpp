@@ -1,0 +1,92 @@
+#include "cli/quiet_view.h"
+
+#include "cli/help_summary.h"
+#include "command/command_processor.h"
+#include "engine/number_text.h"
+#include "engine/variable_table.h"
+
+namespace brisalto {
+namespace {
+
+inline constexpr std::string_view kProgramPrefix = "brisalto-calc: ";
+inline constexpr std::string_view kListingSeparator = " = ";
+
+}  // namespace
+
+void QuietView::Render(std::string_view line, const LineOutcome& outcome,
+                       const Calculator& calculator) {
+    // The evaluator's standard-output text belongs to an error, which is reported on its own;
+    // standard output holds values only.
+    switch (outcome.kind) {
+        case OutcomeKind::kAnswer:
+        case OutcomeKind::kAssignment:
+            buffer_ += ValueToText(outcome.value);
+            buffer_.push_back('\n');
+            break;
+        case OutcomeKind::kKeyword:
+            RenderKeyword(line, calculator);
+            break;
+        case OutcomeKind::kError:
+            ReportError(line, outcome.error);
+            break;
+        case OutcomeKind::kNothing:
+        case OutcomeKind::kConstantRefused:
+            break;
+    }
+    switch (outcome.action) {
+        case ShellAction::kHelp:
+            if (help_out_ != nullptr) {
+                Flush();
+                const std::string_view summary = HelpSummary();
+                std::fwrite(summary.data(), 1, summary.size(), help_out_);
+                std::fflush(help_out_);
+            }
+            break;
+        case ShellAction::kExit:
+            exit_requested_ = true;
+            break;
+        case ShellAction::kNone:
+        case ShellAction::kAbout:
+        case ShellAction::kPrint:
+        case ShellAction::kSave:
+            break;
+    }
+}
+
+void QuietView::RenderKeyword(std::string_view line, const Calculator& calculator) {
+    const std::string word = LowerCaseLine(line);
+    if (word == "var") {
+        const VariableTable& table = calculator.variables();
+        for (int i = 0; i < kAssignableCount; ++i) {
+            const auto k = static_cast<std::size_t>(i);
+            buffer_ += table.names[k];
+            buffer_ += kListingSeparator;
+            buffer_ += ValueToText(table.values[k]);
+            buffer_.push_back('\n');
+        }
+    } else if (word == "mod") {
+        buffer_ += calculator.ModeLineText();
+        buffer_.push_back('\n');
+    }
+}
+
+void QuietView::ReportError(std::string_view line, std::string_view error) {
+    // Values written so far stand before the error when both streams go to one file.
+    Flush();
+    std::string message(kProgramPrefix);
+    message += line;
+    message += ": ";
+    message += error;
+    message.push_back('\n');
+    std::fwrite(message.data(), 1, message.size(), err_);
+    std::fflush(err_);
+}
+
+void QuietView::Flush(bool to_device) {
+    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+    if (to_device) std::fflush(out_);
+    buffer_.clear();
+    if (buffer_.capacity() > (1u << 20)) std::string().swap(buffer_);
+}
+
+}  // namespace brisalto
