@@ -162,6 +162,11 @@ class CommandHistoryTest : public QObject {
 
   private:
     std::unique_ptr<QTemporaryDir> home_;
+    QLineEdit* CmdEdit() const { return form_->findChild<QLineEdit*>(QStringLiteral("CmdEdit")); }
+    QPlainTextEdit* ResultsMemo() const {
+        return form_->findChild<QPlainTextEdit*>(QStringLiteral("ResultsMemo"));
+    }
+
     std::unique_ptr<TMainForm> form_;
     QStringList reported_;
 
@@ -171,17 +176,17 @@ class CommandHistoryTest : public QObject {
         form_ = std::make_unique<TMainForm>();
         form_->show();
         QVERIFY(QTest::qWaitForWindowActive(form_.get()));
-        form_->CmdEdit->setFocus();
+        CmdEdit()->setFocus();
     }
 
     void Type(const QString& line) {
-        QTest::keyClicks(form_->CmdEdit, line);
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+        QTest::keyClicks(CmdEdit(), line);
+        QTest::keyClick(CmdEdit(), Qt::Key_Return);
     }
 
     QString Press(Qt::Key key) {
-        QTest::keyClick(form_->CmdEdit, key);
-        return form_->CmdEdit->text();
+        QTest::keyClick(CmdEdit(), key);
+        return CmdEdit()->text();
     }
 
     QStringList FileLines() const {
@@ -191,7 +196,7 @@ class CommandHistoryTest : public QObject {
     }
 
     bool MemoHas(const QString& line) const {
-        for (QTextBlock b = form_->ResultsMemo->document()->begin(); b.isValid(); b = b.next()) {
+        for (QTextBlock b = ResultsMemo()->document()->begin(); b.isValid(); b = b.next()) {
             if (b.text() == line) return true;
         }
         return false;
@@ -240,11 +245,11 @@ class CommandHistoryTest : public QObject {
         QFETCH(QStringList, shown);
         Start();
         for (const QString& line : {"1+1", "B=2", "3*3"}) Type(line);
-        QTest::keyClicks(form_->CmdEdit, draft);
+        QTest::keyClicks(CmdEdit(), draft);
         QStringList got;
         for (QChar key : keys) got << Press(key == 'U' ? Qt::Key_Up : Qt::Key_Down);
         QCOMPARE(got, shown);
-        QCOMPARE(form_->CmdEdit->cursorPosition(), form_->CmdEdit->text().size());
+        QCOMPARE(CmdEdit()->cursorPosition(), CmdEdit()->text().size());
         QCOMPARE(FileLines(), QStringList({"1+1", "B=2", "3*3"}));
     }
 
@@ -253,19 +258,19 @@ class CommandHistoryTest : public QObject {
         Type("2+2");
         Type("B=5*3");
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("B=5*3"));
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Backspace);
-        QTest::keyClicks(form_->CmdEdit, "4");
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Return);
+        QTest::keyClick(CmdEdit(), Qt::Key_Backspace);
+        QTest::keyClicks(CmdEdit(), "4");
+        QTest::keyClick(CmdEdit(), Qt::Key_Return);
         QVERIFY(MemoHas("> B=5*4"));
         QCOMPARE(form_->calculator().LastCommand(), std::string("B=5*4"));
-        QCOMPARE(form_->CmdEdit->text(), QString());
+        QCOMPARE(CmdEdit()->text(), QString());
         // The new line is the newest; the one it was made from is still there as it was.
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("B=5*4"));
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("B=5*3"));
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("2+2"));
         QCOMPARE(FileLines(), QStringList({"2+2", "B=5*3", "B=5*4"}));
         // Undo in the field goes back over the recalls, as over any edit.
-        QVERIFY(form_->CmdEdit->isUndoAvailable());
+        QVERIFY(CmdEdit()->isUndoAvailable());
     }
 
     void KeyF3KeepsItsMeaning() {
@@ -274,28 +279,28 @@ class CommandHistoryTest : public QObject {
         Type(" 2+2");  // runs, but starts with a blank: not kept in the history
         QCOMPARE(FileLines(), QStringList({"1+1"}));
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("1+1"));
-        QTest::keyClick(form_->CmdEdit, Qt::Key_F3);
-        QCOMPARE(form_->CmdEdit->text(), QStringLiteral(" 2+2"));
-        QCOMPARE(form_->CmdEdit->cursorPosition(), 4);
+        QTest::keyClick(CmdEdit(), Qt::Key_F3);
+        QCOMPARE(CmdEdit()->text(), QStringLiteral(" 2+2"));
+        QCOMPARE(CmdEdit()->cursorPosition(), 4);
         QVERIFY(MemoHas(">  2+2"));
     }
 
     void ModifiedArrowsAreNotTheHistory() {
         Start();
         Type("1+1");
-        QTest::keyClicks(form_->CmdEdit, "5");
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Up, Qt::ControlModifier);
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Up, Qt::AltModifier);
-        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("5"));
-        QTest::keyClick(form_->CmdEdit, Qt::Key_Up, Qt::KeypadModifier);
-        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("1+1"));
+        QTest::keyClicks(CmdEdit(), "5");
+        QTest::keyClick(CmdEdit(), Qt::Key_Up, Qt::ControlModifier);
+        QTest::keyClick(CmdEdit(), Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("5"));
+        QTest::keyClick(CmdEdit(), Qt::Key_Up, Qt::KeypadModifier);
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("1+1"));
     }
 
     void PastedLinesAndMenuCommandsAreKept() {
         Start();
         form_->PasteIntoCmdEdit("1+2\n3+4\n5");
-        QCOMPARE(form_->CmdEdit->text(), QStringLiteral("5"));
-        form_->degAction->trigger();
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("5"));
+        form_->FindAction(QStringLiteral("degAction"))->trigger();
         QCOMPARE(FileLines(), QStringList({"1+2", "3+4", "deg"}));
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("deg"));
         QCOMPARE(Press(Qt::Key_Up), QStringLiteral("3+4"));
