@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The about box: product picture, icon, version, the maker's web address as a link and the
 // e-mail address in a selectable field. Created once at start-up and shown modally.
 #pragma once

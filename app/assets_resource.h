@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The compiled-in pictures (assets/assets.qrc). They sit in the static app library, whose
 // resource object the linker drops unless something calls InitAssets.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The background-colours dialog of the Format menu: one colour box for the command line and
 // one for the results window, with Reset to aqua and the system window colour.
 #pragma once

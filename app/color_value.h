@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // TColor, the colour value kept by the settings file and the background-colours dialog
 // (0x00BBGGRR, or 0x80000000 + n for system colour n), its named lists and its QColor.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // How the desktop program reports an error that reaches it: the message on standard error and,
 // where a window can still show it, in a message box. Tests replace the report.
 #pragma once

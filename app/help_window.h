@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The help window: the user manual from the program's resources in a text browser, with a
 // contents list, Back, and a find bar (Ctrl+F). Shown when no compiled help file is at hand.
 #pragma once

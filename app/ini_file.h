@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // A Windows-style INI profile held as its lines: values are looked up the way the profile
 // functions look them up, and a write changes only its own line, so every other line of the
 // file (comments, blank lines, unknown keys, other sections) stays byte for byte.

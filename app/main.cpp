@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 #include "app/startup.h"
 
 int main(int argc, char** argv) {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // TMainForm, the calculator's main window: results window, mode line, command line and mouse pad
 // under the full menu bar. It wires widgets and actions to the command core and computes nothing.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // TMainForm's action list, its menu bar and the handlers of the actions.
 #include <QAction>
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // TMainForm's command line: composing it with the keyboard and the mouse pad, running it with
 // Enter or Go, and keeping the edit actions enabled for the focused text control.
 #include <QAction>

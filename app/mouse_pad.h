@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The mouse button pad (ToolsPanel): keypad, function, caret, delete and answer keys in their
 // framed groups. It edits nothing itself: each key emits what it means, and the main window
 // applies that to the command line. Keyboard users reach it with Tab (one stop for the whole

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The precision dialog of the Format menu: a spin field for 0 to 20 decimals with a live
 // example of the resulting number pattern.
 #pragma once

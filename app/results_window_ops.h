@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The File, Format and Help operations on the results window: save, print, printer setup, the
 // results font and help. Each is split into the work, which tests call directly, and a wrapper
 // that runs the standard dialog first and shows any failure in a message box.

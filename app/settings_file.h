@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The settings file Calculator.ini: where it lives, every key it holds with its default, and
 // reading and writing the keys in their fixed orders (written atomically, all keys or none).
 #pragma once

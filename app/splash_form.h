@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The splash window shown while the application's windows are being created: borderless, on top,
 // centred, 349 x 250 with the splash picture on medium grey.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The program's entry and exit: the application object that reports errors escaping a handler,
 // the splash, the windows in their creation order, the message loop and the exit status.
 #pragma once

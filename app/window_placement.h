@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Keeping the main window's frame (title bar included) where the settings file says: the saved
 // position is the frame's, and it is restored as the frame's once the window manager has framed
 // the window; a position off every screen is brought onto the nearest one.

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 """Writes the SVG faces of the mouse pad keys and assets.qrc.
 
 Its output is committed, so the build needs no Python; run it again after changing a face:

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The results window of brisalto-calc: renders the outcome of each command line to standard
 // output in one piece, and forgets the lines once written.
 #pragma once

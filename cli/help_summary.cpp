@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 #include "cli/help_summary.h"
 
 #ifndef BRISALTO_DOC_DIR

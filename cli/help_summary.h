@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The one-screen summary of the command language that "help" prints at a terminal.
 #pragma once
 

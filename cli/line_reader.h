@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Where brisalto-calc's command lines come from: standard input as it is, or a terminal with a
 // prompt and a line history.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // brisalto-calc: the calculator on standard input and output.
 #include <unistd.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // brisalto-calc -q: of each command line only its value, in the 15-digit form every shell tool
 // reads back; errors go to standard error with the line that caused them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Standard input and output as brisalto-calc relies on them: descriptors that stay reserved
 // even when the caller closed them, and the one report of output that could not be written.
 #pragma once

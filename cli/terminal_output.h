@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // How brisalto-calc's results look on a terminal: the typed line stands where the results window
 // echoes it, so the echo is left out, and separators are cut to the terminal's width.
 #pragma once

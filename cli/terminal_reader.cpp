@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The line reader at a terminal: libedit with a prompt, Emacs keys, the history shared with the
 // desktop window, Tab completion of the command language, Ctrl+C dropping the line being typed
 // and Ctrl+D on an empty line ending the session.

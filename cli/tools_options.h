@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The options of brisalto-calc that run one of the chemist's tools instead of the calculator:
 // --convert, --list-units, and --molar-mass with --composition.
 #pragma once

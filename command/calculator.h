@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Calculator: one object that is the calculator. It owns the VariableTable (A the answer, P pi),
 // the AngleMode, the NumberFormat flags, the precision with its patterns, the number separators
 // and LastCommand, and turns a command line into a LineOutcome. Each front end owns one.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The calculator's two modes as data: each AngleMode and NumberFormat with its indicator caption,
 // its keyword and the line the keyword writes, and the captions and check marks the window shows.
 #pragma once

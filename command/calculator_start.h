@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The one start-up of a calculator, shared by the main window and brisalto-calc: the start table
 // and modes, the user's number separators, the precision, and the banner lines.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The command line (CmdEdit) as a plain object: text, caret and selection in UTF-16 code units as
 // QLineEdit counts them, with the edits of the mouse pad, the answer prefix and the caret keys.
 #pragma once

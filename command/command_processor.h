@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The command processor: the keyword table, the command words of the menu actions and the texts a
 // processed line writes. The processing itself is Calculator's (ProcessCommandLine and the Go
 // actions), defined next to the keyword table in command_processor.cpp.

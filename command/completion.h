@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Completion of the word before the caret of a command line: function names and variable letters
 // anywhere, keywords only as the whole line (a keyword is only one there). Never file names.
 #pragma once

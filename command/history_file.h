@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The command history kept between runs, shared by brisalto-calc and the desktop window: one
 // command a line in $XDG_STATE_HOME/brisalto/history. Each line is appended as it is entered, in
 // one write to a file opened for appending, so a crash loses nothing and two programs appending

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The lines run before, walked with Up and Down as in a terminal: Up goes back from the newest,
 // Down comes forward again and, past the newest, gives back the line that was being typed.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // What one processed command line did, for a front end to render and a test to compare: the
 // lines it added to the results window, the evaluator's standard-output text, the kind of result
 // with its value or error, the shell action asked for, and whether the modes changed.

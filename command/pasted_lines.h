@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // What pasting a text that holds line breaks into the command line does: each complete line
 // becomes a command line of its own, and the text after the last break stays for editing.
 #pragma once

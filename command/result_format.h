@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Result formatting: the number patterns, the precision limits, the pattern-driven formatter with
 // the user's separators, and the texts of the separator line and the answer block.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Conversions between the UTF-8 of the core's texts and the UTF-16 code units the window's line
 // edit counts in. Broken input becomes U+FFFD, never an error.
 #pragma once

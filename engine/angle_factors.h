@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The factors between radians and the other angle units, at full CalcValue precision, shared by
 // the function library and the trigonometric conversion family.
 #pragma once

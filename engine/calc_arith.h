@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Checked arithmetic on CalcValue: the one place where invalid operation, division by zero and
 // overflow become FloatErrors. Underflow, denormals and inexact results stay silent.
 #pragma once

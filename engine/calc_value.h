@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // CalcValue: the calculator's number, x87 80-bit extended precision.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The leading decimal digits of a CalcValue, correctly rounded. Both the engine's number texts
 // and the result formatting need them on every line, so the common range avoids printf.
 #pragma once

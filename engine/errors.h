@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The error kinds the engine raises. The command processor alone turns them into lines.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Evaluation of one expression line by the token-list rewriting reducer.
 #pragma once
 

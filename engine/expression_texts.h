@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The fixed texts of the expression engine's errors, shared by the evaluator, the operands and the
 // function library.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The 43 named functions of the calculator: one table of name, code, implementation and hint,
 // read by the evaluator, the pad's function keys and their hints; and their application.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Conversions between CalcValue and the decimal texts the evaluator keeps in its tokens.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Operand values and variable lookup on a VariableTable snapshot.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // An ordered set of token positions with next/previous queries in O(log64 n): the index that
 // lets the reducer find each step's first candidate without rescanning the token list.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The evaluator's token list: tokens in their original order with removal from the middle, plus
 // ordered position sets per token class and per reducer step, kept up to date at every rewrite.
 #pragma once

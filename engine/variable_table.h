@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The calculator's variables: 14 one-letter names and their values, A (the answer) to P (pi).
 #pragma once
 

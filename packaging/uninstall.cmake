@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Removes what the last `cmake --install` of this build folder wrote, as install_manifest.txt
 # lists it; the manifest leaves DESTDIR out, so give the same DESTDIR as to the install.
 set(manifest "${CMAKE_CURRENT_BINARY_DIR}/install_manifest.txt")

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Configures and builds the project into build/ (or the folder given as $BUILD_DIR).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"

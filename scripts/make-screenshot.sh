@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Makes docs/screenshot.png: the calculator on a display of its own (Xvfb with openbox), a few
 # lines typed into it, the window captured with its frame. Run it again after the look changes.
 #   scripts/make-screenshot.sh [OUTPUT.png]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Builds the Debian package of both programs (with the manual, manual pages, desktop entry,
 # metainfo and icons) into dist/, from a Release build in build-package/.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Builds the two programs (not the tests or benchmarks) and starts the calculator: the window
 # when a display is there, brisalto-calc on the terminal otherwise.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Checks that the Debian packages of the named groups are installed and, run as root, installs
 # the missing ones. Groups: build (building and running both programs, the default), test (the
 # tests, the package checks and the benchmarks), fuzz (the libFuzzer run), package (cpack's

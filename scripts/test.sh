@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Installs what is missing, checks the style, builds, and runs every test: the core, the windows
 # (offscreen), the window end to end under Xvfb and openbox (labels desktop, x11), brisalto-calc
 # end to end, the core tests again under AddressSanitizer and UBSan, the thread tests under
@@ -12,6 +14,12 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "== style (clang-format with the root's .clang-format)"
 (cd "$root" && git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run --Werror)
+unlicensed="$(cd "$root" && git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*CMakeLists.txt' '*.cmake' |
+  xargs grep -L 'SPDX-License-Identifier: MIT' || true)"
+if [ -n "$unlicensed" ]; then
+  echo "These sources have no SPDX header:" $unlicensed >&2
+  exit 1
+fi
 
 echo "== build and test"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISALTO_TESTS=ON >/dev/null

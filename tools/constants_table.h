@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The physical constants of the Constants menu: for each its action, caption, shortcut and the
 // text it inserts, plus Pi and the menu's order, from which the main window builds the menu.
 #pragma once

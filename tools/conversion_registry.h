@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The process-wide registry of unit-conversion families and their units: each unit converts
 // to and from its family's base unit, and a conversion between two units goes through it.
 // Safe for concurrent use; readers share, writers exclude.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The unit conversion dialog's logic without its widgets: the families it lists, the units of a
 // family, and the text its result field shows for a value text and two units.
 #pragma once

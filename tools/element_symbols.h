@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Element symbols as a formula writes them: the periodic table's captions (without the f-block
 // marks), its three-letter names, and the modern symbols of the elements it names the old way.
 #pragma once

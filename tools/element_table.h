@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The 115 element buttons of the periodic table: caption, name, place, atomic number and
 // weight text, and the two information lines the picker shows for a button.
 #pragma once

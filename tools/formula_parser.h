@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Chemical formulas read into element counts: symbols with counts, brackets nested to any depth,
 // a leading coefficient, hydrates and adducts after a dot. Each bad formula is one FormulaError.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The molar mass of a chemical formula from the periodic table's weight texts, with its
 // composition by element, and the texts the dialog and brisalto-calc show for them.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The conversion families the program adds to the standard ones: pressure, energy and
 // trigonometric, registered once per process.
 #pragma once

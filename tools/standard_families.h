@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The six standard conversion families (Distance, Area, Volume, Mass, Temperature, Time) and
 // the date-time serial and Julian Date arithmetic behind the Time family's formula units.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The symbols and short names a user types for units (km, degF, psi), beside the registry's
 // descriptions, and the lookup of a unit by either. Symbols are matched with their case (mm is
 // not Mm); a text that could stand for several units is no symbol, the description is needed.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Main window figures, offscreen: process start to the main window shown, and one Go of 2+3
 // with 100,000 lines already in the results window.
 #include <unistd.h>

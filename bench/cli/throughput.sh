@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Lines per second of brisalto-calc -q and of its transcript on a pipe, next to bc -l on the same
 # short lines in the same run.
 # Usage: throughput.sh [BRISALTO_CALC] [LINES]

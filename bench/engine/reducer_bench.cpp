@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Times the reducer on long sums and deep bracket nesting and prints the time per token and the
 // peak memory of the process.
 #include <sys/resource.h>

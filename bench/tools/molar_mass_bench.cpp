@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Times the molar mass of formulas of 100 kB, 1 MB and 10 MB in several shapes (flat, brackets
 // nested a third of the length deep, a long hydrate chain, every element) and, beside it, bc on
 // the sum of atomic weights that the flat 1 MB formula stands for.

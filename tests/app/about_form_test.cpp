@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The about box: caption, size, texts, the link, the selectable e-mail field, the OK button and
 // its pictures.
 #include "app/about_form.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The main window for people who do not use a mouse or do not see the screen: accessible names
 // and descriptions over the accessibility tree, Tab order, the pad driven from the keyboard, and
 // the mode line's contrast on a light and a dark palette.

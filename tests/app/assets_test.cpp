@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Every picture the windows load by resource name is there and is a drawable SVG.
 #include <QSvgRenderer>
 #include <QTest>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The background-colours dialog and the colour values it offers: selection on opening, OK,
 // Cancel, Esc and Reset, a colour the lists do not hold, and what each value looks like.
 #include "app/bkgrd_form.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The command history in the window, offscreen: Up and Down walking the lines run, the line
 // being typed kept, a recalled line edited and run, F3 untouched, the history kept across two
 // windows and shared with brisalto-calc typed at a pseudo-terminal, and a history file that

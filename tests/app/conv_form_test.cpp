@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The unit conversion dialog driven as a user would: the live result on every keystroke and
 // pick, overflow as a result text, other errors inside the dialog, whole unit names in the lists,
 // and what each way out returns.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The help window offscreen: F1, the Help menu and the "help" keyword open it with the manual,
 // the compiled help file wins when it is in the current directory, the contents list and Back
 // move through the manual, every link inside the manual has its target, and Ctrl+F finds text.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The INI profile layer: integer texts, lookups as the profile functions do them, and writes
 // that leave every other byte of the file alone.
 #include "app/ini_file.h"

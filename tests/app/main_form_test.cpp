@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The main window offscreen: panel geometry with and without the pad, the menu bar, shortcuts
 // and check marks, Enter and Go, last command, the pad on the command line, the edit actions
 // and the settings written on the way out.

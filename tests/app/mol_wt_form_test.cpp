@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The periodic table picker driven as a user would: hovering and focusing show the two
 // information lines, a click, Space or Enter returns the weight, Esc and the close box nothing.
 #include "tools/gui/mol_wt_form.h"

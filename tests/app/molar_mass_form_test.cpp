@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The molar mass dialog driven as a user would: the molar mass and composition follow every
 // keystroke, a bad formula's message stands in the dialog, Enter inserts into the main window's
 // command line at the caret, and Esc, Cancel and the close box insert nothing.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The mouse pad's keys: every Tag once, the function hints, the pictures, and the groups' rows.
 #include "app/mouse_pad.h"
 

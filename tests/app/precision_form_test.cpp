@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The precision dialog driven as a user would: the example follows the spin field at once, OK
 // sets the precision, Cancel and Esc do not, and typed text is brought into 0..20.
 #include "app/precision_form.h"

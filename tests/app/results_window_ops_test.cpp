@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Results-window operations: saved bytes, the empty-window message, line breaking like the
 // results window, printing to PDF with copies and page breaks, the font dialog and help.
 #include "app/results_window_ops.h"

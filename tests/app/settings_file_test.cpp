@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The settings file: its location, the first-run file line by line, round trips, hand-edited
 // files and writes that are refused or cut short.
 #include "app/settings_file.h"

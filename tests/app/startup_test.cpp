@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Start-up and shutdown: the real message loop ended by the "exit" command and by Ctrl+Q, the
 // splash window, and errors that escape a handler or the start-up.
 #include "app/startup.h"

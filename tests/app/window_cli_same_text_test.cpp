@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The same command lines through the window and through brisalto-calc give the same results
 // text. Run once in the C locale and once under a German one (with_locale.sh), so the user's
 // separators are compared too. BRISALTO_CALC names the brisalto-calc to compare with.

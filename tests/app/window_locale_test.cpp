@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The window under a German locale (run by with_locale.sh): results and the precision example
 // show the user's separators, as brisalto-calc does, because both start the calculator alike.
 #include <QLabel>

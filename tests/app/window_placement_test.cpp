@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Where a saved window position puts the frame: kept when the frame lies on the screens, brought
 // wholly onto the nearest screen when it does not, whatever integer the file held.
 #include "app/window_placement.h"

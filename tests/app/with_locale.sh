@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Runs a command under a locale compiled into a folder of its own, so that a test does not need
 # the locale installed: with_locale.sh LOCALE CHARMAP COMMAND... (LOCALE e.g. de_DE, CHARMAP UTF-8).
 # Exits 77 (skipped) when the locale's source is not on this system.

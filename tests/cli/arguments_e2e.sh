@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc for scripts: command lines as arguments, option checks, and every failed read or
 # write of the standard streams reported on standard error with status 1.
 # Usage: arguments_e2e.sh PATH-TO-BRISALTO-CALC

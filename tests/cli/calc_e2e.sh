@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc end to end: the terminal calculator's contract on pipes and options.
 set -u
 calc="$1"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc --convert and --list-units end to end: exit status, standard output and error.
 # Usage: convert_e2e.sh PATH-TO-BRISALTO-CALC
 set -u

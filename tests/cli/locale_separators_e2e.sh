@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc takes the number separators from the user's locale: "," and "." in the C locale,
 # "." and "," under a German one (compiled for the run; skipped where it cannot be made).
 set -u

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc --molar-mass and --composition end to end: exit status, standard output and error.
 # Usage: molar_mass_e2e.sh PATH-TO-BRISALTO-CALC
 set -u

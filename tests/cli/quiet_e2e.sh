@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc -q end to end: each line's value on standard output, errors on standard error,
 # and the exit status of a run (both modes), through arguments, standard input and a terminal.
 # Usage: quiet_e2e.sh PATH-TO-BRISALTO-CALC

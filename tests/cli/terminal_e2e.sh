@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc at a terminal, driven through tmux as a user would: no second echo, separators
 # fitting the width, history between two runs, Tab completion, Ctrl+C, Ctrl+D, the help summary.
 # Every step waits for what it needs on the screen. A private tmux server, HOME and history.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Properties of the fixed number format over every integer-part length and every precision:
 // the separators only group the digits (by threes from the right), never change them. The
 // expected digits come from a plain decimal string or from the C library's printf.

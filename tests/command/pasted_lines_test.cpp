@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Pasting into the command line: which lines run and what stays, for every place of the caret
 // and every kind of line break.
 #include "command/pasted_lines.h"

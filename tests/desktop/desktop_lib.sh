@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Shared by the desktop tests: a private X server with openbox, the calculator started with a
 # private home, and the window's frame read back from the X server. Source it; it cleans up
 # on exit. Nothing here sleeps blindly: every wait polls for its condition with a time limit.

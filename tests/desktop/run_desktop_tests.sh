@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # The calculator's window under a real X server (Xvfb) and window manager (openbox), driven by
 # xdotool and xclip as a user would drive it: the frame's place across restarts, pasting lines
 # and a very long line, the font dialog's keys, the menu titles at every font size and at

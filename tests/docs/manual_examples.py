@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 """Runs every worked example of the manual through brisalto-calc and compares the lines.
 
 An example is a <pre class="example"> block: its lines starting with "> " are the typed lines

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Checked CalcValue arithmetic: results and which fault each bad case raises.
 #include "engine/calc_arith.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The fast digit path must give exactly what the exact printf conversion gives.
 #include "engine/decimal_digits.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The reducer's results, factorial lines and errors, row by row.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The function library over whole ranges of its operand, checked against the C library's long
 // double functions or plain long double arithmetic: where a hand-picked value says little.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The one table of functions: every name found by the evaluator's lookup under its own code, the
 // angle roles of the circular families, and the angle factors against a wider reference.
 #include <gtest/gtest.h>

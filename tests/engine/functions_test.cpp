@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The function library: names, angle modes, rounding and every failure of its table.
 #include "engine/functions.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The reducer numbers its tokens in 32 bits: a line at that limit is refused with a clear error,
 // before a single character is read, instead of wrapping the numbers.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // TextToValue's grammar and limits, ValueToText's notation, TextToInt's range.
 #include "engine/number_text.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // What one evaluation did, recorded for comparison in tests: the value or the error, the
 // factorial lines, the standard-output text and the assignment flags.
 #pragma once

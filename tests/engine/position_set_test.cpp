@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The position index against std::set under random inserts, erases and queries.
 #include "engine/position_set.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The indexed reducer against the plain transcription of the passes on generated expressions:
 // same value bits, same error, same Counter lines, same standard output, same assignment.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // A plain, quadratic transcription of the reducer's passes over a vector of tokens: the oracle
 // that the indexed reducer is compared against.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Arbitrary bytes and huge lines: every input ends in a value or one of the engine's errors,
 // without a crash, a hang or deep recursion.
 #include <gtest/gtest.h>

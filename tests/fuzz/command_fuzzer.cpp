@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // libFuzzer target over whole calculator sessions. Each input is a session of its own (a fresh
 // Calculator): either raw text, one command line a line, or, after a first byte 0x01, lines
 // generated from the bytes (keywords, assignments, answers, factorials, errors, raw text).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Builds the session fuzzer with clang under ASan and UBSan and runs it for SECONDS
 # (default 60) from a small seed corpus; prints executions and findings. Further arguments go to
 # libFuzzer (for example -fork=1 -ignore_crashes=1 to go on after a finding).

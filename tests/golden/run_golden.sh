@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Runs one golden transcript through brisalto-calc and compares the output exactly.
 # Usage: run_golden.sh PATH-TO-BRISALTO-CALC FILE
 #

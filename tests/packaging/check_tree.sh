@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # Checks an installed tree against installed_files.txt; sourced by the install and package tests.
 # check_tree PREFIX_DIR: exactly the listed files, icons of their stated size, programs that run.
 check_tree() {

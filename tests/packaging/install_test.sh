@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # cmake --install honours DESTDIR and --prefix, installs exactly the expected files, and the
 # uninstall target removes all of them again.
 # Usage: install_test.sh BUILD_DIR

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # The desktop entry and the AppStream metainfo pass their validators without a remark, and the
 # manual pages format without a warning.
 # Usage: metadata_test.sh SOURCE_DIR

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # The Debian package: built by cpack from this build (or the one in $BRISALTO_DEB), unpacked into
 # a scratch root with dpkg -x; the files, the computed dependencies, the stripped programs, the
 # desktop entry and metainfo as installed, and lintian without errors.

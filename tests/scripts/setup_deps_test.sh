@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # scripts/setup-deps.sh as users meet it: with everything installed it is silent, needs no root
 # and never calls apt-get (so every listed name must be a real package that dpkg reports); with
 # something missing a user gets one line naming it and the command, and status 1; root gets it

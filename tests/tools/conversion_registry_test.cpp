@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 #include "tools/conversion_registry.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The formula grammar: counts per element for every construct, one error of the right kind and
 // place for every bad formula, and brackets and sizes far beyond what a user types.
 #include "tools/formula_parser.h"

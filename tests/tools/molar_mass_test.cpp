@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Molar masses and compositions: the worked examples, the percentages' sum over many formulas,
 // and, as a second answer, the calculator's own evaluator summing the periodic table's weights.
 #include "tools/molar_mass.h"

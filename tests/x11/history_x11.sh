@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # The command history in the real program on an X display of its own with openbox: Up and Down
 # (also on the keypad) recall the lines of a history file left by an earlier run, the line being
 # typed comes back, and a line run is added to the file. The command line is read back through

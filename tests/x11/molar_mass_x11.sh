@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # The molar mass dialog in the real program on an X display of its own with openbox: Ctrl+M opens
 # it centred, typing and Enter insert at the caret of the command line, Esc inserts nothing and
 # the formula is kept. The command line is read back through the clipboard.

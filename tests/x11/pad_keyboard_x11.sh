@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # The mouse pad from the keyboard in the real program on an X display of its own with openbox:
 # Tab from the command line reaches Go, the results window and then the pad; the arrow keys
 # move between keys, Space and Enter press them without running the line, and Tab leaves the

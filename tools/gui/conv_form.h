@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The unit conversion dialog: a family, a value and two units, with the converted value shown
 // on every keystroke and pick and returned by "Insert Value".
 #pragma once

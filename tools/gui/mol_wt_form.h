@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The periodic table picker: 115 element buttons that show an element's name, weight and
 // atomic number on hover or focus and return its weight text when pressed.
 #pragma once

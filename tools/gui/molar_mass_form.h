@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // The molar mass dialog: a formula typed in, its molar mass and composition shown on every
 // keystroke, and the molar mass returned by "Insert Value".
 #pragma once

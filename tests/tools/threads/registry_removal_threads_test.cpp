@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
 // Conversions with units whose family another thread is removing at that moment. Each must
 // give its exact value or the "Incompatible conversion types" refusal; under ThreadSanitizer a
 // registry that uses a unit record after its lock (and so after its removal) is reported.
