@@ -508,8 +508,17 @@ void TMainForm::RenderOutcome(const LineOutcome& outcome) {
     if (outcome.clear_window) {
         ClearLines();
     }
-    for (const std::string& line : outcome.lines) {
-        AppendLine(line);
+    // One append for the whole block: each append lays out and scrolls the window again.
+    if (!outcome.lines.empty()) {
+        std::size_t size = 0;
+        for (const std::string& line : outcome.lines) size += line.size() + 1;
+        std::string block;
+        block.reserve(size);
+        for (const std::string& line : outcome.lines) {
+            if (&line != &outcome.lines.front()) block.push_back('\n');
+            block += line;
+        }
+        AppendLine(block);
     }
     if (outcome.modes_changed || outcome.refresh_indicators) {
         ShowModeIndicators(outcome.refresh_indicators);

@@ -15,9 +15,18 @@ void CliView::Render(const LineOutcome& outcome) {
     }
     if (outcome.clear_window) {
         pending_.clear();
+        buffer_.clear();
         if (terminal_) std::fwrite(kClearScreen.data(), 1, kClearScreen.size(), out_);
     }
-    pending_.insert(pending_.end(), outcome.lines.begin(), outcome.lines.end());
+    if (terminal_) {
+        // Shaped to the terminal's width when flushed.
+        pending_.insert(pending_.end(), outcome.lines.begin(), outcome.lines.end());
+    } else {
+        for (const std::string& line : outcome.lines) {
+            buffer_ += line;
+            buffer_.push_back('\n');
+        }
+    }
     switch (outcome.action) {
         case ShellAction::kHelp:
             ShowHelp();
@@ -43,15 +52,17 @@ void CliView::ShowHelp() {
 }
 
 void CliView::Flush(bool to_device) {
-    buffer_.clear();
-    if (terminal_) ShapeForTerminal(pending_, TerminalColumns());
-    for (const std::string& line : pending_) {
-        buffer_ += line;
-        buffer_.push_back('\n');
+    if (terminal_) {
+        ShapeForTerminal(pending_, TerminalColumns());
+        for (const std::string& line : pending_) {
+            buffer_ += line;
+            buffer_.push_back('\n');
+        }
+        pending_.clear();
     }
     if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
     if (to_device) std::fflush(out_);
-    pending_.clear();
+    buffer_.clear();
     // A huge line should not keep its memory for the rest of the session.
     if (buffer_.capacity() > (1u << 20)) std::string().swap(buffer_);
 }

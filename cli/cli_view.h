@@ -35,7 +35,9 @@ class CliView {
 
     std::FILE* out_;
     std::FILE* help_out_;
+    // Lines waiting for a terminal's width; elsewhere they go straight into buffer_.
     std::vector<std::string> pending_;
+    // The output not yet written, one line each.
     std::string buffer_;
     bool exit_requested_ = false;
     bool terminal_ = false;

@@ -11,6 +11,7 @@ namespace brisalto {
 namespace {
 
 constexpr const auto& kPowers = kExactPowersOfTen;
+constexpr double kLog10Of2 = 0.301029995663981195;
 
 // glibc's conversion is exact; only digits and the exponent are read, whatever decimal point
 // the locale has.
@@ -39,7 +40,9 @@ DecimalDigits LeadingDigits(CalcValue value, int count) {
     // Scale so that the wanted digits are the integer part: one correctly rounded multiply or
     // divide by an exact power. Its error is below one unit in the last place of the product, so
     // rounding that product gives the right digits unless it lies that close to a half.
-    int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+    // floor(log10(magnitude)) is this or one more, since magnitude lies in [2^e, 2^(e+1)); the
+    // loop below corrects it. Cheaper than log10 on the long double.
+    int exponent = static_cast<int>(std::floor(std::ilogb(magnitude) * kLog10Of2));
     const CalcValue low = kPowers[static_cast<std::size_t>(count - 1)];
     const CalcValue high = kPowers[static_cast<std::size_t>(count)];
     for (int attempt = 0; attempt < 2; ++attempt) {

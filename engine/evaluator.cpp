@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "engine/evaluator.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "engine/calc_arith.h"
@@ -27,7 +28,7 @@ constexpr FuncTypes kOperatorOrder[] = {ftPower, ftDivide, ftMultiply, ftPercent
 
 class Reducer {
   public:
-    Reducer(std::string_view expression, VariableTable& table, AngleMode angle_mode,
+    Reducer(std::string_view expression, const VariableTable& table, AngleMode angle_mode,
             EvaluatorOutput& output)
         : tokens_(expression), table_(table), angle_mode_(angle_mode), output_(output) {}
 
@@ -154,7 +155,11 @@ class Reducer {
         if (tokens_.Type(equals) != ftEquals || tokens_.Type(target) != ftVariable) return false;
         const std::int32_t index = FindVariableIndex(tokens_.Text(target, scratch_), table_);
         const CalcValue value = Operand(source);
-        table_.values.at(static_cast<std::size_t>(index)) = value;
+        // The line ends here, so the snapshot would never be read again: only the index is
+        // checked.
+        if (static_cast<std::size_t>(index) >= table_.values.size()) {
+            throw std::out_of_range("variable index");
+        }
         Rewrite(target, value);
         is_assignment = true;
         variable_index = index;
@@ -214,7 +219,7 @@ class Reducer {
     void Rewrite(Id t, CalcValue value) { tokens_.SetNumber(t, ValueToText(value)); }
 
     TokenList tokens_;
-    VariableTable& table_;
+    const VariableTable& table_;
     AngleMode angle_mode_;
     EvaluatorOutput& output_;
     std::string scratch_;
@@ -228,7 +233,7 @@ class Reducer {
 }  // namespace
 
 CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
-                             std::int32_t& variable_index, VariableTable table,
+                             std::int32_t& variable_index, const VariableTable& table,
                              AngleMode angle_mode, EvaluatorOutput& output) {
     Reducer reducer(expression, table, angle_mode, output);
     return reducer.Run(is_assignment, variable_index);

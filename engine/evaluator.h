@@ -23,9 +23,9 @@ class EvaluatorOutput {
 };
 
 // The caller sets is_assignment to false and variable_index to 0; only an assignment changes
-// them. The table is a snapshot taken by value; the caller's table is never changed.
+// them. The caller's table is never changed: an assignment only reports its index and value.
 CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
-                             std::int32_t& variable_index, VariableTable table,
+                             std::int32_t& variable_index, const VariableTable& table,
                              AngleMode angle_mode, EvaluatorOutput& output);
 
 // 1 x 2 x ... x n in CalcValue arithmetic; 1 for n = 0. A negative n has no factorial: the

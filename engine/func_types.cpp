@@ -2,9 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "engine/func_types.h"
 
-namespace brisalto {
+#include <array>
 
-CharClass ClassifyChar(char c) {
+namespace brisalto {
+namespace {
+
+constexpr CharClass Classify(char c) {
     FuncTypes type = ftOther;
     if ((c >= 'a' && c <= 'z') || c == 'E') {
         type = ftLetters;
@@ -56,5 +59,17 @@ CharClass ClassifyChar(char c) {
     }
     return {type != ftOther, type};
 }
+
+// Every line is classified a character at a time, twice: one look-up instead of the branches.
+constexpr std::array<CharClass, 256> kCharClasses = [] {
+    std::array<CharClass, 256> classes{};
+    for (int i = 0; i < 256; ++i)
+        classes[static_cast<std::size_t>(i)] = Classify(static_cast<char>(i));
+    return classes;
+}();
+
+}  // namespace
+
+CharClass ClassifyChar(char c) { return kCharClasses[static_cast<unsigned char>(c)]; }
 
 }  // namespace brisalto

@@ -65,17 +65,16 @@ CalcValue TextToValue(std::string_view text) {
     std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;
 
-    // A validated copy in the form strtold reads; the grammar is checked here, not by strtold.
-    std::string clean;
+    // The grammar is checked here, not by strtold.
+    bool negative = false;
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') clean += '-';
+        negative = text[i] == '-';
         ++i;
     }
-    const bool negative = !clean.empty();
     bool any_digit = false;
     bool any_point = false;
     int fraction_digits = 0;
-    const std::size_t mantissa_start = clean.size();
+    const std::size_t mantissa_start = i;
     while (i < n) {
         if (IsDigit(text[i])) {
             any_digit = true;
@@ -85,14 +84,15 @@ CalcValue TextToValue(std::string_view text) {
         } else {
             break;
         }
-        clean += text[i];
         ++i;
     }
-    const std::size_t mantissa_length = clean.size() - mantissa_start;
+    const std::string_view mantissa = text.substr(mantissa_start, i - mantissa_start);
     if (!any_digit && !any_point) FailFloatText(text);
 
     int exponent = 0;
+    bool has_exponent = false;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        has_exponent = true;
         ++i;
         bool negative_exponent = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) {
@@ -104,20 +104,23 @@ CalcValue TextToValue(std::string_view text) {
             ++i;
         }
         if (negative_exponent) exponent = -exponent;
-        clean += 'e';
-        clean += std::to_string(exponent);
     }
     while (i < n && text[i] == ' ') ++i;
     if (i != n) FailFloatText(text);
 
     if (!any_digit) return negative ? -0.0L : 0.0L;
-    // Taken only now: the exponent appended above may have moved clean's buffer.
-    const std::string_view mantissa =
-        std::string_view(clean).substr(mantissa_start, mantissa_length);
     if (const auto exact = ExactQuotient(mantissa, exponent - fraction_digits, negative)) {
         return *exact;
     }
 
+    // A validated copy in the form strtold reads, built only when the exact path cannot answer.
+    std::string clean;
+    if (negative) clean += '-';
+    clean += mantissa;
+    if (has_exponent) {
+        clean += 'e';
+        clean += std::to_string(exponent);
+    }
     const CalcValue value = strtold_l(clean.c_str(), nullptr, CLocale());
     if (std::isinf(value) || std::isnan(value)) FailFloatText(text);
     return value;

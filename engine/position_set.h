@@ -4,6 +4,7 @@
 // lets the reducer find each step's first candidate without rescanning the token list.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -31,9 +32,28 @@ class PositionSet {
     std::uint32_t Last() const { return PrevBefore(size_); }
 
   private:
+    // 64^6 > 2^32 positions.
+    static constexpr std::size_t kMaxLevels = 6;
+
+    // Word i of level k; bits of level 0 are positions, a bit of level k+1 says that word of
+    // level k is not 0.
+    std::uint64_t& Word(std::size_t level, std::uint64_t i) { return Words()[offset_[level] + i]; }
+    std::uint64_t Word(std::size_t level, std::uint64_t i) const {
+        return Words()[offset_[level] + i];
+    }
+    std::uint64_t LevelWords(std::size_t level) const {
+        return offset_[level + 1] - offset_[level];
+    }
+    // A set of up to 64 positions (a short line) lives in small_ and allocates nothing.
+    std::uint64_t* Words() { return heap_.empty() ? &small_ : heap_.data(); }
+    const std::uint64_t* Words() const { return heap_.empty() ? &small_ : heap_.data(); }
+
     std::uint32_t size_;
-    // levels_[0] holds one bit a position; a bit of level k+1 says that word of level k is not 0.
-    std::vector<std::vector<std::uint64_t>> levels_;
+    std::size_t levels_ = 0;
+    // Level k's words are offset_[k] .. offset_[k+1]-1 of the one storage.
+    std::array<std::uint64_t, kMaxLevels + 1> offset_{};
+    std::uint64_t small_ = 0;
+    std::vector<std::uint64_t> heap_;
 };
 
 }  // namespace brisalto

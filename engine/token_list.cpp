@@ -128,10 +128,17 @@ void TokenList::SetType(Id t, FuncTypes type) {
 }
 
 void TokenList::SetNumber(Id t, std::string_view text) {
-    // The token's old text is dead: its first piece now points at the new one.
-    const std::size_t offset = buffer_.size();
-    buffer_.append(text);
-    pieces_[t] = {offset, static_cast<std::uint32_t>(text.size()), kNone};
+    // The token's old text is dead. The new one takes its first piece's place when it fits, so
+    // a long line's reductions do not pile up in the buffer.
+    Piece& piece = pieces_[t];
+    if (text.size() <= piece.length) {
+        buffer_.replace(piece.offset, text.size(), text);
+        piece = {piece.offset, static_cast<std::uint32_t>(text.size()), kNone};
+    } else {
+        const std::size_t offset = buffer_.size();
+        buffer_.append(text);
+        piece = {offset, static_cast<std::uint32_t>(text.size()), kNone};
+    }
     tail_piece_[t] = t;
     SetType(t, ftNumber);
 }

@@ -64,8 +64,8 @@ class TokenList {
     void SetType(Id t, FuncTypes type);
     void RefreshOne(Id t);
 
-    // The buffer outgrows the line by every reduction's text, so its offsets are 64-bit even
-    // where the line itself has fewer than 2^32 characters.
+    // The buffer outgrows the line by the reductions' texts that did not fit in place, so its
+    // offsets are 64-bit even where the line itself has fewer than 2^32 characters.
     struct Piece {
         std::size_t offset;
         std::uint32_t length;
@@ -73,7 +73,7 @@ class TokenList {
     };
     static_assert(sizeof(Piece::offset) >= sizeof(std::string::size_type));
 
-    // Token texts, and after them every text written by a reduction.
+    // Token texts, and after them the texts of reductions that outgrew their token's place.
     std::string buffer_;
     // Piece t is the first piece of token t; joined tokens chain further pieces.
     std::vector<Piece> pieces_;
