@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
 # brisalto-calc beside bc -l from the same run: CPU seconds (user + sys) and peak RSS, medians of
 # BENCH_REPS runs (5; BENCH_LONG_REPS, 3, for the 100 MB line), then the window figures of
 # main_window_bench when it is built.
