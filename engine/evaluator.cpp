@@ -11,6 +11,7 @@
 #include "engine/functions.h"
 #include "engine/number_text.h"
 #include "engine/operands.h"
+#include "engine/plain_arithmetic.h"
 #include "engine/token_list.h"
 
 namespace brisalto {
@@ -232,11 +233,18 @@ class Reducer {
 
 }  // namespace
 
+CalcValue ReduceExpression(std::string_view expression, bool& is_assignment,
+                           std::int32_t& variable_index, const VariableTable& table,
+                           AngleMode angle_mode, EvaluatorOutput& output) {
+    Reducer reducer(expression, table, angle_mode, output);
+    return reducer.Run(is_assignment, variable_index);
+}
+
 CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
                              std::int32_t& variable_index, const VariableTable& table,
                              AngleMode angle_mode, EvaluatorOutput& output) {
-    Reducer reducer(expression, table, angle_mode, output);
-    return reducer.Run(is_assignment, variable_index);
+    if (const auto value = EvaluatePlainArithmetic(expression)) return *value;
+    return ReduceExpression(expression, is_assignment, variable_index, table, angle_mode, output);
 }
 
 }  // namespace brisalto

@@ -1,0 +1,187 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
+#include "engine/plain_arithmetic.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "engine/calc_arith.h"
+#include "engine/func_types.h"
+#include "engine/number_text.h"
+#include "engine/token_list.h"
+
+namespace brisalto {
+
+namespace {
+
+// Operator stack entries: an open bracket, or a binary operator with its binding level. Higher
+// binds tighter; + and - share the lowest level and every level groups from the left, which is
+// the order in which the reducer takes them (leftmost of the tightest first).
+enum Op : std::uint8_t { kOpen, kPlus, kMinus, kPercent, kMultiply, kDivide, kPower };
+
+int Level(Op op) { return op == kMinus ? static_cast<int>(kPlus) : static_cast<int>(op); }
+
+// A stack that lives on the call's frame while it is short: a typed line allocates nothing.
+template <typename T, std::size_t N>
+class SmallStack {
+  public:
+    bool Empty() const { return size_ == 0; }
+    T& Top() { return size_ <= N ? inline_[size_ - 1] : spill_.back(); }
+    void Push(T value) {
+        if (size_ < N) {
+            inline_[size_] = value;
+        } else {
+            spill_.push_back(value);
+        }
+        ++size_;
+    }
+    T Pop() {
+        --size_;
+        if (size_ < N) return inline_[size_];
+        const T value = spill_.back();
+        spill_.pop_back();
+        return value;
+    }
+
+  private:
+    std::array<T, N> inline_{};
+    std::vector<T> spill_;
+    std::size_t size_ = 0;
+};
+
+bool OperatorOf(FuncTypes type, Op& op) {
+    switch (type) {
+        case ftPlus:
+            op = kPlus;
+            return true;
+        case ftMinus:
+            op = kMinus;
+            return true;
+        case ftPercent:
+            op = kPercent;
+            return true;
+        case ftMultiply:
+            op = kMultiply;
+            return true;
+        case ftDivide:
+            op = kDivide;
+            return true;
+        case ftPower:
+            op = kPower;
+            return true;
+        default:
+            return false;
+    }
+}
+
+CalcValue Apply(Op op, CalcValue a, CalcValue b) {
+    switch (op) {
+        case kPower:
+            return Power(a, b);
+        case kDivide:
+            return Divide(a, b);
+        case kMultiply:
+            return Multiply(a, b);
+        case kPercent:
+            return Remainder(a, b);
+        case kPlus:
+            return Add(a, b);
+        default:
+            return Subtract(a, b);
+    }
+}
+
+class PlainEvaluator {
+  public:
+    // False when the line is not plain arithmetic; throws what a step throws.
+    bool Run(std::string_view s, CalcValue& result) {
+        const std::size_t n = s.size();
+        bool expect_operand = true;
+        std::size_t i = 0;
+        while (true) {
+            while (i < n && !ClassifyChar(s[i]).recognised) ++i;
+            if (i == n) break;
+            const FuncTypes type = ClassifyChar(s[i]).type;
+            const std::size_t start = i++;
+            if (type != ftOpen && type != ftClose && type != ftPlus && type != ftMinus) {
+                // Like characters join into one token, across characters that are not read.
+                std::size_t end = i;
+                while (true) {
+                    while (i < n && ClassifyChar(s[i]).type == type &&
+                           ClassifyChar(s[i]).recognised)
+                        ++i;
+                    end = i;
+                    while (i < n && !ClassifyChar(s[i]).recognised) ++i;
+                    if (i == n || ClassifyChar(s[i]).type != type) break;
+                    // A number split by an unread character: left to the reducer.
+                    if (type == ftNumber) return false;
+                }
+                i = end;
+            }
+            Op op = kOpen;
+            if (expect_operand) {
+                if (type == ftNumber) {
+                    values_.Push(TextToValue(s.substr(start, i - start)));
+                    expect_operand = false;
+                } else if (type == ftOpen) {
+                    ops_.Push(kOpen);
+                } else {
+                    return false;
+                }
+            } else if (OperatorOf(type, op)) {
+                while (!ops_.Empty() && ops_.Top() != kOpen && Level(ops_.Top()) >= Level(op))
+                    Reduce();
+                ops_.Push(op);
+                expect_operand = true;
+            } else if (type == ftClose) {
+                while (!ops_.Empty() && ops_.Top() != kOpen) Reduce();
+                if (ops_.Empty()) return false;
+                ops_.Pop();
+                values_.Top() = ThroughFifteenDigitText(values_.Top());
+            } else {
+                return false;
+            }
+        }
+        if (expect_operand) return false;
+        while (!ops_.Empty()) {
+            if (ops_.Top() == kOpen) return false;
+            Reduce();
+        }
+        result = values_.Top();
+        return true;
+    }
+
+  private:
+    void Reduce() {
+        const CalcValue b = values_.Pop();
+        const CalcValue a = values_.Pop();
+        values_.Push(ThroughFifteenDigitText(Apply(ops_.Pop(), a, b)));
+    }
+
+    SmallStack<CalcValue, 16> values_;
+    SmallStack<Op, 32> ops_;
+};
+
+}  // namespace
+
+CalcValue ThroughFifteenDigitText(CalcValue value) {
+    // A whole number below 10^15 is its own text; 0 and -0 both read back as 0.
+    if (std::fabs(value) < 1e15L && std::trunc(value) == value) return value == 0 ? 0.0L : value;
+    return TextToValue(ValueToText(value));
+}
+
+std::optional<CalcValue> EvaluatePlainArithmetic(std::string_view expression) {
+    if (expression.size() >= TokenList::kMaxLineLength) return std::nullopt;
+    try {
+        PlainEvaluator evaluator;
+        CalcValue result = 0;
+        if (evaluator.Run(expression, result)) return result;
+    } catch (...) {
+        // The reducer runs the line again and reports the fault as it always has.
+    }
+    return std::nullopt;
+}
+
+}  // namespace brisalto

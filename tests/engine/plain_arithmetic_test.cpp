@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
+// The one-pass road against the reducer alone: whatever the line, the evaluator's answer (value
+// bits, error, side output) is the reducer's, and the road is really taken for plain lines.
+#include "engine/plain_arithmetic.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/number_text.h"
+#include "tests/engine/outcome.h"
+
+namespace brisalto::testing {
+namespace {
+
+// Mostly what the road reads, with the characters that make it decline mixed in.
+const std::vector<std::string> kPieces = {
+    "1",          "2",     "3", "0",  "7",  "2.5", ".5", "10", "0.1", "123456789.123456789",
+    "9999999999", "1.5.2", ".", "00", "4.", "+",   "-",  "*",  "/",   "%",
+    "^",          "+",     "-", "*",  "/",  "**",  "//", "^^", "%%",  "(",
+    ")",          "(",     ")", "[",  "]",  "{",   "}",  "<",  ">",   " ",
+    "  ",         ",",     "#", "\t", "!",  "e",   "A",  "=",  "x",   std::string(1, '\0'),
+};
+
+std::string RandomLine(std::mt19937& rng, int max_pieces) {
+    std::uniform_int_distribution<int> length(1, max_pieces);
+    std::uniform_int_distribution<std::size_t> pick(0, kPieces.size() - 1);
+    std::string line;
+    for (int i = length(rng); i > 0; --i) line += kPieces[pick(rng)];
+    return line;
+}
+
+// Well formed, so most lines succeed and carry long chains of results.
+std::string Plain(std::mt19937& rng, int depth) {
+    static const char* const kOperators[] = {"+", "-", "*", "/", "%", "^", " + ", "**"};
+    static const char* const kAtoms[] = {"1",   "2",   "3",         "0.5",      "7",
+                                         "1.1", "0.3", "12345.678", "99999999", "0"};
+    std::uniform_int_distribution<int> choice(0, 9);
+    if (depth == 0 || choice(rng) < 3) return kAtoms[choice(rng)];
+    const std::string left = Plain(rng, depth - 1);
+    const std::string right = Plain(rng, depth - 1);
+    const int form = choice(rng);
+    if (form < 2) return "(" + left + ")";
+    if (form < 3) return "[" + left + "}";
+    return left + kOperators[choice(rng) % 8] + right;
+}
+
+Outcome ByReducer(const std::string& line) { return RunEvaluator(ReduceExpression, line); }
+
+struct Tally {
+    int taken = 0;
+    int values = 0;
+};
+
+void ExpectSameAsReducer(const std::string& line, Tally& tally) {
+    const Outcome both = RunEvaluator(EvaluateExpression, line);
+    ASSERT_EQ(both, ByReducer(line)) << "input: " << line;
+    const auto plain = EvaluatePlainArithmetic(line);
+    if (plain) {
+        ++tally.taken;
+        // The road answers only lines the reducer evaluates.
+        ASSERT_EQ(both.kind, "value") << "input: " << line;
+    }
+    if (both.kind == "value") ++tally.values;
+}
+
+TEST(PlainArithmetic, RandomLinesAnswerAsTheReducer) {
+    std::mt19937 rng(20261209);
+    Tally tally;
+    for (int i = 0; i < 60000; ++i) ExpectSameAsReducer(RandomLine(rng, 12), tally);
+    EXPECT_GT(tally.taken, 2000);
+    EXPECT_GT(tally.values, tally.taken);
+}
+
+TEST(PlainArithmetic, WellFormedLinesAnswerAsTheReducer) {
+    std::mt19937 rng(5);
+    Tally tally;
+    for (int i = 0; i < 20000; ++i) ExpectSameAsReducer(Plain(rng, 7), tally);
+    EXPECT_GT(tally.taken, 15000);
+}
+
+TEST(PlainArithmetic, LongAndDeepLinesAnswerAsTheReducer) {
+    Tally tally;
+    std::string sum = "1";
+    for (int i = 0; i < 20000; ++i) sum += i % 3 == 0 ? "+0.1" : "+1";
+    std::string nested = std::string(20000, '(') + "2.5" + std::string(20000, ')');
+    std::string right;
+    for (int i = 0; i < 5000; ++i) right += "1.5-(";
+    right += "1" + std::string(5000, ')');
+    for (const std::string& line : {sum, nested, right, nested + "*" + sum}) {
+        ExpectSameAsReducer(line, tally);
+    }
+    EXPECT_EQ(tally.taken, 4);
+}
+
+// The shortcut for whole numbers and the text round trip give the same bits everywhere.
+TEST(PlainArithmetic, ThroughFifteenDigitTextIsTheTextRoundTrip) {
+    std::vector<CalcValue> values = {0.0L,
+                                     -0.0L,
+                                     1e15L,
+                                     1e15L - 1,
+                                     -1e15L + 1,
+                                     0.5L,
+                                     1e-4950L,
+                                     999999999999999.5L,
+                                     123456789012345678.0L};
+    std::mt19937_64 rng(3);
+    for (int i = 0; i < 200000; ++i) {
+        CalcValue v = 0;
+        const std::uint64_t bits = rng();
+        switch (i % 4) {
+            case 0:  // whole numbers around every power of two up to 2^60
+                v = std::ldexp(1.0L, i % 61) + static_cast<CalcValue>(bits % 7) - 3;
+                break;
+            case 1:  // any mantissa at exponents from 10^-30 to 10^30
+                v = std::ldexp(static_cast<CalcValue>(bits), (i % 200) - 163);
+                break;
+            case 2:
+                v = static_cast<CalcValue>(static_cast<std::int64_t>(bits) >> (i % 64));
+                break;
+            default:
+                v = static_cast<CalcValue>(bits % 100000) / 1000;
+        }
+        if (i % 8 == 3) v = -v;
+        values.push_back(v);
+    }
+    for (const CalcValue v : values) {
+        const CalcValue expected = TextToValue(ValueToText(v));
+        const CalcValue got = ThroughFifteenDigitText(v);
+        ASSERT_EQ(std::memcmp(&got, &expected, 10), 0) << ValueToText(v);
+    }
+}
+
+}  // namespace
+}  // namespace brisalto::testing
