@@ -33,7 +33,10 @@ class Session {
   public:
     // quiet, when given, renders the lines instead of the transcript view.
     Session(Calculator& calculator, CliView& view, QuietView* quiet)
-        : calculator_(calculator), view_(view), quiet_(quiet) {}
+        : calculator_(calculator), view_(view), quiet_(quiet) {
+        // Values only: the window lines of each answer are not built.
+        outcome_.transcript = quiet == nullptr;
+    }
 
     // False once "exit" has run.
     // A pipe that already holds the next lines gets the output in large writes; anyone waiting

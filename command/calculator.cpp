@@ -104,6 +104,10 @@ void Calculator::AppendResult(LineOutcome& out, int line_index, CalcValue value)
 }
 
 void Calculator::ShowAnswer(LineOutcome& out, CalcValue value) {
+    if (!out.transcript) {
+        SetVariableValue(kAnswerIndex, value);
+        return;
+    }
     // Formatted before anything is written or stored, so a failure leaves no half block.
     std::string line(kAnswerPrefix);
     line += FormatResult(value);

@@ -158,6 +158,13 @@ void Calculator::Evaluate(std::string_view line, LineOutcome& out) {
         return;
     }
     if (variable_index < 0) throw std::out_of_range("variable index");
+    if (!out.transcript) {
+        SetVariableValue(variable_index, value);
+        out.kind = OutcomeKind::kAssignment;
+        out.variable_index = variable_index;
+        out.value = value;
+        return;
+    }
     // Formatted first: nothing is stored unless the whole block can be written.
     std::string text = table_.names[static_cast<std::size_t>(variable_index)] +
                        std::string(kNameValueSeparator) + FormatResult(value);
@@ -170,10 +177,12 @@ void Calculator::Evaluate(std::string_view line, LineOutcome& out) {
 
 void Calculator::ProcessCommandLine(std::string_view line, LineOutcome& out) {
     out.Reset();
-    SeparatorLine(out);
-    std::string echo(kEchoPrefix);
-    echo += line;
-    out.lines.push_back(std::move(echo));
+    if (out.transcript) {
+        SeparatorLine(out);
+        std::string echo(kEchoPrefix);
+        echo += line;
+        out.lines.push_back(std::move(echo));
+    }
     if (RunKeywordCommand(line, out)) return;
     try {
         Evaluate(line, out);

@@ -46,7 +46,11 @@ struct LineOutcome {
     // A menu command ran: captions and check marks follow the modes.
     bool refresh_indicators = false;
 
-    // Back to an empty outcome; keeps the storage for the next line.
+    // Set by the front end, kept by Reset: false when it shows values only (brisalto-calc -q),
+    // so the echo and the framed block of an answer or assignment are not built.
+    bool transcript = true;
+
+    // Back to an empty outcome; keeps the storage and the transcript choice for the next line.
     void Reset();
     void AppendLine(std::string_view line) { lines.emplace_back(line); }
 };

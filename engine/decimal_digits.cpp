@@ -35,7 +35,7 @@ DecimalDigits PrintedDigits(CalcValue magnitude, int count) {
 
 }  // namespace
 
-DecimalDigits LeadingDigits(CalcValue value, int count) {
+bool LeadingDigitsWhole(CalcValue value, int count, std::uint64_t& whole, int& top) {
     const CalcValue magnitude = std::fabs(value);
     // Scale so that the wanted digits are the integer part: one correctly rounded multiply or
     // divide by an exact power. Its error is below one unit in the last place of the product, so
@@ -60,24 +60,34 @@ DecimalDigits LeadingDigits(CalcValue value, int count) {
         }
         const CalcValue floor_part = std::floor(scaled);
         const CalcValue fraction = scaled - floor_part;
-        const CalcValue margin = 2 * std::ldexp(1.0L, std::ilogb(scaled) - 63);
+        // Two units in the last place of scaled.
+        const CalcValue margin = std::ldexp(1.0L, std::ilogb(scaled) - 62);
         if (std::fabs(fraction - 0.5L) <= margin) break;
-        auto whole = static_cast<std::uint64_t>(floor_part) + (fraction > 0.5L ? 1 : 0);
-        int top = exponent + 1;
+        whole = static_cast<std::uint64_t>(floor_part) + (fraction > 0.5L ? 1 : 0);
+        top = exponent + 1;
         if (static_cast<CalcValue>(whole) >= high) {  // 999..9.7 rounds up to 10^count
             whole /= 10;
             ++top;
         }
-        DecimalDigits d;
-        d.digits.resize(static_cast<std::size_t>(count));
-        for (int i = count - 1; i >= 0; --i) {
-            d.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + whole % 10);
-            whole /= 10;
-        }
-        d.exponent = top;
-        return d;
+        return true;
     }
-    return PrintedDigits(magnitude, count);
+    return false;
+}
+
+DecimalDigits LeadingDigits(CalcValue value, int count) {
+    std::uint64_t whole = 0;
+    int top = 0;
+    if (!LeadingDigitsWhole(value, count, whole, top)) {
+        return PrintedDigits(std::fabs(value), count);
+    }
+    DecimalDigits d;
+    d.digits.resize(static_cast<std::size_t>(count));
+    for (int i = count - 1; i >= 0; --i) {
+        d.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+    }
+    d.exponent = top;
+    return d;
 }
 
 }  // namespace brisalto

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "engine/calc_value.h"
@@ -32,5 +33,9 @@ struct DecimalDigits {
 };
 
 DecimalDigits LeadingDigits(CalcValue value, int count);
+
+// The same digits as one integer of exactly count digits (count at most 19), for a finite
+// non-zero value, with the exponent of LeadingDigits. False where LeadingDigits needs printf.
+bool LeadingDigitsWhole(CalcValue value, int count, std::uint64_t& whole, int& exponent);
 
 }  // namespace brisalto

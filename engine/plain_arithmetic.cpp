@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/calc_arith.h"
+#include "engine/decimal_digits.h"
 #include "engine/func_types.h"
 #include "engine/number_text.h"
 #include "engine/token_list.h"
@@ -169,6 +170,24 @@ class PlainEvaluator {
 CalcValue ThroughFifteenDigitText(CalcValue value) {
     // A whole number below 10^15 is its own text; 0 and -0 both read back as 0.
     if (std::fabs(value) < 1e15L && std::trunc(value) == value) return value == 0 ? 0.0L : value;
+    // Without the text: its digits without trailing zeros, m, and the exponent of their last
+    // place, s, are what the reader turns into m * 10^s or m / 10^-s in one exact step.
+    std::uint64_t whole = 0;
+    int top = 0;
+    if (std::isnormal(value) && LeadingDigitsWhole(value, 15, whole, top)) {
+        int digits = 15;
+        while (whole % 10 == 0) {
+            whole /= 10;
+            --digits;
+        }
+        const int scale = top - digits;
+        if (scale > -kExactPowerCount && scale < kExactPowerCount) {
+            const auto m = static_cast<CalcValue>(whole);
+            const CalcValue v = scale < 0 ? m / kExactPowersOfTen[static_cast<std::size_t>(-scale)]
+                                          : m * kExactPowersOfTen[static_cast<std::size_t>(scale)];
+            return std::signbit(value) ? -v : v;
+        }
+    }
     return TextToValue(ValueToText(value));
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "command/calculator.h"
 #include "command/line_outcome.h"
 #include "command/result_format.h"
@@ -332,6 +334,61 @@ TEST_F(CommandProcessorTest, AReusedOutcomeHoldsOnlyTheLastLine) {
     calc_.RunCommandAction(8, edit, out_);
     calc_.RunGoAction("", out_);
     EXPECT_TRUE(SameOutcome(out_, LineOutcome{}));
+}
+
+// A values-only outcome (brisalto-calc -q) differs from the transcript in its lines alone.
+TEST(ValuesOnlyOutcome, KeepsEveryFieldButTheAnswerLines) {
+    const std::vector<std::string> session = {"2+3",
+                                              "B=2*sin(30)+4!",
+                                              "C=B/7",
+                                              "P=3",
+                                              "1/0",
+                                              "(1+2",
+                                              "rad",
+                                              "sin(P)",
+                                              "A*2",
+                                              "3!+2!",
+                                              "D=1e400*1e400",
+                                              "fix",
+                                              "1234.5678",
+                                              "sci",
+                                              "0.000123",
+                                              "auto",
+                                              "x=",
+                                              "var",
+                                              "E=-(2)",
+                                              "(((5)))%3",
+                                              "2^0.5",
+                                              "clear",
+                                              "A",
+                                              "1.2.3",
+                                              "cls",
+                                              "N=N+1",
+                                              "mod"};
+    Calculator full;
+    Calculator quiet;
+    LineOutcome full_out;
+    LineOutcome quiet_out;
+    quiet_out.transcript = false;
+    for (const std::string& line : session) {
+        full.ProcessCommandLine(line, full_out);
+        quiet.ProcessCommandLine(line, quiet_out);
+        EXPECT_EQ(quiet_out.kind, full_out.kind) << line;
+        EXPECT_EQ(quiet_out.variable_index, full_out.variable_index) << line;
+        EXPECT_EQ(std::memcmp(&quiet_out.value, &full_out.value, 10), 0) << line;
+        EXPECT_EQ(quiet_out.error, full_out.error) << line;
+        EXPECT_EQ(quiet_out.action, full_out.action) << line;
+        EXPECT_EQ(quiet_out.modes_changed, full_out.modes_changed) << line;
+        EXPECT_EQ(quiet_out.standard_output, full_out.standard_output) << line;
+        EXPECT_FALSE(quiet_out.transcript) << line;  // kept by Reset
+        EXPECT_EQ(quiet.ModeLineText(), full.ModeLineText()) << line;
+        for (std::size_t i = 0; i < full.variables().values.size(); ++i) {
+            EXPECT_EQ(quiet.variables().values[i], full.variables().values[i]) << line << " " << i;
+        }
+        if (full_out.kind == OutcomeKind::kAnswer || full_out.kind == OutcomeKind::kAssignment) {
+            EXPECT_TRUE(quiet_out.lines.empty() || line.find('!') != std::string::npos) << line;
+        }
+    }
 }
 
 }  // namespace
