@@ -32,6 +32,7 @@
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <utility>
 
 #include "app/assets_resource.h"
 #include "app/color_value.h"
@@ -523,6 +524,8 @@ void TMainForm::RenderOutcome(const LineOutcome& outcome) {
     if (outcome.modes_changed || outcome.refresh_indicators) {
         ShowModeIndicators(outcome.refresh_indicators);
     }
+    // Print and save read the window; about and help show over it.
+    if (outcome.action != ShellAction::kNone) FlushGatheredLines();
     switch (outcome.action) {
         case ShellAction::kNone:
             break;
@@ -560,11 +563,27 @@ void TMainForm::ShowModeIndicators(bool check_marks) {
 }
 
 void TMainForm::AppendLine(const std::string& line) {
+    if (gathering_lines_) {
+        if (!gathered_lines_.empty()) gathered_lines_.push_back('\n');
+        gathered_lines_ += line;
+        return;
+    }
     UndoSuspended no_undo(ui_.ResultsMemo->document());
     ui_.ResultsMemo->appendPlainText(QString::fromStdString(line));
 }
 
-void TMainForm::ClearLines() { ui_.ResultsMemo->clear(); }
+void TMainForm::FlushGatheredLines() {
+    if (gathered_lines_.empty()) return;
+    const bool gathering = std::exchange(gathering_lines_, false);
+    AppendLine(gathered_lines_);
+    gathered_lines_.clear();
+    gathering_lines_ = gathering;
+}
+
+void TMainForm::ClearLines() {
+    gathered_lines_.clear();
+    ui_.ResultsMemo->clear();
+}
 
 int TMainForm::LineCount() const {
     const QTextDocument* document = ui_.ResultsMemo->document();

@@ -77,7 +77,9 @@ class TMainForm : public QMainWindow {
     // The mode line's captions, and with check_marks the mode actions, from the calculator.
     void ShowModeIndicators(bool check_marks);
 
-    // The results window, as lines (UTF-8).
+    // The results window, as lines (UTF-8). While a paste runs its lines, appended lines
+    // gather and reach the window in one append when it ends (or before an action that reads
+    // the window): one append per line would lay out and scroll the window every time.
     void AppendLine(const std::string& line);
     void ClearLines();
     int LineCount() const;
@@ -242,6 +244,11 @@ class TMainForm : public QMainWindow {
     void CmdEditHistoryKey(bool back);
     void ReportHistoryProblem();
     QPrinter& Printer();
+    void FlushGatheredLines();
+    // One line through the calculator into the window and the history; model ends cleared.
+    void RunCommandLine(CmdEditModel& model);
+    // The end of a paste: its lines into the window and its command lines into the history file.
+    void EndGathering();
 
     Widgets ui_;
     ActionSet act_;
@@ -258,6 +265,10 @@ class TMainForm : public QMainWindow {
     std::int32_t results_font_color_ = 0;
     bool shown_once_ = false;
     bool settings_written_ = false;
+    // The lines of a running paste not yet in the window, joined by line breaks.
+    bool gathering_lines_ = false;
+    std::string gathered_lines_;
+    std::vector<std::string> gathered_history_;
     bool settings_found_ = false;
     bool clipboard_has_text_ = false;
     bool exit_requested_ = false;

@@ -62,12 +62,16 @@ void TMainForm::InsertAtCaret(const QString& text) {
 
 void TMainForm::GoBtnClick() {
     CmdEditModel model = EditModel();
+    RunCommandLine(model);
+    ApplyEditModel(model, true);
+    ScrollResultsToEnd();
+}
+
+void TMainForm::RunCommandLine(CmdEditModel& model) {
     // Kept before it runs: a line that ends the program is still in the history.
     RememberCommandLine(model.TextUtf8());
     calculator_.RunGoAction(model, outcome_);
     RenderOutcome(outcome_);
-    ApplyEditModel(model, true);
-    ScrollResultsToEnd();
 }
 
 void TMainForm::LoadHistory() {
@@ -76,8 +80,22 @@ void TMainForm::LoadHistory() {
 }
 
 void TMainForm::RememberCommandLine(const std::string& line) {
-    if (history_.Add(line)) {
-        history_file_.Append(line);
+    if (!history_.Add(line)) return;
+    if (gathering_lines_) {
+        gathered_history_.push_back(line);
+        return;
+    }
+    history_file_.Append(line);
+    ReportHistoryProblem();
+}
+
+void TMainForm::EndGathering() {
+    gathering_lines_ = false;
+    FlushGatheredLines();
+    ScrollResultsToEnd();
+    if (!gathered_history_.empty()) {
+        history_file_.AppendLines(gathered_history_);
+        gathered_history_.clear();
         ReportHistoryProblem();
     }
 }
@@ -105,13 +123,21 @@ void TMainForm::PasteIntoCmdEdit(const QString& text) {
         ui_.CmdEdit->insert(text);
         return;
     }
-    for (const std::u16string& line : outcome.lines_to_run) {
-        // "exit" ends the program at once; the lines after it are not run.
-        if (exit_requested_) return;
-        CmdEditModel model;
-        model.SetText(line);
-        ApplyEditModel(model, true);
-        GoBtnClick();
+    {
+        // The answers of all the lines reach the window in one append, whatever happens.
+        struct Gathering {
+            TMainForm& form;
+            explicit Gathering(TMainForm& f) : form(f) { form.gathering_lines_ = true; }
+            ~Gathering() { form.EndGathering(); }
+        } gathering(*this);
+        for (const std::u16string& line : outcome.lines_to_run) {
+            // "exit" ends the program at once; the lines after it are not run.
+            if (exit_requested_) return;
+            // Run as if typed and entered; the command line shows only what remains.
+            CmdEditModel model;
+            model.SetText(line);
+            RunCommandLine(model);
+        }
     }
     ApplyEditModel(outcome.remaining, true);
 }

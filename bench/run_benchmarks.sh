@@ -10,7 +10,7 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 calc="$build/bin/brisalto-calc"
-window_bench="$build/bench/app/main_window_bench"
+window_bench="$build/bin/main_window_bench"
 reps="${BENCH_REPS:-5}"
 long_reps="${BENCH_LONG_REPS:-3}"
 lines="${BENCH_LINES:-1000000}"

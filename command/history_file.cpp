@@ -181,7 +181,26 @@ std::vector<std::string> HistoryFile::Load() {
 }
 
 bool HistoryFile::Append(std::string_view line) {
-    if (path_.empty() || !IsHistoryLine(line)) return true;
+    if (!IsHistoryLine(line)) return true;
+    std::string text(line);
+    text.push_back('\n');
+    return AppendText(text, 1);
+}
+
+bool HistoryFile::AppendLines(std::span<const std::string> lines) {
+    std::string text;
+    std::size_t count = 0;
+    for (const std::string& line : lines) {
+        if (!IsHistoryLine(line)) continue;
+        text += line;
+        text.push_back('\n');
+        ++count;
+    }
+    return count == 0 || AppendText(text, count);
+}
+
+bool HistoryFile::AppendText(const std::string& text, std::size_t count) {
+    if (path_.empty()) return true;
     if (!MakeParentFolders(path_)) {
         Note(Problem(kCannotWriteText, path_, errno));
         return false;
@@ -191,9 +210,7 @@ bool HistoryFile::Append(std::string_view line) {
         Note(Problem(kCannotWriteText, path_, errno));
         return false;
     }
-    // One write of the whole line: appends of other programs land before or after it.
-    std::string text(line);
-    text.push_back('\n');
+    // One write of whole lines: appends of other programs land before or after them.
     const bool written = WriteAll(fd, text);
     const int error = errno;
     close(fd);
@@ -202,7 +219,8 @@ bool HistoryFile::Append(std::string_view line) {
         return false;
     }
     // Cut back now and then rather than at every line past the limit.
-    if (++line_count_ > limit_ + limit_ / 10) Trim();
+    line_count_ += count;
+    if (line_count_ > limit_ + limit_ / 10) Trim();
     return true;
 }
 

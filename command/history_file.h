@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,8 @@ class HistoryFile {
     // the user) when needed. Once the file holds a tenth more than the limit, it is cut back to
     // the limit. False when the line could not be written.
     bool Append(std::string_view line);
+    // The lines that belong in the history, in one write (a paste of many lines).
+    bool AppendLines(std::span<const std::string> lines);
 
     // The first problem met (unreadable, unwritable, damaged), once: later calls give nothing,
     // so a front end reports it a single time.
@@ -49,6 +52,7 @@ class HistoryFile {
 
   private:
     void Note(const std::string& problem);
+    bool AppendText(const std::string& text, std::size_t count);
     // Rewrites the file with its newest lines that belong there, under an exclusive lock.
     bool Trim();
 

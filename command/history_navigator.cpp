@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "command/history_navigator.h"
 
+#include <iterator>
 #include <utility>
 
 namespace brisalto {
@@ -9,7 +10,8 @@ namespace brisalto {
 HistoryNavigator::HistoryNavigator(std::size_t limit) : limit_(limit) {}
 
 void HistoryNavigator::SetEntries(std::vector<std::string> entries) {
-    entries_ = std::move(entries);
+    entries_.assign(std::make_move_iterator(entries.begin()),
+                    std::make_move_iterator(entries.end()));
     if (entries_.size() > limit_) {
         entries_.erase(entries_.begin(), entries_.end() - static_cast<std::ptrdiff_t>(limit_));
     }
@@ -22,7 +24,7 @@ bool HistoryNavigator::Add(std::string_view line) {
         return false;
     }
     if (limit_ == 0) return false;
-    if (entries_.size() == limit_) entries_.erase(entries_.begin());
+    if (entries_.size() == limit_) entries_.pop_front();
     entries_.emplace_back(line);
     position_ = entries_.size();
     return true;

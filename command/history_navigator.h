@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -21,7 +22,7 @@ class HistoryNavigator {
 
     // The history as loaded, oldest first; the walk starts again.
     void SetEntries(std::vector<std::string> entries);
-    const std::vector<std::string>& entries() const { return entries_; }
+    std::vector<std::string> entries() const { return {entries_.begin(), entries_.end()}; }
 
     // A line being run: it becomes the newest entry unless it does not belong in the history or
     // repeats the newest one. The walk starts again, so edits made while walking are dropped.
@@ -42,7 +43,8 @@ class HistoryNavigator {
     std::string Shown() const;
 
     std::size_t limit_;
-    std::vector<std::string> entries_;
+    // A deque: a full history drops its oldest line at every new one.
+    std::deque<std::string> entries_;
     // The entry shown; entries_.size() is the line being typed.
     std::size_t position_ = 0;
     // The texts changed during this walk, by position; the typed line is kept here too.

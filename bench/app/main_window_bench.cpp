@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
-// Main window figures, offscreen: process start to the main window shown, and one Go of 2+3
-// with 100,000 lines already in the results window.
+// Main window figures, offscreen: process start to the main window shown, filling the results
+// window with 100,000 lines by pasting 20,000 command lines, and one Go of 2+3 after that.
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr int kFilledLines = 100000;
+constexpr int kPastedLines = 20000;  // five results lines each
 constexpr int kGoRuns = 200;
 
 // Seconds since the process started, from /proc (10 ms resolution).
@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    // The pasted and typed lines go into a history file of the run's own.
+    qputenv("XDG_STATE_HOME", config.path().toLocal8Bit());
 
     brisalto::CalculatorApplication app(argc, argv);
     auto splash = std::make_unique<brisalto::TSplashForm>();
@@ -75,15 +77,15 @@ int main(int argc, char** argv) {
         "(goal < 300 ms)\n",
         startup_ms, process_ms);
 
+    QString pasted;
+    for (int i = 0; i < kPastedLines; ++i) pasted += QStringLiteral("%1*1.5+3\n").arg(i);
     QElapsedTimer fill;
     fill.start();
-    const std::string line(60, 'x');
-    for (int i = 0; i < kFilledLines; ++i) {
-        form->AppendLine(line);
-    }
+    form->PasteIntoCmdEdit(pasted);
     QCoreApplication::processEvents();
-    std::printf("filled %d lines in %.0f ms\n", form->LineCount(),
-                static_cast<double>(fill.nsecsElapsed()) / 1e6);
+    const int filled = form->LineCount();
+    std::printf("paste of %d lines: %d lines in the results window in %.0f ms (goal < 1000 ms)\n",
+                kPastedLines, filled, static_cast<double>(fill.nsecsElapsed()) / 1e6);
 
     std::vector<double> runs;
     for (int i = 0; i < kGoRuns; ++i) {
@@ -97,7 +99,7 @@ int main(int argc, char** argv) {
     std::sort(runs.begin(), runs.end());
     std::printf(
         "Go of 2+3 with %d+ lines: median %.3f ms, 95th %.3f ms, max %.3f ms over %d runs "
-        "(goal < 5 ms)\n",
-        kFilledLines, runs[runs.size() / 2], runs[runs.size() * 95 / 100], runs.back(), kGoRuns);
+        "(goal < 2 ms at the 95th)\n",
+        filled, runs[runs.size() / 2], runs[runs.size() * 95 / 100], runs.back(), kGoRuns);
     return 0;
 }

@@ -709,6 +709,23 @@ class MainFormTest : public QObject {
         }
     }
 
+    // A paste puts its answers into the window in one append at its end; the window must read
+    // as if each line had been typed ("cls" in the middle included) and stay without undo.
+    void APasteShowsWhatTypingShows() {
+        const QStringList session = {"2+3",  "B=4!", "1/0", "var",     "cls",
+                                     "(1+2", "mod",  "B*2", "sin(30)", "P=3"};
+        form_->PasteIntoCmdEdit(session.join('\n') + '\n');
+        const QStringList pasted = MemoLines();
+        QVERIFY(!ResultsMemo()->document()->isUndoAvailable());
+        QCOMPARE(CmdEdit()->text(), QString());
+        form_.reset();
+        Start();
+        for (const QString& line : session) Type(line);
+        QCOMPARE(pasted, MemoLines());
+        QVERIFY(!pasted.contains(QStringLiteral("> 2+3")));
+        QVERIFY(pasted.contains(QStringLiteral("> P=3")));
+    }
+
     void ALongLineIsEvaluatedWhole() {
         // 1000000+1+1+...+1: 100,001 characters; a line cut anywhere gives another answer.
         QString line = QStringLiteral("1000000");

@@ -141,6 +141,32 @@ TEST_F(HistoryFileTest, NeverMoreThanTheLimitNewestKept) {
     }
 }
 
+// Lines appended in one write (a paste) leave what appending them one by one leaves, around the
+// limit as well, and lines that do not belong are skipped the same way.
+TEST_F(HistoryFileTest, AppendingLinesTogetherEqualsOneByOne) {
+    constexpr std::size_t kLimit = 10;
+    for (int count : {0, 1, 5, 10, 11, 12, 25}) {
+        std::vector<std::string> lines = Numbered("2*", 0, count);
+        if (count > 2) lines[1] = " secret";
+        if (count > 3) lines[3] = "";
+        fs::remove_all(folder_);
+        {
+            HistoryFile one_by_one(path_, kLimit);
+            for (const std::string& line : lines) one_by_one.Append(line);
+        }
+        const std::vector<std::string> expected = HistoryFile(path_, kLimit).Load();
+        fs::remove_all(folder_);
+        {
+            HistoryFile together(path_, kLimit);
+            const std::size_t half = lines.size() / 2;
+            EXPECT_TRUE(together.AppendLines(std::span(lines).first(half))) << count;
+            EXPECT_TRUE(together.AppendLines(std::span(lines).subspan(half))) << count;
+            EXPECT_LE(FileLines().size(), kLimit + kLimit / 10) << count;
+        }
+        EXPECT_EQ(HistoryFile(path_, kLimit).Load(), expected) << count;
+    }
+}
+
 TEST_F(HistoryFileTest, LoadCutsALongFileBackToTheLimit) {
     std::string text;
     for (const std::string& line : Numbered("2*", 0, 2500)) text += line + "\n";
