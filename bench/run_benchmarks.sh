@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: Brisalto Calculator contributors
 # SPDX-License-Identifier: MIT
 # brisalto-calc beside bc -l from the same run: CPU seconds (user + sys) and peak RSS, medians of
-# BENCH_REPS runs (5; BENCH_LONG_REPS, 3, for the 100 MB line), then the window figures of
+# BENCH_REPS runs (5; BENCH_LONG_REPS, also 5, for the 100 MB line), then the window figures of
 # main_window_bench when it is built.
 # Usage: run_benchmarks.sh [BUILD_DIR]   env: BENCH_REPS, BENCH_LONG_REPS, BENCH_LINES,
 #        BENCH_MIXED_LINES, BENCH_SKIP_100MB=1, BENCH_SKIP_WINDOW=1
@@ -12,7 +12,7 @@ build="${1:-$root/build}"
 calc="$build/bin/brisalto-calc"
 window_bench="$build/bin/main_window_bench"
 reps="${BENCH_REPS:-5}"
-long_reps="${BENCH_LONG_REPS:-3}"
+long_reps="${BENCH_LONG_REPS:-5}"
 lines="${BENCH_LINES:-1000000}"
 mixed_lines="${BENCH_MIXED_LINES:-100000}"
 work="$(mktemp -d)"
@@ -55,6 +55,8 @@ measure() {
 row() {
   local name="$1" bytes="$2" cpu rss failures
   read -r cpu rss failures <<<"$3"
+  last_cpu="$cpu"
+  last_per_byte="$(echo "$rss * 1024 / $bytes" | bc -l)"
   local per_byte="-"
   if [[ "$long_line" == 1 ]]; then per_byte="$(printf '%.1f' "$(echo "$rss * 1024 / $bytes" | bc -l)")"; fi
   local note=""
@@ -63,7 +65,11 @@ row() {
     "$(echo "$rss / 1024" | bc -l)" "$per_byte" "$note"
 }
 
-# A workload: brisalto-calc (and -q when it has it) beside bc -l on the same input.
+# "a / b" to two places, or "-" when b is 0.
+ratio() { if [[ "$(echo "$2 > 0" | bc -l)" == 1 ]]; then printf '%.2f' "$(echo "$1 / $2" | bc -l)"; else echo "-"; fi; }
+
+# A workload: brisalto-calc (and -q when it has it) beside bc -l on the same input. Leaves the
+# figures in calc_cpu, quiet_cpu, bc_cpu and calc_per_byte, quiet_per_byte.
 compare() {
   local title="$1" n="$2" calc_input="$3" bc_input="$4"
   local bytes long_line=0
@@ -71,10 +77,20 @@ compare() {
   bytes="$(stat -c %s "$calc_input")"
   echo "$title  (medians of $n)"
   row "brisalto-calc" "$bytes" "$(measure "$n" "$calc_input" "$calc")"
+  calc_cpu="$last_cpu" calc_per_byte="$last_per_byte" quiet_cpu=0 quiet_per_byte=0
   if [[ "$quiet" == 1 ]]; then
     row "brisalto-calc -q" "$bytes" "$(measure "$n" "$calc_input" "$calc" -q)"
+    quiet_cpu="$last_cpu" quiet_per_byte="$last_per_byte"
   fi
   row "bc -l" "$bytes" "$(measure "$n" "$bc_input" bc -l)"
+  bc_cpu="$last_cpu"
+}
+
+# One goal line: "  goal: <what> <figure> (<goal>) met|MISSED".
+goal() {
+  local what="$1" figure="$2" limit="$3" verdict="met"
+  if [[ "$figure" == "-" || "$(echo "$figure <= $limit" | bc -l)" != 1 ]]; then verdict="MISSED"; fi
+  printf '  goal: %-46s %8s (at most %s) %s\n' "$what" "$figure" "$limit" "$verdict"
 }
 
 quiet=0
@@ -85,6 +101,8 @@ echo
 
 awk -v n="$lines" 'BEGIN { for (i = 0; i < n; i++) print "(324.509+15.93)*1^2/4.5" }' >"$work/short"
 compare "$lines short lines (324.509+15.93)*1^2/4.5" "$reps" "$work/short" "$work/short"
+goal "CPU of the transcript / bc's" "$(ratio "$calc_cpu" "$bc_cpu")" 1
+[[ "$quiet" != 1 ]] || goal "CPU of -q / bc's" "$(ratio "$quiet_cpu" "$bc_cpu")" 0.5
 
 # The same functions in both languages; brisalto-calc starts in degrees.
 awk -v n="$mixed_lines" 'BEGIN {
@@ -98,22 +116,35 @@ awk -v n="$mixed_lines" 'BEGIN {
     for (i = 0; i < n; i++) print m[i % 6 + 1] }'
 } >"$work/mixed.bc"
 compare "$mixed_lines mixed lines (sin tan log exp lin xtan xsin ! ^)" "$reps" "$work/mixed.calc" "$work/mixed.bc"
+goal "CPU of the transcript / bc's" "$(ratio "$calc_cpu" "$bc_cpu")" 1
 
 # An odd length just under n: "1", doubled, then topped up with a prefix of itself.
 sum_line() { awk -v n="$1" 'BEGIN { l = n - 1; s = "1"; while (length(s) * 2 + 1 <= l) s = s "+" s
   r = l - length(s); if (r > 0) s = s "+" substr(s, 1, r - 1); print s }'; }
+declare -A per_mb
 for mb in 1 10 100; do
   [[ "$mb" != 100 || "${BENCH_SKIP_100MB:-0}" != 1 ]] || continue
   sum_line $((mb * 1000000)) >"$work/sum"
   n="$reps"
   [[ "$mb" != 100 ]] || n="$long_reps"
   compare "one line 1+1+...+1 of $mb MB" "$n" "$work/sum" "$work/sum"
+  goal "CPU / bc's" "$(ratio "$calc_cpu" "$bc_cpu")" 1
+  per_mb[$mb]="$(echo "$calc_cpu / $mb" | bc -l)"
+  goal "peak bytes per input byte" "$(printf '%.1f' "$calc_per_byte")" 10
+  [[ "$mb" != 10 ]] || bc_sum10_cpu="$bc_cpu"
 done
+# Linear growth: the CPU per MB of the longest line no more than half again that of 1 MB.
+longest=100
+[[ "${BENCH_SKIP_100MB:-0}" != 1 ]] || longest=10
+echo "growth of the sum line"
+goal "CPU per MB at $longest MB / at 1 MB" "$(ratio "${per_mb[$longest]}" "${per_mb[1]}")" 1.5
 rm -f "$work/sum"
 
 awk 'BEGIN { n = 10000000; s = "("; while (length(s) * 2 <= n) s = s s; s = substr(s, 1, n)
   t = ")"; while (length(t) * 2 <= n) t = t t; t = substr(t, 1, n); print s "1" t }' >"$work/nested"
 compare "one line of 10,000,000 nested brackets" "$reps" "$work/nested" "$work/nested"
+goal "CPU / bc's on the 10 MB sum (bc cannot nest)" "$(ratio "$calc_cpu" "${bc_sum10_cpu:-0}")" 1
+goal "peak bytes per input byte" "$(printf '%.1f' "$calc_per_byte")" 10
 rm -f "$work/nested"
 
 if [[ "${BENCH_SKIP_WINDOW:-0}" != 1 ]]; then

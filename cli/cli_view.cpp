@@ -9,6 +9,12 @@
 
 namespace brisalto {
 
+namespace {
+
+constexpr std::size_t kDirectLineBytes = 1u << 16;
+
+}  // namespace
+
 void CliView::Render(const LineOutcome& outcome) {
     if (!outcome.standard_output.empty()) {
         std::fwrite(outcome.standard_output.data(), 1, outcome.standard_output.size(), out_);
@@ -23,6 +29,13 @@ void CliView::Render(const LineOutcome& outcome) {
         pending_.insert(pending_.end(), outcome.lines.begin(), outcome.lines.end());
     } else {
         for (const std::string& line : outcome.lines) {
+            // A long line (a pasted sum of megabytes) goes out as it is, without another copy.
+            if (line.size() >= kDirectLineBytes) {
+                Flush(false);
+                std::fwrite(line.data(), 1, line.size(), out_);
+                std::fputc('\n', out_);
+                continue;
+            }
             buffer_ += line;
             buffer_.push_back('\n');
         }

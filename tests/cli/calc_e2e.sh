@@ -126,6 +126,13 @@ check "bytes kept" "$(printf '> \xff\xfe')" "$(grep -a "^> $(printf '\xff')" "$t
 long=$(python3 -c 'print("(" * 1000000 + "1" + ")" * 1000000)')
 out=$(echo "$long" | "$calc" | tail -2 | head -1)
 check "long line" "Answer(A) = 1.0000000000   (1.0000000000000000E+00)" "$out"
+# A long line's echo is written on its own; the lines around it keep their order.
+sum=$(python3 -c 'print("+".join(["1"] * 100000))')
+out=$(printf '2+3\n%s\n4*2\n' "$sum" | "$calc" | tail -n 15)
+expected=$(printf '%s\n' "$sep" "> 2+3" "$sep" "Answer(A) = 5.0000000000   (5.0000000000000000E+00)" \
+  "$sep" "$sep" "> $sum" "$sep" "Answer(A) = 100,000.0000000000   (1.0000000000000000E+05)" \
+  "$sep" "$sep" "> 4*2" "$sep" "Answer(A) = 8.0000000000   (8.0000000000000000E+00)" "$sep")
+check "long line in order" "$expected" "$out"
 
 # Locale separators: the C locale gives "," and ".".
 out=$("$calc" -e 1234567.5 | grep Answer)
