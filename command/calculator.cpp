@@ -75,6 +75,7 @@ ModeIndicators Calculator::RefreshModeIndicators() const {
 void Calculator::SetPrecision(int p) {
     precision_ = std::clamp(p, kMinPrecision, kMaxPrecision);
     fixed_pattern_ = FixedPatternFor(precision_);
+    fixed_read_ = ParseNumberPattern(fixed_pattern_);
 }
 
 std::string Calculator::FormatNumber(std::string_view pattern, CalcValue value) const {
@@ -82,25 +83,30 @@ std::string Calculator::FormatNumber(std::string_view pattern, CalcValue value) 
 }
 
 std::string Calculator::FormatResult(CalcValue value) const {
+    std::string text;
+    AppendFormattedResult(text, value);
+    return text;
+}
+
+void Calculator::AppendFormattedResult(std::string& out, CalcValue value) const {
     switch (ResultFormatKind()) {
         case FormatKind::kScientific:
-            return FormatNumber(scientific_pattern_, value);
+            return AppendNumber(out, scientific_read_, value, separators_);
         case FormatKind::kFixed:
-            return FormatNumber(fixed_pattern_, value);
+            return AppendNumber(out, fixed_read_, value, separators_);
         case FormatKind::kAutomatic:
             break;
     }
-    if (!std::isfinite(value)) return FormatNumber(scientific_pattern_, value);
-    const std::string general = ValueToText(value);
-    if (general.find_first_of("eE") != std::string::npos) {
-        return FormatNumber(scientific_pattern_, value);
+    // Where the 15-digit text needs an exponent, so does the answer.
+    if (!std::isfinite(value) || ValueTextHasExponent(value)) {
+        return AppendNumber(out, scientific_read_, value, separators_);
     }
-    return FormatAutomatic(fixed_pattern_, scientific_pattern_, value, separators_);
+    AppendAutomatic(out, fixed_read_, scientific_read_, value, separators_);
 }
 
 void Calculator::AppendResult(LineOutcome& out, int line_index, CalcValue value) const {
     if (line_index < 0 || line_index >= static_cast<int>(out.lines.size())) return;
-    out.lines[static_cast<std::size_t>(line_index)] += FormatResult(value);
+    AppendFormattedResult(out.lines[static_cast<std::size_t>(line_index)], value);
 }
 
 void Calculator::ShowAnswer(LineOutcome& out, CalcValue value) {
@@ -110,7 +116,7 @@ void Calculator::ShowAnswer(LineOutcome& out, CalcValue value) {
     }
     // Formatted before anything is written or stored, so a failure leaves no half block.
     std::string line(kAnswerPrefix);
-    line += FormatResult(value);
+    AppendFormattedResult(line, value);
     SeparatorLine(out);
     out.lines.push_back(std::move(line));
     SeparatorLine(out);

@@ -68,6 +68,7 @@ class Calculator {
     std::string FormatNumber(std::string_view pattern, CalcValue value) const;
     // The text AppendResult appends under the current NumberFormat.
     std::string FormatResult(CalcValue value) const;
+    void AppendFormattedResult(std::string& out, CalcValue value) const;
 
     // ---- Output blocks ----
     // Appends the formatted value to the end of line line_index of out's lines.
@@ -108,6 +109,9 @@ class Calculator {
     int precision_ = 0;
     std::string fixed_pattern_{kLoadFixedPattern};
     std::string scientific_pattern_{kScientificPattern};
+    // The two patterns as the formatter reads them.
+    NumberPattern fixed_read_ = ParseNumberPattern(kLoadFixedPattern);
+    NumberPattern scientific_read_ = ParseNumberPattern(kScientificPattern);
     NumberSeparators separators_;
     std::string last_command_;
 };

@@ -56,19 +56,10 @@ char DigitAt(const Decimal& d, long long index) {
     return d.digits[index];
 }
 
-struct Pattern {
-    bool grouping = false;
-    int min_integer_digits = 0;
-    int min_decimals = 0;
-    int max_decimals = 0;
-    bool scientific = false;
-    bool exponent_sign_always = false;
-    char exponent_letter = 'E';
-    int exponent_digits = 0;
-};
+}  // namespace
 
-Pattern ParsePattern(std::string_view text) {
-    Pattern p;
+NumberPattern ParseNumberPattern(std::string_view text) {
+    NumberPattern p;
     bool after_point = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -98,6 +89,8 @@ Pattern ParsePattern(std::string_view text) {
     return p;
 }
 
+namespace {
+
 // Drops trailing zeros of optional (#) decimals.
 void TrimDecimals(std::string& fraction, int min_decimals) {
     while (static_cast<int>(fraction.size()) > min_decimals && fraction.back() == '0') {
@@ -105,23 +98,20 @@ void TrimDecimals(std::string& fraction, int min_decimals) {
     }
 }
 
-std::string Group(const std::string& digits, const std::string& separator) {
-    if (digits.size() <= 3) return digits;
-    std::string out;
-    out.reserve(digits.size() + (digits.size() / 3) * separator.size());
+void AppendGrouped(std::string& out, const std::string& digits, const std::string& separator) {
     // A separator goes before every digit that has a multiple of three digits after it.
     for (size_t i = 0; i < digits.size(); ++i) {
         if (i != 0 && (digits.size() - i) % 3 == 0) out += separator;
         out.push_back(digits[i]);
     }
-    return out;
 }
 
 bool HasNonZeroDigit(std::string_view digits) {
     return digits.find_first_not_of('0') != std::string_view::npos;
 }
 
-std::string FormatFixed(const Pattern& p, Decimal d, bool negative, const NumberSeparators& s) {
+void AppendFixed(std::string& out, const NumberPattern& p, Decimal d, bool negative,
+                 const NumberSeparators& s) {
     RoundTo(d, d.exponent + p.max_decimals);
     std::string integer;
     if (!d.digits.empty() && d.exponent > 0) {
@@ -139,18 +129,20 @@ std::string FormatFixed(const Pattern& p, Decimal d, bool negative, const Number
     }
     TrimDecimals(fraction, p.min_decimals);
 
-    std::string out;
     if (negative && (HasNonZeroDigit(integer) || HasNonZeroDigit(fraction))) out.push_back('-');
-    out += p.grouping ? Group(integer, s.thousands) : integer;
+    if (p.grouping) {
+        AppendGrouped(out, integer, s.thousands);
+    } else {
+        out += integer;
+    }
     if (!fraction.empty()) {
         out += s.decimal;
         out += fraction;
     }
-    return out;
 }
 
-std::string FormatScientific(const Pattern& p, Decimal d, bool negative,
-                             const NumberSeparators& s) {
+void AppendScientific(std::string& out, const NumberPattern& p, Decimal d, bool negative,
+                      const NumberSeparators& s) {
     RoundTo(d, 1 + p.max_decimals);
     const bool zero = d.digits.empty();
     const int exponent = zero ? 0 : d.exponent - 1;
@@ -159,7 +151,6 @@ std::string FormatScientific(const Pattern& p, Decimal d, bool negative,
     for (int i = 0; i < p.max_decimals; ++i) fraction.push_back(zero ? '0' : DigitAt(d, 1 + i));
     TrimDecimals(fraction, p.min_decimals);
 
-    std::string out;
     if (negative && !zero) out.push_back('-');
     out.push_back(zero ? '0' : d.digits[0]);
     if (!fraction.empty()) {
@@ -172,12 +163,12 @@ std::string FormatScientific(const Pattern& p, Decimal d, bool negative,
     } else if (p.exponent_sign_always) {
         out.push_back('+');
     }
-    std::string digits = std::to_string(exponent < 0 ? -exponent : exponent);
-    if (static_cast<int>(digits.size()) < p.exponent_digits) {
-        digits.insert(0, p.exponent_digits - digits.size(), '0');
-    }
-    out += digits;
-    return out;
+    char digits[16];
+    const int count =
+        std::snprintf(digits, sizeof digits, "%d", exponent < 0 ? -exponent : exponent);
+    if (count < p.exponent_digits)
+        out.append(static_cast<std::size_t>(p.exponent_digits - count), '0');
+    out.append(digits, static_cast<std::size_t>(count));
 }
 
 }  // namespace
@@ -203,33 +194,58 @@ NumberSeparators SeparatorsFromLocale() {
 
 namespace {
 
-std::string FormatDecimal(std::string_view pattern, const Decimal& d, bool negative,
-                          const NumberSeparators& s) {
-    const Pattern p = ParsePattern(pattern);
-    return p.scientific ? FormatScientific(p, d, negative, s) : FormatFixed(p, d, negative, s);
+void AppendDecimal(std::string& out, const NumberPattern& p, const Decimal& d, bool negative,
+                   const NumberSeparators& s) {
+    if (p.scientific) {
+        AppendScientific(out, p, d, negative, s);
+    } else {
+        AppendFixed(out, p, d, negative, s);
+    }
 }
 
 }  // namespace
 
 std::string FormatNumber(std::string_view pattern, CalcValue value,
                          const NumberSeparators& separators) {
-    if (std::isnan(value)) return std::string(kNotANumberText);
-    if (std::isinf(value)) {
-        return std::string(value < 0 ? kNegativeInfinityText : kInfinityText);
+    return FormatNumber(ParseNumberPattern(pattern), value, separators);
+}
+
+std::string FormatNumber(const NumberPattern& pattern, CalcValue value,
+                         const NumberSeparators& separators) {
+    std::string text;
+    AppendNumber(text, pattern, value, separators);
+    return text;
+}
+
+void AppendNumber(std::string& out, const NumberPattern& pattern, CalcValue value,
+                  const NumberSeparators& separators) {
+    if (std::isnan(value)) {
+        out += kNotANumberText;
+    } else if (std::isinf(value)) {
+        out += value < 0 ? kNegativeInfinityText : kInfinityText;
+    } else {
+        AppendDecimal(out, pattern, ToDecimal(value), std::signbit(value), separators);
     }
-    return FormatDecimal(pattern, ToDecimal(value), std::signbit(value), separators);
 }
 
 std::string FormatAutomatic(std::string_view fixed_pattern, std::string_view scientific_pattern,
                             CalcValue value, const NumberSeparators& separators) {
+    std::string text;
+    AppendAutomatic(text, ParseNumberPattern(fixed_pattern), ParseNumberPattern(scientific_pattern),
+                    value, separators);
+    return text;
+}
+
+void AppendAutomatic(std::string& out, const NumberPattern& fixed_pattern,
+                     const NumberPattern& scientific_pattern, CalcValue value,
+                     const NumberSeparators& separators) {
     // Both forms share one decimal conversion, the costly part.
     const Decimal d = ToDecimal(value);
     const bool negative = std::signbit(value);
-    std::string text = FormatDecimal(fixed_pattern, d, negative, separators);
-    text += kAutomaticOpen;
-    text += FormatDecimal(scientific_pattern, d, negative, separators);
-    text += kAutomaticClose;
-    return text;
+    AppendDecimal(out, fixed_pattern, d, negative, separators);
+    out += kAutomaticOpen;
+    AppendDecimal(out, scientific_pattern, d, negative, separators);
+    out += kAutomaticClose;
 }
 
 }  // namespace brisalto

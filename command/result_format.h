@@ -49,13 +49,35 @@ NumberSeparators SeparatorsFromLocale();
 // The fixed pattern a precision gives (p clamped into 0..20): "#,##0" or "#,##0." and p zeros.
 std::string FixedPatternFor(int precision);
 
+// What the formatter reads from a pattern such as "#,##0.00" or "0.00E+00"; read once, when
+// the pattern changes, not for every result.
+struct NumberPattern {
+    bool grouping = false;
+    int min_integer_digits = 0;
+    int min_decimals = 0;
+    int max_decimals = 0;
+    bool scientific = false;
+    bool exponent_sign_always = false;
+    char exponent_letter = 'E';
+    int exponent_digits = 0;
+};
+
+NumberPattern ParseNumberPattern(std::string_view text);
+
 // Pattern elements: 0 # , . E+00 (E-00, e+00) and a leading "-" for negative values. Works from
 // the value rounded to 18 significant digits; halves round away from zero.
 std::string FormatNumber(std::string_view pattern, CalcValue value,
                          const NumberSeparators& separators = {});
+std::string FormatNumber(const NumberPattern& pattern, CalcValue value,
+                         const NumberSeparators& separators);
+void AppendNumber(std::string& out, const NumberPattern& pattern, CalcValue value,
+                  const NumberSeparators& separators);
 
 // Fixed and scientific form of one value with one decimal conversion, as Automatic writes it.
 std::string FormatAutomatic(std::string_view fixed_pattern, std::string_view scientific_pattern,
                             CalcValue value, const NumberSeparators& separators);
+void AppendAutomatic(std::string& out, const NumberPattern& fixed_pattern,
+                     const NumberPattern& scientific_pattern, CalcValue value,
+                     const NumberSeparators& separators);
 
 }  // namespace brisalto

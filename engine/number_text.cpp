@@ -25,6 +25,9 @@ constexpr const char* kNotIntTextTail = "' is not a valid integer value";
 // The exponent's digits are read until the accumulated exponent reaches this; a digit after it
 // makes the text malformed.
 constexpr int kExponentStop = 500;
+// 0.d1d2...dk x 10^x is written without an exponent for x in -3..15.
+constexpr int kShortestPlainExponent = -3;
+constexpr int kLongestPlainExponent = 15;
 
 [[noreturn]] void FailFloatText(std::string_view text) {
     throw ConvertError(kNotFloatTextHead + std::string(text) + kNotFloatTextTail);
@@ -126,6 +129,16 @@ CalcValue TextToValue(std::string_view text) {
     return value;
 }
 
+bool ValueTextHasExponent(CalcValue value) {
+    if (!std::isfinite(value) || value == 0.0L || std::fpclassify(value) == FP_SUBNORMAL)
+        return false;
+    if (std::fabs(value) < 1e15L && std::trunc(value) == value) return false;
+    std::uint64_t whole = 0;
+    int x = 0;
+    if (!LeadingDigitsWhole(value, 15, whole, x)) x = LeadingDigits(value, 15).exponent;
+    return x > kLongestPlainExponent || x < kShortestPlainExponent;
+}
+
 std::string ValueToText(CalcValue value) {
     if (std::isnan(value)) return std::signbit(value) ? "-NAN" : "NAN";
     if (std::isinf(value)) return std::signbit(value) ? "-INF" : "INF";
@@ -146,7 +159,7 @@ std::string ValueToText(CalcValue value) {
     const int x = decimal.exponent;
     const int k = static_cast<int>(digits.size());
     std::string text = std::signbit(value) ? "-" : "";
-    if (x > 15 || x < -3) {
+    if (x > kLongestPlainExponent || x < kShortestPlainExponent) {
         text += digits[0];
         if (k > 1) {
             text += '.';

@@ -16,6 +16,8 @@ CalcValue TextToValue(std::string_view text);
 
 // General notation with 15 significant digits, "." as decimal point.
 std::string ValueToText(CalcValue value);
+// Whether ValueToText writes value with an exponent, without writing it.
+bool ValueTextHasExponent(CalcValue value);
 
 // Optional sign and decimal digits within the 32-bit range; throws ConvertError
 // "'%s' is not a valid integer value".

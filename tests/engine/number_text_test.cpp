@@ -8,6 +8,7 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -145,4 +146,36 @@ TEST(TextToValue, LongDigitRunsWithAnExponent) {
 }
 
 }  // namespace
+// The exponent test against the text itself, over the whole range and around every edge of the
+// plain form (10^-4, 10^15, whole numbers near 10^15, values that round up to the next power).
+TEST(ValueTextHasExponent, AgreesWithTheText) {
+    std::vector<CalcValue> values = {0.0L,
+                                     -0.0L,
+                                     1e15L,
+                                     1e15L - 1,
+                                     999999999999999.5L,
+                                     0.001L,
+                                     0.0001L,
+                                     0.00099999999999999995L,
+                                     1e-4950L,
+                                     std::numeric_limits<CalcValue>::max(),
+                                     std::numeric_limits<CalcValue>::infinity(),
+                                     std::numeric_limits<CalcValue>::quiet_NaN()};
+    for (int e = -40; e <= 40; ++e) {
+        const CalcValue p = std::pow(10.0L, static_cast<CalcValue>(e));
+        for (const CalcValue f : {1.0L, 0.9999999999999996L, 0.99999999999999949L, 1.5L, 9.99L}) {
+            values.push_back(p * f);
+            values.push_back(-p * f);
+        }
+    }
+    std::mt19937_64 rng(11);
+    for (int i = 0; i < 30000; ++i) {
+        values.push_back(std::ldexp(static_cast<CalcValue>(rng()), (i % 32900) - 16510));
+    }
+    for (const CalcValue v : values) {
+        const std::string text = ValueToText(v);
+        EXPECT_EQ(ValueTextHasExponent(v), text.find_first_of("eE") != std::string::npos) << text;
+    }
+}
+
 }  // namespace brisalto
