@@ -243,7 +243,10 @@ CalcValue ReduceExpression(std::string_view expression, bool& is_assignment,
 CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
                              std::int32_t& variable_index, const VariableTable& table,
                              AngleMode angle_mode, EvaluatorOutput& output) {
-    if (const auto value = EvaluatePlainArithmetic(expression)) return *value;
+    if (const auto value =
+            EvaluatePlainArithmetic(expression, table, is_assignment, variable_index)) {
+        return *value;
+    }
     return ReduceExpression(expression, is_assignment, variable_index, table, angle_mode, output);
 }
 

@@ -11,6 +11,7 @@
 #include "engine/decimal_digits.h"
 #include "engine/func_types.h"
 #include "engine/number_text.h"
+#include "engine/operands.h"
 #include "engine/token_list.h"
 
 namespace brisalto {
@@ -20,7 +21,18 @@ namespace {
 // Operator stack entries: an open bracket, or a binary operator with its binding level. Higher
 // binds tighter; + and - share the lowest level and every level groups from the left, which is
 // the order in which the reducer takes them (leftmost of the tightest first).
-enum Op : std::uint8_t { kOpen, kPlus, kMinus, kPercent, kMultiply, kDivide, kPower };
+enum Op : std::uint8_t {
+    kOpen,
+    kPlus,
+    kMinus,
+    kPercent,
+    kMultiply,
+    kDivide,
+    kPower,
+    // A sign where an operand is due: it takes the operand that follows before anything else.
+    kSignPlus,
+    kSignMinus,
+};
 
 int Level(Op op) { return op == kMinus ? static_cast<int>(kPlus) : static_cast<int>(op); }
 
@@ -119,11 +131,18 @@ CalcValue ReadNumber(std::string_view text) {
 
 class PlainEvaluator {
   public:
+    explicit PlainEvaluator(const VariableTable& table) : table_(table) {}
+
     // False when the line is not plain arithmetic; throws what a step throws.
-    bool Run(std::string_view s, CalcValue& result) {
+    bool Run(std::string_view s, CalcValue& result, bool& is_assignment,
+             std::int32_t& variable_index) {
         const std::size_t n = s.size();
         bool expect_operand = true;
         std::size_t i = 0;
+        std::size_t tokens = 0;
+        FuncTypes first_type = ftNone;
+        std::string_view first_text;
+        std::string_view target;  // "X" of a line "X=..."
         while (true) {
             while (i < n && !ClassifyChar(s[i]).recognised) ++i;
             if (i == n) break;
@@ -144,16 +163,31 @@ class PlainEvaluator {
                 }
                 i = end;
             }
+            if (++tokens == 1) {
+                first_type = type;
+                first_text = s.substr(start, i - start);
+            }
             Op op = kOpen;
             if (expect_operand) {
-                if (type == ftNumber) {
-                    values_.Push(ReadNumber(s.substr(start, i - start)));
+                if (type == ftNumber || type == ftVariable) {
+                    const std::string_view text = s.substr(start, i - start);
+                    values_.Push(type == ftNumber ? ReadNumber(text)
+                                                  : OperandValue(text, ftVariable, table_));
+                    TakeSigns();
                     expect_operand = false;
                 } else if (type == ftOpen) {
                     ops_.Push(kOpen);
+                } else if (type == ftPlus || type == ftMinus) {
+                    ops_.Push(type == ftPlus ? kSignPlus : kSignMinus);
                 } else {
                     return false;
                 }
+            } else if (type == ftEquals) {
+                // Only right after a lone variable that opens the line.
+                if (tokens != 2 || first_type != ftVariable) return false;
+                target = first_text;
+                values_.Pop();
+                expect_operand = true;
             } else if (OperatorOf(type, op)) {
                 while (!ops_.Empty() && ops_.Top() != kOpen && Level(ops_.Top()) >= Level(op))
                     Reduce();
@@ -164,6 +198,7 @@ class PlainEvaluator {
                 if (ops_.Empty()) return false;
                 ops_.Pop();
                 values_.Top() = ThroughFifteenDigitText(values_.Top());
+                TakeSigns();
             } else {
                 return false;
             }
@@ -174,16 +209,34 @@ class PlainEvaluator {
             Reduce();
         }
         result = values_.Top();
+        if (!target.empty()) {
+            const std::int32_t index = FindVariableIndex(target, table_);
+            if (static_cast<std::size_t>(index) >= table_.values.size()) return false;
+            // The value is stored through its text, as every reduction is.
+            result = ThroughFifteenDigitText(result);
+            is_assignment = true;
+            variable_index = index;
+        }
         return true;
     }
 
   private:
+    // Signs waiting for the operand just completed take it, innermost first.
+    void TakeSigns() {
+        while (!ops_.Empty() && (ops_.Top() == kSignPlus || ops_.Top() == kSignMinus)) {
+            CalcValue& value = values_.Top();
+            if (ops_.Pop() == kSignMinus) value = Multiply(value, -1.0L);
+            value = ThroughFifteenDigitText(value);
+        }
+    }
+
     void Reduce() {
         const CalcValue b = values_.Pop();
         const CalcValue a = values_.Pop();
         values_.Push(ThroughFifteenDigitText(Apply(ops_.Pop(), a, b)));
     }
 
+    const VariableTable& table_;
     SmallStack<CalcValue, 16> values_;
     SmallStack<Op, 32> ops_;
 };
@@ -214,12 +267,14 @@ CalcValue ThroughFifteenDigitText(CalcValue value) {
     return TextToValue(ValueToText(value));
 }
 
-std::optional<CalcValue> EvaluatePlainArithmetic(std::string_view expression) {
+std::optional<CalcValue> EvaluatePlainArithmetic(std::string_view expression,
+                                                 const VariableTable& table, bool& is_assignment,
+                                                 std::int32_t& variable_index) {
     if (expression.size() >= TokenList::kMaxLineLength) return std::nullopt;
     try {
-        PlainEvaluator evaluator;
+        PlainEvaluator evaluator(table);
         CalcValue result = 0;
-        if (evaluator.Run(expression, result)) return result;
+        if (evaluator.Run(expression, result, is_assignment, variable_index)) return result;
     } catch (...) {
         // The reducer runs the line again and reports the fault as it always has.
     }
