@@ -6,6 +6,7 @@
 #include <locale.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -164,8 +165,9 @@ void AppendScientific(std::string& out, const NumberPattern& p, Decimal d, bool 
         out.push_back('+');
     }
     char digits[16];
-    const int count =
-        std::snprintf(digits, sizeof digits, "%d", exponent < 0 ? -exponent : exponent);
+    const int count = static_cast<int>(
+        std::to_chars(digits, digits + sizeof digits, exponent < 0 ? -exponent : exponent).ptr -
+        digits);
     if (count < p.exponent_digits)
         out.append(static_cast<std::size_t>(p.exponent_digits - count), '0');
     out.append(digits, static_cast<std::size_t>(count));
