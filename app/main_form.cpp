@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
@@ -114,6 +115,21 @@ class CommandLineEdit : public QLineEdit {
             }
         }
         menu->exec(event->globalPos());
+    }
+
+    // Dropped text with line breaks runs its lines as a paste does, from the drop point; other
+    // drops stay the field's own, undoable edit.
+    void dropEvent(QDropEvent* event) override {
+        const QString text = event->mimeData() ? event->mimeData()->text() : QString();
+        if (on_paste && !isReadOnly() &&
+            (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))) {
+            deselect();
+            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            on_paste(text);
+            event->acceptProposedAction();
+            return;
+        }
+        QLineEdit::dropEvent(event);
     }
 
   private:

@@ -8,11 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -724,6 +726,34 @@ class MainFormTest : public QObject {
         QCOMPARE(pasted, MemoLines());
         QVERIFY(!pasted.contains(QStringLiteral("> 2+3")));
         QVERIFY(pasted.contains(QStringLiteral("> P=3")));
+    }
+
+    // Dropped text: lines run as in a paste, from the drop point; one line is just inserted.
+    void DroppedLinesRunLikeAPaste() {
+        const auto drop = [this](const QString& text) {
+            QMimeData data;
+            data.setText(text);
+            // A drop reaches the widget that accepted the drag's entry.
+            const QPoint at = CmdEdit()->rect().center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(CmdEdit(), &enter);
+            QDropEvent event(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(CmdEdit(), &event);
+        };
+        drop(QStringLiteral("6*7\n2^10\n3"));
+        QStringList echoes;
+        for (const QString& line : MemoLines()) {
+            if (line.startsWith("> ")) echoes << line;
+        }
+        QCOMPARE(echoes, QStringList({"> 6*7", "> 2^10"}));
+        QVERIFY(MemoLines().contains(
+            QStringLiteral("Answer(A) = 1,024.0000000000   (1.0240000000000000E+03)")));
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("3"));
+        const int lines = MemoLines().size();
+        CmdEdit()->clear();
+        drop(QStringLiteral("4+4"));
+        QCOMPARE(CmdEdit()->text(), QStringLiteral("4+4"));
+        QCOMPARE(MemoLines().size(), lines);
     }
 
     void ALongLineIsEvaluatedWhole() {
