@@ -5,6 +5,7 @@
 
 An example is a <pre class="example"> block: its lines starting with "> " are the typed lines
 (and also their echo in the results window), every line is a results-window line expected.
+A claim in the prose, "<code>LINE</code> is NUMBER", is checked with brisalto-calc -q.
 Usage: manual_examples.py BRISALTO_CALC MANUAL.html [--write]
 --write replaces each block's lines by the program's (to be reviewed before committing).
 """
@@ -16,6 +17,7 @@ import sys
 import tempfile
 
 BLOCK = re.compile(r'(<pre class="example">\n)(.*?)(</pre>)', re.S)
+CLAIM = re.compile(r'<code>([^<]+)</code> is (-?[0-9][0-9.]*[0-9]|-?[0-9])')
 BANNER_LINES = 3
 
 
@@ -25,6 +27,27 @@ def run(calc, inputs, state_dir):
     done = subprocess.run([calc], input="".join(line + "\n" for line in inputs),
                           capture_output=True, text=True, env=env, timeout=60)
     return done.stdout.splitlines()[BANNER_LINES:]
+
+
+def check_claims(calc, text, state_dir):
+    """The value of every "<code>LINE</code> is NUMBER" of the prose; returns (count, failures)."""
+    claims = [(html.unescape(line), float(number)) for line, number in CLAIM.findall(text)]
+    env = dict(os.environ, LC_ALL="C", LANG="C", XDG_STATE_HOME=state_dir,
+               XDG_CONFIG_HOME=state_dir, HOME=state_dir)
+    failures = 0
+    for line, number in claims:
+        done = subprocess.run([calc, "-q", "-e", line], capture_output=True, text=True, env=env,
+                              timeout=60)
+        got = done.stdout.strip()
+        try:
+            ok = float(got) == number
+        except ValueError:
+            ok = False
+        if not ok:
+            failures += 1
+            print(f"the manual says {line!r} is {number:g}; brisalto-calc -q gives {got!r} "
+                  f"{done.stderr.strip()!r}")
+    return len(claims), failures
 
 
 def main():
@@ -58,6 +81,7 @@ def main():
             return match.group(0)
 
         new_text = BLOCK.sub(check, text)
+        claims, claim_failures = check_claims(calc, text, state_dir)
     if write:
         with open(manual, "w", encoding="utf-8") as f:
             f.write(new_text)
@@ -65,8 +89,12 @@ def main():
     if count < 10:
         print(f"only {count} examples found in {manual}")
         return 1
-    print(f"{count - failures} passed, {failures} failed")
-    return 1 if failures else 0
+    if claims < 10:
+        print(f"only {claims} claims found in {manual}")
+        return 1
+    print(f"{count - failures} examples passed, {failures} failed; "
+          f"{claims - claim_failures} claims held, {claim_failures} did not")
+    return 1 if failures or claim_failures else 0
 
 
 if __name__ == "__main__":
