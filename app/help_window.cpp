@@ -5,17 +5,20 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/results_window_ops.h"
 
@@ -46,6 +49,17 @@ QList<QPair<QString, QString>> Headings(const QString& html) {
         result.append({m.captured(2), title});
     }
     return result;
+}
+
+// On a small screen the window gets at most 90 % of the free width and 80 % of the free height,
+// leaving room for its frame, and starts in the middle, wholly visible.
+void FitOnScreen(QWidget& window, const QScreen* screen) {
+    if (screen == nullptr) return;
+    const QRect free = screen->availableGeometry();
+    const QSize size(std::min(window.width(), free.width() * 9 / 10),
+                     std::min(window.height(), free.height() * 8 / 10));
+    window.resize(size);
+    window.move(free.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 }  // namespace
@@ -212,7 +226,10 @@ void THelpForm::CloseFindBar() {
 THelpForm* ShowHelpWindow(QWidget* owner) {
     THelpForm* form =
         owner ? owner->findChild<THelpForm*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
-    if (!form) form = new THelpForm(owner);
+    if (!form) {
+        form = new THelpForm(owner);
+        FitOnScreen(*form, owner ? owner->screen() : QGuiApplication::primaryScreen());
+    }
     form->ShowSection();
     return form;
 }

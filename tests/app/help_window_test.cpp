@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
@@ -108,6 +109,16 @@ class HelpWindowTest : public QObject {
         QCOMPARE(help->windowTitle(), QStringLiteral("Brisalto Calculator Help"));
         QCOMPARE(help->Browser->documentTitle(), QStringLiteral("Brisalto Calculator Manual"));
         QVERIFY(help->Browser->toPlainText().contains(QStringLiteral("The sixteen keywords")));
+        // Wholly on the screen, also where the screen is smaller than the usual size.
+        const QRect free = help->screen()->availableGeometry();
+        QVERIFY2(free.contains(help->geometry()),
+                 qPrintable(QStringLiteral("%1x%2 at %3,%4 on %5x%6")
+                                .arg(help->width())
+                                .arg(help->height())
+                                .arg(help->x())
+                                .arg(help->y())
+                                .arg(free.width())
+                                .arg(free.height())));
         // A second request raises the same window.
         QTest::keyClick(form_->findChild<QLineEdit*>("CmdEdit"), Qt::Key_F1);
         QCOMPARE(form_->findChildren<THelpForm*>().size(), 1);
