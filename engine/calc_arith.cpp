@@ -80,6 +80,23 @@ CalcValue Remainder(CalcValue a, CalcValue b) {
     return Subtract(a, Multiply(whole, b));
 }
 
+CalcValue ApplyOperator(FuncTypes kind, CalcValue a, CalcValue b) {
+    switch (kind) {
+        case ftPower:
+            return Power(a, b);
+        case ftDivide:
+            return Divide(a, b);
+        case ftMultiply:
+            return Multiply(a, b);
+        case ftPercent:
+            return Remainder(a, b);
+        case ftPlus:
+            return Add(a, b);
+        default:
+            return Subtract(a, b);
+    }
+}
+
 CalcValue SquareRoot(CalcValue v) {
     if (std::isnan(v) || v < 0.0L) Fail(FloatFault::kInvalidOperation);
     return CheckedResult(std::sqrt(v));

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/calc_value.h"
+#include "engine/func_types.h"
 
 namespace brisalto {
 
@@ -23,6 +24,8 @@ CalcValue Divide(CalcValue a, CalcValue b);
 CalcValue Power(CalcValue a, CalcValue b);
 // The calculator's %: the remainder takes the sign of a.
 CalcValue Remainder(CalcValue a, CalcValue b);
+// One of the six above by its token class: ^ / * % + (and - for any other class).
+CalcValue ApplyOperator(FuncTypes kind, CalcValue a, CalcValue b);
 // Negative is an invalid operation.
 CalcValue SquareRoot(CalcValue v);
 // Natural and binary logarithms: 0 is a division by zero, negative an invalid operation.

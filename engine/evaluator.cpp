@@ -188,28 +188,11 @@ class Reducer {
         const Id right = tokens_.Next(op);
         const CalcValue a = Operand(left);
         const CalcValue b = Operand(right);
-        Rewrite(left, Apply(tokens_.Type(op), a, b));
+        Rewrite(left, ApplyOperator(tokens_.Type(op), a, b));
         tokens_.Remove(op);
         tokens_.Remove(right);
         tokens_.Refresh(left);
         return true;
-    }
-
-    static CalcValue Apply(FuncTypes kind, CalcValue a, CalcValue b) {
-        switch (kind) {
-            case ftPower:
-                return Power(a, b);
-            case ftDivide:
-                return Divide(a, b);
-            case ftMultiply:
-                return Multiply(a, b);
-            case ftPercent:
-                return Remainder(a, b);
-            case ftPlus:
-                return Add(a, b);
-            default:
-                return Subtract(a, b);
-        }
     }
 
     CalcValue Operand(Id t) {

@@ -18,23 +18,33 @@ namespace brisalto {
 
 namespace {
 
-// Operator stack entries: an open bracket, or a binary operator with its binding level. Higher
-// binds tighter; + and - share the lowest level and every level groups from the left, which is
-// the order in which the reducer takes them (leftmost of the tightest first).
-enum Op : std::uint8_t {
-    kOpen,
-    kPlus,
-    kMinus,
-    kPercent,
-    kMultiply,
-    kDivide,
-    kPower,
-    // A sign where an operand is due: it takes the operand that follows before anything else.
-    kSignPlus,
-    kSignMinus,
+// Operator stack entries: an open bracket, a binary operator, or a sign where an operand is
+// due (it takes the operand that follows before anything else).
+struct Pending {
+    FuncTypes type;
+    bool sign = false;
 };
 
-int Level(Op op) { return op == kMinus ? static_cast<int>(kPlus) : static_cast<int>(op); }
+// The binding level of a binary operator, 0 for anything else. Higher binds tighter; + and -
+// share the lowest level and every level groups from the left, which is the order in which the
+// reducer takes them (leftmost of the tightest first).
+int Level(FuncTypes type) {
+    switch (type) {
+        case ftPower:
+            return 5;
+        case ftDivide:
+            return 4;
+        case ftMultiply:
+            return 3;
+        case ftPercent:
+            return 2;
+        case ftPlus:
+        case ftMinus:
+            return 1;
+        default:
+            return 0;
+    }
+}
 
 // A stack that lives on the call's frame while it is short: a typed line allocates nothing.
 template <typename T, std::size_t N>
@@ -63,48 +73,6 @@ class SmallStack {
     std::vector<T> spill_;
     std::size_t size_ = 0;
 };
-
-bool OperatorOf(FuncTypes type, Op& op) {
-    switch (type) {
-        case ftPlus:
-            op = kPlus;
-            return true;
-        case ftMinus:
-            op = kMinus;
-            return true;
-        case ftPercent:
-            op = kPercent;
-            return true;
-        case ftMultiply:
-            op = kMultiply;
-            return true;
-        case ftDivide:
-            op = kDivide;
-            return true;
-        case ftPower:
-            op = kPower;
-            return true;
-        default:
-            return false;
-    }
-}
-
-CalcValue Apply(Op op, CalcValue a, CalcValue b) {
-    switch (op) {
-        case kPower:
-            return Power(a, b);
-        case kDivide:
-            return Divide(a, b);
-        case kMultiply:
-            return Multiply(a, b);
-        case kPercent:
-            return Remainder(a, b);
-        case kPlus:
-            return Add(a, b);
-        default:
-            return Subtract(a, b);
-    }
-}
 
 // TextToValue for a token of digits and points, with its exact step inlined for the common
 // short number: up to 19 significant digits and 27 decimals, read as m / 10^decimals.
@@ -167,7 +135,6 @@ class PlainEvaluator {
                 first_type = type;
                 first_text = s.substr(start, i - start);
             }
-            Op op = kOpen;
             if (expect_operand) {
                 if (type == ftNumber || type == ftVariable) {
                     const std::string_view text = s.substr(start, i - start);
@@ -176,9 +143,9 @@ class PlainEvaluator {
                     TakeSigns();
                     expect_operand = false;
                 } else if (type == ftOpen) {
-                    ops_.Push(kOpen);
+                    ops_.Push({ftOpen});
                 } else if (type == ftPlus || type == ftMinus) {
-                    ops_.Push(type == ftPlus ? kSignPlus : kSignMinus);
+                    ops_.Push({type, true});
                 } else {
                     return false;
                 }
@@ -188,13 +155,12 @@ class PlainEvaluator {
                 target = first_text;
                 values_.Pop();
                 expect_operand = true;
-            } else if (OperatorOf(type, op)) {
-                while (!ops_.Empty() && ops_.Top() != kOpen && Level(ops_.Top()) >= Level(op))
-                    Reduce();
-                ops_.Push(op);
+            } else if (Level(type) > 0) {
+                while (!ops_.Empty() && Level(ops_.Top().type) >= Level(type)) Reduce();
+                ops_.Push({type});
                 expect_operand = true;
             } else if (type == ftClose) {
-                while (!ops_.Empty() && ops_.Top() != kOpen) Reduce();
+                while (!ops_.Empty() && ops_.Top().type != ftOpen) Reduce();
                 if (ops_.Empty()) return false;
                 ops_.Pop();
                 values_.Top() = ThroughFifteenDigitText(values_.Top());
@@ -205,7 +171,7 @@ class PlainEvaluator {
         }
         if (expect_operand) return false;
         while (!ops_.Empty()) {
-            if (ops_.Top() == kOpen) return false;
+            if (ops_.Top().type == ftOpen) return false;
             Reduce();
         }
         result = values_.Top();
@@ -223,9 +189,9 @@ class PlainEvaluator {
   private:
     // Signs waiting for the operand just completed take it, innermost first.
     void TakeSigns() {
-        while (!ops_.Empty() && (ops_.Top() == kSignPlus || ops_.Top() == kSignMinus)) {
+        while (!ops_.Empty() && ops_.Top().sign) {
             CalcValue& value = values_.Top();
-            if (ops_.Pop() == kSignMinus) value = Multiply(value, -1.0L);
+            if (ops_.Pop().type == ftMinus) value = Multiply(value, -1.0L);
             value = ThroughFifteenDigitText(value);
         }
     }
@@ -233,12 +199,12 @@ class PlainEvaluator {
     void Reduce() {
         const CalcValue b = values_.Pop();
         const CalcValue a = values_.Pop();
-        values_.Push(ThroughFifteenDigitText(Apply(ops_.Pop(), a, b)));
+        values_.Push(ThroughFifteenDigitText(ApplyOperator(ops_.Pop().type, a, b)));
     }
 
     const VariableTable& table_;
     SmallStack<CalcValue, 16> values_;
-    SmallStack<Op, 32> ops_;
+    SmallStack<Pending, 32> ops_;
 };
 
 }  // namespace
