@@ -6,15 +6,12 @@
 # Usage: arguments_e2e.sh PATH-TO-BRISALTO-CALC
 set -u
 calc="$1"
-failures=0
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 export LC_ALL=C
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+# shellcheck source=tests/cli/e2e_lib.sh
+source "$(dirname "$0")/e2e_lib.sh"
 
 # Arguments are command lines, in order with -e; the transcript is the one of the same lines on
 # standard input.
@@ -113,8 +110,4 @@ status=$?
 [[ $status == 1 && "$(cat "$tmp/err")" == "brisalto-calc: standard input: Bad file descriptor" ]] ||
     fail "closed standard input -> status $status, stderr [$(cat "$tmp/err")]"
 
-if ((failures > 0)); then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all checks passed"
+finish "argument checks"

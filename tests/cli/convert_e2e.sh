@@ -5,24 +5,8 @@
 # Usage: convert_e2e.sh PATH-TO-BRISALTO-CALC
 set -u
 calc="$1"
-failures=0
-err_file="$(mktemp)"
-trap 'rm -f "$err_file"' EXIT
-
-# check STATUS STDOUT STDERR ARGS...: one row a case.
-check() {
-    local want_status="$1" want_out="$2" want_err="$3"
-    shift 3
-    local out err status
-    out="$("$calc" "$@" 2>"$err_file")"
-    status=$?
-    err="$(cat "$err_file")"
-    if [[ "$status" != "$want_status" || "$out" != "$want_out" || "$err" != "$want_err" ]]; then
-        echo "FAIL: $* -> status $status, stdout [$out], stderr [$err];" \
-            "wanted $want_status, [$want_out], [$want_err]"
-        failures=$((failures + 1))
-    fi
-}
+# shellcheck source=tests/cli/e2e_lib.sh
+source "$(dirname "$0")/e2e_lib.sh"
 
 julian0="0.000000 Julian cannot be represented as a DateTime"
 
@@ -90,7 +74,7 @@ while IFS=$'\t' read -r description symbols; do
         by_symbol="$("$calc" --convert 5 "$symbol" "$description" 2>&1)"
         by_name="$("$calc" --convert 5 "$description" "$description" 2>&1)"
         [[ "$by_symbol" == "$by_name" ]] ||
-            { echo "FAIL: symbol $symbol of $description: [$by_symbol]"; failures=$((failures + 1)); }
+            fail "symbol $symbol of $description: [$by_symbol]"
     done
 done < <("$calc" --list-units | awk -F'  +' '/^  / && NF == 3 {print $2 "\t" $3}')
 
@@ -99,13 +83,11 @@ listing="$("$calc" --list-units)"
 status=$?
 families="$(grep -v '^  ' <<<"$listing" | tr '\n' ' ')"
 if [[ $status != 0 || "$families" != "Area Distance Mass Volume Temperature Time Energy Pressure trigonometric " ]]; then
-    echo "FAIL: --list-units families [$families], status $status"
-    failures=$((failures + 1))
+    fail "--list-units families [$families], status $status"
 fi
 units="$(grep -c '^  ' <<<"$listing")"
 if [[ "$units" != 144 ]]; then
-    echo "FAIL: --list-units lists $units units, wanted 144"
-    failures=$((failures + 1))
+    fail "--list-units lists $units units, wanted 144"
 fi
 check 0 $'Energy\n  joule                       J\n  calorie                     cal\n  British thermal unit (btu)  btu' \
     "" --list-units ENERGY
@@ -115,8 +97,4 @@ check 0 $'Temperature\n  Celsius     C, degC\n  Kelvin      K\n  Fahrenheit  F, 
     --list-units temperature
 check 1 "" "Unknown unit family 'Length'" --list-units Length
 
-if ((failures > 0)); then
-    echo "$failures case(s) failed"
-    exit 1
-fi
-echo "all cases passed"
+finish "--convert cases"

@@ -5,24 +5,8 @@
 # Usage: molar_mass_e2e.sh PATH-TO-BRISALTO-CALC
 set -u
 calc="$1"
-failures=0
-err_file="$(mktemp)"
-trap 'rm -f "$err_file"' EXIT
-
-# check STATUS STDOUT STDERR ARGS...: one row a case.
-check() {
-    local want_status="$1" want_out="$2" want_err="$3"
-    shift 3
-    local out err status
-    out="$("$calc" "$@" 2>"$err_file")"
-    status=$?
-    err="$(cat "$err_file")"
-    if [[ "$status" != "$want_status" || "$out" != "$want_out" || "$err" != "$want_err" ]]; then
-        echo "FAIL: $* -> status $status, stdout [$out], stderr [$err];" \
-            "wanted $want_status, [$want_out], [$want_err]"
-        failures=$((failures + 1))
-    fi
-}
+# shellcheck source=tests/cli/e2e_lib.sh
+source "$(dirname "$0")/e2e_lib.sh"
 
 # One line a formula, as the calculator writes numbers.
 check 0 "98.07948" "" --molar-mass H2SO4
@@ -71,22 +55,16 @@ check 2 "" $'brisalto-calc: option \'--composition\' goes with \'--molar-mass\'\
 # The help names the options.
 help="$("$calc" --help)"
 if ! grep -q -- "--molar-mass FORMULA..." <<<"$help" || ! grep -q -- "--composition" <<<"$help"; then
-    echo "FAIL: --help does not name --molar-mass and --composition"
-    failures=$((failures + 1))
+    fail "--help does not name --molar-mass and --composition"
 fi
 
 # A full disk is an error, not a quiet success.
 if [[ -w /dev/full ]]; then
-    "$calc" --molar-mass H2O >/dev/full 2>"$err_file"
+    err="$("$calc" --molar-mass H2O 2>&1 >/dev/full)"
     status=$?
-    if [[ $status != 1 || "$(cat "$err_file")" != "brisalto-calc: write error: No space left on device" ]]; then
-        echo "FAIL: writing to /dev/full gave status $status, stderr [$(cat "$err_file")]"
-        failures=$((failures + 1))
+    if [[ $status != 1 || "$err" != "brisalto-calc: write error: No space left on device" ]]; then
+        fail "writing to /dev/full gave status $status, stderr [$err]"
     fi
 fi
 
-if ((failures > 0)); then
-    echo "$failures case(s) failed"
-    exit 1
-fi
-echo "all cases passed"
+finish "--molar-mass cases"

@@ -6,16 +6,13 @@
 # Usage: quiet_e2e.sh PATH-TO-BRISALTO-CALC
 set -u
 calc="$(realpath "$1")"
-failures=0
 tmp="$(mktemp -d)"
 socket="brisalto-quiet-$$"
 trap 'tmux -L "$socket" kill-server 2>/dev/null; rm -rf "$tmp"' EXIT
 export LC_ALL=C
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+# shellcheck source=tests/cli/e2e_lib.sh
+source "$(dirname "$0")/e2e_lib.sh"
 
 # run INPUT ARGS...: INPUT on standard input; sets out, err, status.
 run() {
@@ -188,8 +185,4 @@ else
     fail "tmux is missing"
 fi
 
-if ((failures > 0)); then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "quiet_e2e: all passed"
+finish "-q checks"
