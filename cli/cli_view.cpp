@@ -40,28 +40,8 @@ void CliView::Render(const LineOutcome& outcome) {
             buffer_.push_back('\n');
         }
     }
-    switch (outcome.action) {
-        case ShellAction::kHelp:
-            ShowHelp();
-            break;
-        case ShellAction::kExit:
-            exit_requested_ = true;
-            break;
-        case ShellAction::kNone:
-        case ShellAction::kAbout:
-        case ShellAction::kPrint:
-        case ShellAction::kSave:
-            break;
-    }
-}
-
-void CliView::ShowHelp() {
-    if (help_out_ == nullptr) return;
     // The echo of "help" first, so the summary stands below it on the terminal.
-    Flush();
-    const std::string_view summary = HelpSummary();
-    std::fwrite(summary.data(), 1, summary.size(), help_out_);
-    std::fflush(help_out_);
+    if (RunTerminalAction(outcome.action, help_out_, [this] { Flush(); })) exit_requested_ = true;
 }
 
 void CliView::Flush(bool to_device) {

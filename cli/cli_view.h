@@ -31,8 +31,6 @@ class CliView {
     void SetTerminal(bool terminal) { terminal_ = terminal; }
 
   private:
-    void ShowHelp();
-
     std::FILE* out_;
     std::FILE* help_out_;
     // Lines waiting for a terminal's width; elsewhere they go straight into buffer_.

@@ -35,24 +35,7 @@ void QuietView::Render(std::string_view line, const LineOutcome& outcome,
         case OutcomeKind::kConstantRefused:
             break;
     }
-    switch (outcome.action) {
-        case ShellAction::kHelp:
-            if (help_out_ != nullptr) {
-                Flush();
-                const std::string_view summary = HelpSummary();
-                std::fwrite(summary.data(), 1, summary.size(), help_out_);
-                std::fflush(help_out_);
-            }
-            break;
-        case ShellAction::kExit:
-            exit_requested_ = true;
-            break;
-        case ShellAction::kNone:
-        case ShellAction::kAbout:
-        case ShellAction::kPrint:
-        case ShellAction::kSave:
-            break;
-    }
+    if (RunTerminalAction(outcome.action, help_out_, [this] { Flush(); })) exit_requested_ = true;
 }
 
 void QuietView::RenderKeyword(std::string_view line, const Calculator& calculator) {
