@@ -227,7 +227,7 @@ CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
                              std::int32_t& variable_index, const VariableTable& table,
                              AngleMode angle_mode, EvaluatorOutput& output) {
     if (const auto value =
-            EvaluatePlainArithmetic(expression, table, is_assignment, variable_index)) {
+            EvaluatePlainArithmetic(expression, table, angle_mode, is_assignment, variable_index)) {
         return *value;
     }
     return ReduceExpression(expression, is_assignment, variable_index, table, angle_mode, output);

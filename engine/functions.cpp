@@ -311,10 +311,10 @@ const FunctionInfo& FindFunction(std::string_view name) {
 
 int FunctionCode(std::string_view name) { return FindFunction(name).code; }
 
-CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTypes argument_type,
-                        const VariableTable& table, AngleMode angle_mode) {
-    const FunctionInfo& function = FindFunction(name);
-    const CalcValue x = OperandValue(argument, argument_type, table);
+namespace {
+
+CalcValue ApplyFound(const FunctionInfo& function, CalcValue x, const VariableTable& table,
+                     AngleMode angle_mode) {
     // Only the circular functions read x as an angle; converting it for the others could only
     // add a spurious overflow.
     const CalcValue theta = function.angle == AngleUse::kAngleIn ? ToRadians(x, angle_mode) : x;
@@ -322,6 +322,19 @@ CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTy
     if (function.angle != AngleUse::kAngleOut) return result;
     if (!IsKnownMode(angle_mode)) throw ExpressionError(kFunctionErrorLower);
     return FromRadians(result, angle_mode);
+}
+
+}  // namespace
+
+CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTypes argument_type,
+                        const VariableTable& table, AngleMode angle_mode) {
+    const FunctionInfo& function = FindFunction(name);
+    return ApplyFound(function, OperandValue(argument, argument_type, table), table, angle_mode);
+}
+
+CalcValue ApplyFunctionToValue(std::string_view name, CalcValue x, const VariableTable& table,
+                               AngleMode angle_mode) {
+    return ApplyFound(FindFunction(name), x, table, angle_mode);
 }
 
 CalcValue RoundTo12(CalcValue v) {

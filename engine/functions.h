@@ -46,6 +46,9 @@ int FunctionCode(std::string_view name);
 
 CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTypes argument_type,
                         const VariableTable& table, AngleMode angle_mode);
+// The same for an argument already read: x is what the argument's text stands for.
+CalcValue ApplyFunctionToValue(std::string_view name, CalcValue x, const VariableTable& table,
+                               AngleMode angle_mode);
 
 // v narrowed to double and rounded to twelve decimals; a value too large for twelve decimals in a
 // 64-bit integer comes back unchanged, at full precision.

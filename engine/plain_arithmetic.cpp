@@ -10,6 +10,7 @@
 #include "engine/calc_arith.h"
 #include "engine/decimal_digits.h"
 #include "engine/func_types.h"
+#include "engine/functions.h"
 #include "engine/number_text.h"
 #include "engine/operands.h"
 #include "engine/token_list.h"
@@ -23,6 +24,8 @@ namespace {
 struct Pending {
     FuncTypes type;
     bool sign = false;
+    // An open bracket's function name: "sin" of "sin(".
+    std::string_view function;
 };
 
 // The binding level of a binary operator, 0 for anything else. Higher binds tighter; + and -
@@ -99,7 +102,8 @@ CalcValue ReadNumber(std::string_view text) {
 
 class PlainEvaluator {
   public:
-    explicit PlainEvaluator(const VariableTable& table) : table_(table) {}
+    PlainEvaluator(const VariableTable& table, AngleMode angle_mode)
+        : table_(table), angle_mode_(angle_mode) {}
 
     // False when the line is not plain arithmetic; throws what a step throws.
     bool Run(std::string_view s, CalcValue& result, bool& is_assignment,
@@ -146,6 +150,16 @@ class PlainEvaluator {
                     ops_.Push({ftOpen});
                 } else if (type == ftPlus || type == ftMinus) {
                     ops_.Push({type, true});
+                } else if (type == ftLetters) {
+                    // A function name, with its open bracket next; a lone e or E before a
+                    // bracket is the exponent letter, which is left to the reducer.
+                    const std::string_view name = s.substr(start, i - start);
+                    if (name == "e" || name == "E") return false;
+                    while (i < n && !ClassifyChar(s[i]).recognised) ++i;
+                    if (i == n || ClassifyChar(s[i]).type != ftOpen) return false;
+                    ++i;
+                    ++tokens;
+                    ops_.Push({ftOpen, false, name});
                 } else {
                     return false;
                 }
@@ -162,8 +176,12 @@ class PlainEvaluator {
             } else if (type == ftClose) {
                 while (!ops_.Empty() && ops_.Top().type != ftOpen) Reduce();
                 if (ops_.Empty()) return false;
-                ops_.Pop();
-                values_.Top() = ThroughFifteenDigitText(values_.Top());
+                const std::string_view function = ops_.Pop().function;
+                CalcValue& value = values_.Top();
+                if (!function.empty()) {
+                    value = ApplyFunctionToValue(function, value, table_, angle_mode_);
+                }
+                value = ThroughFifteenDigitText(value);
                 TakeSigns();
             } else {
                 return false;
@@ -203,6 +221,7 @@ class PlainEvaluator {
     }
 
     const VariableTable& table_;
+    AngleMode angle_mode_;
     SmallStack<CalcValue, 16> values_;
     SmallStack<Pending, 32> ops_;
 };
@@ -234,11 +253,12 @@ CalcValue ThroughFifteenDigitText(CalcValue value) {
 }
 
 std::optional<CalcValue> EvaluatePlainArithmetic(std::string_view expression,
-                                                 const VariableTable& table, bool& is_assignment,
+                                                 const VariableTable& table, AngleMode angle_mode,
+                                                 bool& is_assignment,
                                                  std::int32_t& variable_index) {
     if (expression.size() >= TokenList::kMaxLineLength) return std::nullopt;
     try {
-        PlainEvaluator evaluator(table);
+        PlainEvaluator evaluator(table, angle_mode);
         CalcValue result = 0;
         if (evaluator.Run(expression, result, is_assignment, variable_index)) return result;
     } catch (...) {

@@ -31,12 +31,15 @@ std::vector<std::string> Split(std::string_view text) {
 
 // Mostly what the road reads, with the characters that make it decline mixed in; past the
 // reader's exact step: 20 digits, 28 and 31 decimals. Variables: A, B and N hold values, Z is
-// no variable, E is a letter.
+// no variable, E is a letter. Functions, an unknown one, names split by a blank or the exponent
+// letter before a bracket.
 const std::vector<std::string> kPieces = [] {
     std::vector<std::string> pieces = Split(
         "1|2|3|0|7|2.5|.5|10|0.1|123456789.123456789|9999999999|1.5.2|.|00|4.|+|-|*|/|%|^|+|-|"
         "*|/|**|//|^^|%%|(|)|(|)|[|]|{|}|<|>| |  |,|#|\t|!|e|x|A|B|N|P|Z|AB|E|=|B=|N=|==|-|+|-|"
-        "12345678901234567890123|0.0000000000000000000000000012|0.0000000000000000000000000001234");
+        "12345678901234567890123|0.0000000000000000000000000012|0.0000000000000000000000000001234|"
+        "sin(|cos(|tan(|abs(|sqrt(|xsin(|xtan(|logn(|log(|exp(|sinh(|xsinh(|lin(|rtod(|hex(|"
+        "sine(|s in(|e(|E(|Exp(|sin [|fact(");
     pieces.emplace_back(1, '\0');
     return pieces;
 }();
@@ -63,6 +66,8 @@ std::string Plain(std::mt19937& rng, int depth) {
     static const char* const kAtoms[] = {"1",   "2",   "3",         "0.5",      "7", "A",
                                          "1.1", "0.3", "12345.678", "99999999", "0", "B",
                                          "-2",  "+3",  "--1",       "N",        "P", "-A"};
+    static const char* const kFunctions[] = {"sin", "cos", "tan",  "xsin", "sqrt",  "logn",
+                                             "exp", "abs", "rtod", "lin",  "xtanh", "sec"};
     std::uniform_int_distribution<int> choice(0, 9);
     std::uniform_int_distribution<std::size_t> atom(0, std::size(kAtoms) - 1);
     if (depth == 0 || choice(rng) < 3) return kAtoms[atom(rng)];
@@ -71,6 +76,7 @@ std::string Plain(std::mt19937& rng, int depth) {
     const int form = choice(rng);
     if (form < 2) return "(" + left + ")";
     if (form < 3) return "-[" + left + "}";
+    if (form < 4) return kFunctions[choice(rng)] + ("(" + left + ")");
     return left + kOperators[choice(rng)] + right;
 }
 
@@ -81,25 +87,33 @@ std::string PlainLine(std::mt19937& rng, int depth) {
     return kTargets[target(rng)] + Plain(rng, depth);
 }
 
-Outcome ByReducer(const std::string& line) {
-    return RunEvaluator(ReduceExpression, line, kDegrees, SomeValues());
+Outcome ByReducer(const std::string& line, AngleMode mode) {
+    return RunEvaluator(ReduceExpression, line, mode, SomeValues());
 }
 
 struct Tally {
+    int lines = 0;
     int taken = 0;
     int values = 0;
     int stored = 0;
+    int functions = 0;
+    int modes[5] = {};
 };
 
+// Lines alternate over the four angle modes and the unknown mode 4.
 void ExpectSameAsReducer(const std::string& line, Tally& tally) {
-    const Outcome both = RunEvaluator(EvaluateExpression, line, kDegrees, SomeValues());
-    ASSERT_EQ(both, ByReducer(line)) << "input: " << line;
+    const auto mode = static_cast<AngleMode>(tally.lines++ % 5);
+    const Outcome both = RunEvaluator(EvaluateExpression, line, mode, SomeValues());
+    ASSERT_EQ(both, ByReducer(line, mode)) << "input: " << line << " mode " << mode;
     bool is_assignment = false;
     std::int32_t index = 0;
-    const auto plain = EvaluatePlainArithmetic(line, SomeValues(), is_assignment, index);
+    const auto plain = EvaluatePlainArithmetic(line, SomeValues(), mode, is_assignment, index);
     if (plain) {
         ++tally.taken;
         tally.stored += is_assignment;
+        tally.functions += line.find('(') != std::string::npos &&
+                           line.find_first_of("abcdefghijklmnopqrstuvwxyz") != std::string::npos;
+        ++tally.modes[mode];
         // The road answers only lines the reducer evaluates.
         ASSERT_EQ(both.kind, "value") << "input: " << line;
     }
@@ -118,8 +132,10 @@ TEST(PlainArithmetic, WellFormedLinesAnswerAsTheReducer) {
     std::mt19937 rng(5);
     Tally tally;
     for (int i = 0; i < 20000; ++i) ExpectSameAsReducer(PlainLine(rng, 7), tally);
-    EXPECT_GT(tally.taken, 12000);
+    EXPECT_GT(tally.taken, 10000);
     EXPECT_GT(tally.stored, 3000);
+    EXPECT_GT(tally.functions, 3000);
+    for (const int taken : tally.modes) EXPECT_GT(taken, 1000);
 }
 
 TEST(PlainArithmetic, LongAndDeepLinesAnswerAsTheReducer) {
