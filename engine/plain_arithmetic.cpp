@@ -23,10 +23,12 @@ namespace {
 // due (it takes the operand that follows before anything else).
 struct Pending {
     FuncTypes type;
-    bool sign = false;
-    // An open bracket's function name: "sin" of "sin(".
-    std::string_view function;
+    bool sign : 1 = false;
+    // An open bracket after a function name, which waits on the stack of names.
+    bool function : 1 = false;
 };
+// Two bytes: a line of ten million brackets keeps ten million of them.
+static_assert(sizeof(Pending) == 2);
 
 // The binding level of a binary operator, 0 for anything else. Higher binds tighter; + and -
 // share the lowest level and every level groups from the left, which is the order in which the
@@ -159,7 +161,8 @@ class PlainEvaluator {
                     if (i == n || ClassifyChar(s[i]).type != ftOpen) return false;
                     ++i;
                     ++tokens;
-                    ops_.Push({ftOpen, false, name});
+                    ops_.Push({ftOpen, false, true});
+                    functions_.Push(name);
                 } else {
                     return false;
                 }
@@ -176,10 +179,9 @@ class PlainEvaluator {
             } else if (type == ftClose) {
                 while (!ops_.Empty() && ops_.Top().type != ftOpen) Reduce();
                 if (ops_.Empty()) return false;
-                const std::string_view function = ops_.Pop().function;
                 CalcValue& value = values_.Top();
-                if (!function.empty()) {
-                    value = ApplyFunctionToValue(function, value, table_, angle_mode_);
+                if (ops_.Pop().function) {
+                    value = ApplyFunctionToValue(functions_.Pop(), value, table_, angle_mode_);
                 }
                 value = ThroughFifteenDigitText(value);
                 TakeSigns();
@@ -224,6 +226,7 @@ class PlainEvaluator {
     AngleMode angle_mode_;
     SmallStack<CalcValue, 16> values_;
     SmallStack<Pending, 32> ops_;
+    SmallStack<std::string_view, 4> functions_;
 };
 
 }  // namespace
