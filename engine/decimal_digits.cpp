@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <limits>
 
 namespace brisalto {
 namespace {
@@ -15,6 +17,18 @@ constexpr double kLog10Of2 = 0.301029995663981195;
 
 // glibc's conversion is exact; only digits and the exponent are read, whatever decimal point
 // the locale has.
+// ilogb of a finite non-zero value, read from the 80-bit format's exponent field where the value
+// is normal (libm's ilogbl is a call on every use).
+int BinaryExponent(CalcValue v) {
+    static_assert(std::numeric_limits<CalcValue>::digits == 64 &&
+                  std::numeric_limits<CalcValue>::max_exponent == 16384);
+    unsigned char bytes[sizeof(CalcValue)];
+    std::memcpy(bytes, &v, sizeof bytes);
+    const int field = ((bytes[9] & 0x7f) << 8) | bytes[8];
+    if (field == 0 || field == 0x7fff) return std::ilogb(v);
+    return field - 16383;
+}
+
 DecimalDigits PrintedDigits(CalcValue magnitude, int count) {
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, magnitude);
@@ -42,7 +56,7 @@ bool LeadingDigitsWhole(CalcValue value, int count, std::uint64_t& whole, int& t
     // rounding that product gives the right digits unless it lies that close to a half.
     // floor(log10(magnitude)) is this or one more, since magnitude lies in [2^e, 2^(e+1)); the
     // loop below corrects it. Cheaper than log10 on the long double.
-    int exponent = static_cast<int>(std::floor(std::ilogb(magnitude) * kLog10Of2));
+    int exponent = static_cast<int>(std::floor(BinaryExponent(magnitude) * kLog10Of2));
     const CalcValue low = kPowers[static_cast<std::size_t>(count - 1)];
     const CalcValue high = kPowers[static_cast<std::size_t>(count)];
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -60,8 +74,11 @@ bool LeadingDigitsWhole(CalcValue value, int count, std::uint64_t& whole, int& t
         }
         const CalcValue floor_part = std::floor(scaled);
         const CalcValue fraction = scaled - floor_part;
-        // Two units in the last place of scaled.
-        const CalcValue margin = std::ldexp(1.0L, std::ilogb(scaled) - 62);
+        // Two units in the last place of scaled: 2^(e-62), with e in 0..63 since 1 <= scaled <
+        // 10^19 < 2^64.
+        const int below = 62 - BinaryExponent(scaled);
+        const CalcValue margin =
+            below >= 0 ? 1.0L / static_cast<CalcValue>(std::uint64_t{1} << below) : 2.0L;
         if (std::fabs(fraction - 0.5L) <= margin) break;
         whole = static_cast<std::uint64_t>(floor_part) + (fraction > 0.5L ? 1 : 0);
         top = exponent + 1;

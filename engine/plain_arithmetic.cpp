@@ -23,9 +23,9 @@ namespace {
 // due (it takes the operand that follows before anything else).
 struct Pending {
     FuncTypes type;
-    bool sign : 1 = false;
+    bool sign : 1;
     // An open bracket after a function name, which waits on the stack of names.
-    bool function : 1 = false;
+    bool function : 1;
 };
 // Two bytes: a line of ten million brackets keeps ten million of them.
 static_assert(sizeof(Pending) == 2);
@@ -74,7 +74,8 @@ class SmallStack {
     }
 
   private:
-    std::array<T, N> inline_{};
+    // Left unset: only what was pushed is read.
+    std::array<T, N> inline_;
     std::vector<T> spill_;
     std::size_t size_ = 0;
 };
@@ -149,9 +150,9 @@ class PlainEvaluator {
                     TakeSigns();
                     expect_operand = false;
                 } else if (type == ftOpen) {
-                    ops_.Push({ftOpen});
+                    ops_.Push({ftOpen, false, false});
                 } else if (type == ftPlus || type == ftMinus) {
-                    ops_.Push({type, true});
+                    ops_.Push({type, true, false});
                 } else if (type == ftLetters) {
                     // A function name, with its open bracket next; a lone e or E before a
                     // bracket is the exponent letter, which is left to the reducer.
@@ -174,7 +175,7 @@ class PlainEvaluator {
                 expect_operand = true;
             } else if (Level(type) > 0) {
                 while (!ops_.Empty() && Level(ops_.Top().type) >= Level(type)) Reduce();
-                ops_.Push({type});
+                ops_.Push({type, false, false});
                 expect_operand = true;
             } else if (type == ftClose) {
                 while (!ops_.Empty() && ops_.Top().type != ftOpen) Reduce();

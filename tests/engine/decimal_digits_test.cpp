@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -44,6 +45,25 @@ TEST(LeadingDigits, MatchesTheExactConversion) {
         for (const int count : {15, 18}) {
             ASSERT_EQ(FromDigits(LeadingDigits(v, count)), Printed(v, count))
                 << "count " << count << " value " << Printed(v, 25);
+        }
+    }
+}
+
+// Values next to a rounding half: the decimal d1..dn5 (n = count) read to the nearest value and
+// its neighbours, where the scaled product may fall on either side of the half.
+TEST(LeadingDigits, NextToHalves) {
+    std::mt19937_64 random(77);
+    std::uniform_int_distribution<int> scale(-40, 40);
+    for (const int count : {15, 18}) {
+        for (int i = 0; i < 30000; ++i) {
+            std::string text = std::to_string(1 + random() % 9);
+            for (int k = 1; k < count; ++k) text += static_cast<char>('0' + random() % 10);
+            text += "5e" + std::to_string(scale(random));
+            CalcValue v = std::strtold(text.c_str(), nullptr);
+            if (i % 3 == 1) v = std::nextafter(v, 0.0L);
+            if (i % 3 == 2) v = std::nextafter(v, 1e4000L);
+            ASSERT_EQ(FromDigits(LeadingDigits(v, count)), Printed(v, count))
+                << "count " << count << " text " << text;
         }
     }
 }
