@@ -5,9 +5,10 @@
 // generated from the bytes (keywords, assignments, answers, factorials, errors, raw text).
 // Every line's outcome is compared with a plain model of the calculator's state: the model keeps
 // its own variable table and modes, applies the keywords itself, evaluates expressions with the
-// engine on its own copy (and simple generated arithmetic independently), and so knows which
-// variable must change and to what, the answer, the modes, the lines, and the standard-output
-// text of every error.
+// reducer alone on its own copy (so the calculator's one-pass road is checked against it with
+// the variables earlier lines left) and simple generated arithmetic independently, and so knows
+// which variable must change and to what, the answer, the modes, the lines, and the
+// standard-output text of every error.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -130,7 +131,7 @@ struct Model {
             bool is_assignment = false;
             std::int32_t index = 0;
             const CalcValue value =
-                EvaluateExpression(line, is_assignment, index, table, angle, output);
+                ReduceExpression(line, is_assignment, index, table, angle, output);
             if (is_assignment && index == kPiIndex) {
                 want.kind = OutcomeKind::kConstantRefused;
                 Block(output, "P is a constant can't be changed", want);
