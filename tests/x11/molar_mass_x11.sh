@@ -12,36 +12,10 @@ shots="${2:-}"
 # shellcheck source=x11_lib.sh
 source "$(dirname "$0")/x11_lib.sh"
 
-XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" QT_QPA_PLATFORM=xcb "$app" >"$work/app.log" 2>&1 &
-pids+=($!)
-# A search that meets a window going away (the splash) fails; the next one does not.
-main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
-wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
-main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-xdotool windowactivate "$main"
-wait_for 10 is_active "$main" || fail "the main window did not become active"
+start_app XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state" "$app"
 
 dialog_shown() { timeout 5 xdotool search --onlyvisible --name '^Molar Mass$' | grep .; }
 dialog_gone() { is_active "$main" && ! dialog_shown; }
-# The command line's text, through Ctrl+A and Ctrl+C once the main window is active again.
-clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
-clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
-sentinel="(nothing copied)"
-command_line() {
-    wait_for 10 is_active "$main" || echo "the main window is not active again"
-    # xclip stays behind to serve the selection: it must not hold this function's output open.
-    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
-    xdotool key --clearmodifiers ctrl+a ctrl+c End
-    wait_for 5 clipboard_changed
-    clipboard
-}
-expect_line() {
-    local want="$1" got
-    got="$(command_line)"
-    [[ "$got" == "$want" ]] || fail "$2: the command line is [$got], wanted [$want]"
-}
-shoot() { [[ -n "$shots" ]] && mkdir -p "$shots" && timeout 20 import -window root "$shots/$1.png"; }
 
 # Waits for the dialog, shown and active; its window id in $dialog.
 open_dialog() {

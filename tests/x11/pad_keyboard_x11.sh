@@ -13,26 +13,7 @@ shots="${2:-}"
 # shellcheck source=x11_lib.sh
 source "$(dirname "$0")/x11_lib.sh"
 
-XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=1 "$app" >"$work/app.log" 2>&1 &
-pids+=($!)
-main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
-wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
-main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
-is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
-xdotool windowactivate "$main"
-wait_for 10 is_active "$main" || fail "the main window did not become active"
-
-clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
-clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
-sentinel="(nothing copied)"
-# The command line's text; the focus must be in it.
-command_line() {
-    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
-    xdotool key --clearmodifiers ctrl+a ctrl+c End
-    wait_for 5 clipboard_changed
-    clipboard
-}
-shoot() { [[ -n "$shots" ]] && mkdir -p "$shots" && timeout 20 import -window root "$shots/$1.png"; }
+start_app XDG_CONFIG_HOME="$work/config" QT_ACCESSIBILITY=1 "$app"
 
 # The pad is shown on a first run. Tab: Go, results window, the pad's first key.
 xdotool key --delay 100 Tab Tab Tab

@@ -50,3 +50,39 @@ for attempt in 1 2 3; do
 done
 pids+=("$wm_pid")
 wm_running || { echo "FAIL: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# A search that meets a window going away (the splash) fails; the next one does not.
+main_shown() { timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | grep -q .; }
+
+# start_app [NAME=VALUE...] APP: the program on this display with that environment; waits for its
+# main window, activates it and leaves its id in main.
+start_app() {
+    env QT_QPA_PLATFORM=xcb "$@" >"$work/app.log" 2>&1 &
+    pids+=($!)
+    wait_for 30 main_shown || { echo "FAIL: the main window did not appear"; cat "$work/app.log"; exit 1; }
+    main="$(timeout 5 xdotool search --onlyvisible --name '^Brisalto Calculator' | head -n1)"
+    xdotool windowactivate "$main"
+    wait_for 10 is_active "$main" || fail "the main window did not become active"
+}
+
+# The command line's text, through Ctrl+A and Ctrl+C once the main window is active again.
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+clipboard_changed() { [ "$(clipboard)" != "$sentinel" ]; }
+sentinel="(nothing copied)"
+command_line() {
+    wait_for 10 is_active "$main" || echo "the main window is not active again"
+    # xclip stays behind to serve the selection: it must not hold this function's output open.
+    printf '%s' "$sentinel" | xclip -selection clipboard >/dev/null 2>&1
+    xdotool key --clearmodifiers ctrl+a ctrl+c End
+    wait_for 5 clipboard_changed
+    clipboard
+}
+# expect_line TEXT WHAT: the command line holds TEXT.
+expect_line() {
+    local got
+    got="$(command_line)"
+    [[ "$got" == "$1" ]] || fail "$2: the command line is [$got], wanted [$1]"
+}
+# shoot NAME: a screenshot into the folder given as the script's second argument, if any.
+shoot() { [[ -n "${shots:-}" ]] && mkdir -p "$shots" && timeout 20 import -window root "$shots/$1.png"; }
