@@ -35,3 +35,19 @@ finish() {
     fi
     echo "all $1 passed"
 }
+
+# The window "calc" of the private tmux server $socket, blanks at line ends cut, with 200 lines
+# of scroll-back.
+screen() { tmux -L "$socket" capture-pane -p -J -S -200 -t calc 2>/dev/null | sed 's/ *$//'; }
+
+# wait_for_screen REGEX: until a line of the screen matches (10 s at most).
+wait_for_screen() {
+    local i
+    for ((i = 0; i < 200; i++)); do
+        screen | grep -Eq -- "$1" && return 0
+        sleep 0.05
+    done
+    fail "waited in vain for /$1/ on the terminal"
+    screen | grep -v '^$' | tail -15
+    return 1
+}

@@ -155,28 +155,17 @@ bad="$(paste -d' ' "$tmp/quiet" "$tmp/sci" | awk '{ q = $1 + 0; s = $2 + 0; d = 
 
 # At a terminal: the prompt, values only, errors on standard error, status 0 after an error.
 if command -v tmux >/dev/null; then
-    screen() { tmux -L "$socket" capture-pane -p -t calc 2>/dev/null | sed 's/ *$//'; }
-    wait_for() {
-        local i
-        for ((i = 0; i < 200; i++)); do
-            screen | grep -Eq -- "$1" && return 0
-            sleep 0.05
-        done
-        fail "terminal: waited in vain for /$1/"
-        screen | grep -v '^$' | tail -10
-        return 1
-    }
     mkdir -p "$tmp/home"
     tmux -L "$socket" -f /dev/null new-session -d -s calc -x 80 -y 30 -c "$tmp" \
         "env -i PATH=/usr/bin:/bin TERM=xterm HOME=$tmp/home XDG_STATE_HOME=$tmp/state \
          $calc -q 2>$tmp/terminal-err; echo \"EXITED \$?\"; sleep 60"
-    wait_for '^>$'
+    wait_for_screen '^>$'
     tmux -L "$socket" send-keys -t calc '2+3' Enter
-    wait_for '^5$'
+    wait_for_screen '^5$'
     tmux -L "$socket" send-keys -t calc '1/0' Enter 'var' Enter
-    wait_for '^N = 0$'
+    wait_for_screen '^N = 0$'
     tmux -L "$socket" send-keys -t calc C-d
-    wait_for '^EXITED'
+    wait_for_screen '^EXITED'
     screen | grep -q '^EXITED 0$' || fail "terminal: status after an error: $(screen | grep EXITED)"
     screen | grep -Eq -- '---|Answer|Brisalto' && fail "terminal: more than values: $(screen)"
     [[ "$(cat "$tmp/terminal-err")" == "brisalto-calc: 1/0: Divide By Zero" ]] ||

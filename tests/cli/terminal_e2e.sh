@@ -15,27 +15,9 @@ work="$(mktemp -d)"
 runs=0
 socket="brisalto-test-$$-0"
 trap 'tmux -L "$socket" kill-server 2>/dev/null; rm -rf "$work"' EXIT
-failures=0
 columns=80
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-screen() { tmux -L "$socket" capture-pane -p -J -S -200 -t calc 2>/dev/null | sed 's/ *$//'; }
-
-# wait_for REGEX: until a line of the screen matches (10 s at most).
-wait_for() {
-    local i
-    for ((i = 0; i < 200; i++)); do
-        screen | grep -Eq -- "$1" && return 0
-        sleep 0.05
-    done
-    fail "waited in vain for /$1/"
-    screen | grep -v '^$' | tail -15
-    return 1
-}
+# shellcheck source=tests/cli/e2e_lib.sh
+source "$(dirname "$0")/e2e_lib.sh"
 
 # start [ENV...]: a new run in a fresh window of the given width.
 start() {
@@ -45,7 +27,7 @@ start() {
     tmux -L "$socket" -f /dev/null new-session -d -s calc -x "$columns" -y 50 -c "$work" \
         "env -i PATH=/usr/bin:/bin TERM=xterm HOME=$work/home XDG_STATE_HOME=$work/state $* \
          $calc 2>$work/stderr; echo \"EXITED \$?\"; sleep 60"
-    wait_for '^>$'
+    wait_for_screen '^>$'
 }
 
 keys() { tmux -L "$socket" send-keys -t calc "$@" 2>/dev/null; }
@@ -57,7 +39,7 @@ sep=$(printf -- '-%.0s' $(seq "$columns"))
 # First run.
 start
 keys '2+3' Enter
-wait_for '^Answer\(A\) = 5\.'
+wait_for_screen '^Answer\(A\) = 5\.'
 [[ "$(screen | grep -c '^> 2+3$')" == 1 ]] || fail "the typed line is shown more than once"
 screen | grep -q -- '-----------------------------------------------------------------------------------------' &&
     fail "a separator wider than the terminal"
@@ -71,33 +53,33 @@ $sep
 $sep" ]] || fail "block of 2+3: [$block]"
 
 keys ' 7*7' Enter
-wait_for '^Answer\(A\) = 49\.'
+wait_for_screen '^Answer\(A\) = 49\.'
 keys 'B=7' Enter
-wait_for '^B = 7\.'
+wait_for_screen '^B = 7\.'
 
 # Tab: a shared prefix lists the candidates, a unique one completes, file names never.
 keys 'si' Tab
-wait_for '^sin +sinh *$'
-wait_for '^> sin$'
+wait_for_screen '^sin +sinh *$'
+wait_for_screen '^> sin$'
 keys C-u 'xcosh(1)+ab' Tab
-wait_for '^> xcosh\(1\)\+abs$'
+wait_for_screen '^> xcosh\(1\)\+abs$'
 keys C-u 'ra' Tab
-wait_for '^> rad$'
+wait_for_screen '^> rad$'
 touch "$work/sinfile" "$work/radfile"
 keys C-u 'sinf' Tab '#' 
-wait_for '^> sinf#$'
+wait_for_screen '^> sinf#$'
 keys C-u
 
 # Ctrl+C drops the line and prompts again; the program goes on.
 keys '1+' C-c
-wait_for '^> 1\+\^C$'
+wait_for_screen '^> 1\+\^C$'
 keys '2*4' Enter
-wait_for '^Answer\(A\) = 8\.'
+wait_for_screen '^Answer\(A\) = 8\.'
 screen | grep -q '^Answer(A) = 3\.' && fail "the dropped line ran"
 
 # help: one screen of at most 80 columns naming every function.
 keys 'help' Enter
-wait_for '^Manual '
+wait_for_screen '^Manual '
 summary="$(screen | sed -n '/^> help$/,/^Manual /p' | sed 1d)"
 [[ "$(wc -l <<<"$summary")" -le 24 ]] || fail "help is longer than a screen"
 awk 'length >= 80 { exit 1 }' <<<"$summary" || fail "help as wide as 80 columns"
@@ -120,7 +102,7 @@ done
 
 # Ctrl+D on an empty line: a line break, then the end with status 0.
 keys C-d
-wait_for '^EXITED 0$'
+wait_for_screen '^EXITED 0$'
 [[ "$(screen | grep -B1 '^EXITED' | head -1)" == ">" ]] || fail "no line break after Ctrl+D"
 
 # The history: entered lines, none that starts with a blank.
@@ -131,13 +113,13 @@ wait_for '^EXITED 0$'
 # Second run: Up brings back the last line, Ctrl+R finds an older one.
 start
 keys Up
-wait_for '^> cls$'
+wait_for_screen '^> cls$'
 keys C-u C-r 'B='
-wait_for 'B=7'
+wait_for_screen 'B=7'
 keys Enter
-wait_for '^B = 7\.'
+wait_for_screen '^B = 7\.'
 keys 'exit' Enter
-wait_for '^EXITED 0$'
+wait_for_screen '^EXITED 0$'
 [[ "$(tail -1 "$history_file")" == exit ]] || fail "second run not appended"
 
 # A history that cannot be kept: reported once, the session works as before.
@@ -145,11 +127,11 @@ mkdir -p "$work/blocked"
 printf 'x' >"$work/blocked/state"
 start "XDG_STATE_HOME=$work/blocked/state"
 keys '6*7' Enter
-wait_for '^Answer\(A\) = 42\.'
+wait_for_screen '^Answer\(A\) = 42\.'
 keys '1+1' Enter
-wait_for '^Answer\(A\) = 2\.'
+wait_for_screen '^Answer\(A\) = 2\.'
 keys C-d
-wait_for '^EXITED 0$'
+wait_for_screen '^EXITED 0$'
 [[ "$(grep -c 'history' "$work/stderr")" == 1 ]] ||
     fail "history problem reported [$(cat "$work/stderr")]"
 
@@ -166,17 +148,13 @@ runs=$((runs + 1))
 socket="brisalto-test-$$-$runs"
 tmux -L "$socket" -f /dev/null new-session -d -s calc -x "$columns" -y 50 -c "$work" \
     "env -i PATH=/usr/bin:/bin TERM=xterm HOME=$work/home PS1='shell\$ ' bash --norc -i"
-wait_for '^shell\$$'
+wait_for_screen '^shell\$$'
 keys "XDG_STATE_HOME=$work/state $calc" Enter
-wait_for '^>$'
+wait_for_screen '^>$'
 keys '1+' C-z
-wait_for 'Stopped'
+wait_for_screen 'Stopped'
 keys 'fg' Enter
 keys '2' Enter
-wait_for '^Answer\(A\) = 3\.'
+wait_for_screen '^Answer\(A\) = 3\.'
 
-if ((failures > 0)); then
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all terminal checks passed"
+finish "terminal checks"
