@@ -61,9 +61,34 @@ std::optional<CalcValue> ExactQuotient(std::string_view digits, int scale, bool 
     return negative ? -value : value;
 }
 
+// The common short number, digits with at most one point, up to 19 significant digits and 27
+// decimals: the exact step below without the grammar walk. Nothing for any other text.
+std::optional<CalcValue> ShortDecimal(std::string_view text) {
+    std::uint64_t m = 0;
+    int significant = 0;
+    int decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.') {
+            if (point) return std::nullopt;
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c)) return std::nullopt;
+        if (point) ++decimals;
+        if (m == 0 && c == '0') continue;
+        if (++significant > 19) return std::nullopt;
+        m = m * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    if (significant == 0 || decimals >= kExactPowerCount) return std::nullopt;
+    const auto value = static_cast<CalcValue>(m);
+    return decimals == 0 ? value : value / kExactPowers[static_cast<std::size_t>(decimals)];
+}
+
 }  // namespace
 
 CalcValue TextToValue(std::string_view text) {
+    if (const auto value = ShortDecimal(text)) return *value;
     const std::size_t n = text.size();
     std::size_t i = 0;
     while (i < n && text[i] == ' ') ++i;

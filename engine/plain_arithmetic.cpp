@@ -80,29 +80,6 @@ class SmallStack {
     std::size_t size_ = 0;
 };
 
-// TextToValue for a token of digits and points, with its exact step inlined for the common
-// short number: up to 19 significant digits and 27 decimals, read as m / 10^decimals.
-CalcValue ReadNumber(std::string_view text) {
-    std::uint64_t m = 0;
-    int significant = 0;
-    int decimals = 0;
-    bool point = false;
-    for (const char c : text) {
-        if (c == '.') {
-            if (point) return TextToValue(text);
-            point = true;
-            continue;
-        }
-        if (point) ++decimals;
-        if (m == 0 && c == '0') continue;
-        if (++significant > 19) return TextToValue(text);
-        m = m * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    if (significant == 0 || decimals >= kExactPowerCount) return TextToValue(text);
-    const auto value = static_cast<CalcValue>(m);
-    return decimals == 0 ? value : value / kExactPowersOfTen[static_cast<std::size_t>(decimals)];
-}
-
 class PlainEvaluator {
   public:
     PlainEvaluator(const VariableTable& table, AngleMode angle_mode)
@@ -145,7 +122,7 @@ class PlainEvaluator {
             if (expect_operand) {
                 if (type == ftNumber || type == ftVariable) {
                     const std::string_view text = s.substr(start, i - start);
-                    values_.Push(type == ftNumber ? ReadNumber(text)
+                    values_.Push(type == ftNumber ? TextToValue(text)
                                                   : OperandValue(text, ftVariable, table_));
                     TakeSigns();
                     expect_operand = false;

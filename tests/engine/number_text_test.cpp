@@ -7,6 +7,8 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -175,6 +177,25 @@ TEST(ValueTextHasExponent, AgreesWithTheText) {
     for (const CalcValue v : values) {
         const std::string text = ValueToText(v);
         EXPECT_EQ(ValueTextHasExponent(v), text.find_first_of("eE") != std::string::npos) << text;
+    }
+}
+
+// Digits with a point anywhere, 1 to 30 of them, or a small number behind up to 39 zeros:
+// correctly rounded, as strtold reads them.
+TEST(TextToValue, PlainDecimalsAsStrtoldReadsThem) {
+    std::mt19937_64 rng(29);
+    for (int i = 0; i < 60000; ++i) {
+        const int length = 1 + static_cast<int>(rng() % 30);
+        std::string text;
+        for (int k = 0; k < length; ++k) text += static_cast<char>('0' + rng() % 10);
+        if (i % 5 == 1) {
+            text = "0." + std::string(rng() % 40, '0') + text.substr(0, 1 + rng() % 19);
+        } else if (i % 4 != 0) {
+            text.insert(rng() % (text.size() + 1), 1, '.');
+        }
+        const CalcValue want = std::strtold(text.c_str(), nullptr);
+        const CalcValue got = TextToValue(text);
+        ASSERT_EQ(std::memcmp(&got, &want, 10), 0) << text;
     }
 }
 
