@@ -267,7 +267,7 @@ class MainFormTest : public QObject {
                                                   "Proton Rest Mass (kg)",
                                                   "Proton Rest Mass (amu)",
                                                   "Permittivity Of Vacuum (C^2/N.m^-2) or (F/m)",
-                                                  "Permittivity Of Vacuum (N.m^2/C^2)",
+                                                  "Coulomb Constant (N.m^2/C^2)",
                                                   "Rydberg Constant (1/m)",
                                                   "Speed Of Light (m/s)",
                                                   "Standard acceleration of Gravity (m/s^2)"};
