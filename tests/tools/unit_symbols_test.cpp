@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -32,40 +34,132 @@ TEST(UnitSymbolsTest, EverySymbolFindsItsUnit) {
         const char* symbol;
         const char* unit;
     } rows[] = {
-        {"m", "Meters"},          {"km", "Kilometers"},
-        {"cm", "Centimeters"},    {"mm", "Millimeters"},
-        {"um", "Microns"},        {"nm", "Millimicrons"},
-        {"in", "Inches"},         {"ft", "Feet"},
-        {"yd", "Yards"},          {"mi", "Miles"},
-        {"nmi", "NauticalMiles"}, {"AU", "AstronomicalUnits"},
-        {"ly", "LightYears"},     {"pc", "Parsecs"},
-        {"m2", "SquareMeters"},   {"km2", "SquareKilometers"},
-        {"ha", "Hectares"},       {"acre", "Acres"},
-        {"m3", "CubicMeters"},    {"L", "Liters"},
-        {"l", "Liters"},          {"mL", "MilliLiters"},
-        {"ml", "MilliLiters"},    {"gal", "FluidGallons"},
-        {"qt", "FluidQuarts"},    {"floz", "FluidOunces"},
-        {"g", "Grams"},           {"kg", "Kilograms"},
-        {"mg", "Milligrams"},     {"ug", "Micrograms"},
-        {"t", "MetricTons"},      {"lb", "Pounds"},
-        {"oz", "Ounces"},         {"gr", "Grains"},
-        {"C", "Celsius"},         {"degC", "Celsius"},
-        {"K", "Kelvin"},          {"F", "Fahrenheit"},
-        {"degF", "Fahrenheit"},   {"R", "Rankine"},
-        {"Re", "Reaumur"},        {"s", "Seconds"},
-        {"ms", "MilliSeconds"},   {"min", "Minutes"},
-        {"h", "Hours"},           {"d", "Days"},
-        {"wk", "Weeks"},          {"yr", "Years"},
-        {"Pa", "pascal"},         {"kPa", "kilopascal"},
-        {"atm", "atmosphere"},    {"torr", "torr(mmHg)"},
-        {"mmHg", "torr(mmHg)"},   {"psi", "pounds per square inch"},
-        {"bar", "bar"},           {"J", "joule"},
-        {"cal", "calorie"},       {"btu", "British thermal unit (btu)"},
-        {"rad", "radian"},        {"deg", "degrees"},
-        {"grad", "grad"},         {"cyc", "cycle"},
+        {"m", "Meters"},
+        {"km", "Kilometers"},
+        {"cm", "Centimeters"},
+        {"mm", "Millimeters"},
+        {"um", "Microns"},
+        {"nm", "Millimicrons"},
+        {"in", "Inches"},
+        {"ft", "Feet"},
+        {"yd", "Yards"},
+        {"mi", "Miles"},
+        {"nmi", "NauticalMiles"},
+        {"AU", "AstronomicalUnits"},
+        {"ly", "LightYears"},
+        {"pc", "Parsecs"},
+        {"m2", "SquareMeters"},
+        {"km2", "SquareKilometers"},
+        {"ha", "Hectares"},
+        {"acre", "Acres"},
+        {"m3", "CubicMeters"},
+        {"L", "Liters"},
+        {"l", "Liters"},
+        {"mL", "MilliLiters"},
+        {"ml", "MilliLiters"},
+        {"gal", "FluidGallons"},
+        {"qt", "FluidQuarts"},
+        {"floz", "FluidOunces"},
+        {"g", "Grams"},
+        {"kg", "Kilograms"},
+        {"mg", "Milligrams"},
+        {"ug", "Micrograms"},
+        {"t", "MetricTons"},
+        {"lb", "Pounds"},
+        {"oz", "Ounces"},
+        {"gr", "Grains"},
+        {"C", "Celsius"},
+        {"degC", "Celsius"},
+        {"K", "Kelvin"},
+        {"F", "Fahrenheit"},
+        {"degF", "Fahrenheit"},
+        {"R", "Rankine"},
+        {"Re", "Reaumur"},
+        {"s", "Seconds"},
+        {"ms", "MilliSeconds"},
+        {"min", "Minutes"},
+        {"h", "Hours"},
+        {"d", "Days"},
+        {"wk", "Weeks"},
+        {"yr", "Years"},
+        {"Pa", "pascal"},
+        {"kPa", "kilopascal"},
+        {"atm", "atmosphere"},
+        {"torr", "torr(mmHg)"},
+        {"mmHg", "torr(mmHg)"},
+        {"psi", "pounds per square inch"},
+        {"bar", "bar"},
+        {"J", "joule"},
+        {"cal", "calorie"},
+        {"btu", "British thermal unit (btu)"},
+        {"rad", "radian"},
+        {"deg", "degrees"},
+        {"grad", "grad"},
+        {"cyc", "cycle"},
+        // What a chemist types besides; µ both as the micro sign and as the Greek mu.
+        {"µm", "Microns"},
+        {"μm", "Microns"},
+        {"pm", "Micromicrons"},
+        {"Å", "Angstroms"},
+        {"Å", "Angstroms"},
+        {"dm", "Decimeters"},
+        {"m²", "SquareMeters"},
+        {"km²", "SquareKilometers"},
+        {"cm2", "SquareCentimeters"},
+        {"cm²", "SquareCentimeters"},
+        {"mm2", "SquareMillimeters"},
+        {"mm²", "SquareMillimeters"},
+        {"ft2", "SquareFeet"},
+        {"in2", "SquareInches"},
+        {"m³", "CubicMeters"},
+        {"dm3", "CubicDecimeters"},
+        {"dm³", "CubicDecimeters"},
+        {"cm3", "CubicCentimeters"},
+        {"cm³", "CubicCentimeters"},
+        {"cc", "CubicCentimeters"},
+        {"mm3", "CubicMillimeters"},
+        {"mm³", "CubicMillimeters"},
+        {"uL", "CubicMillimeters"},
+        {"ul", "CubicMillimeters"},
+        {"µL", "CubicMillimeters"},
+        {"µl", "CubicMillimeters"},
+        {"μL", "CubicMillimeters"},
+        {"μl", "CubicMillimeters"},
+        {"ft3", "CubicFeet"},
+        {"in3", "CubicInches"},
+        {"cL", "CentiLiters"},
+        {"cl", "CentiLiters"},
+        {"dL", "DeciLiters"},
+        {"dl", "DeciLiters"},
+        {"hL", "HectoLiters"},
+        {"hl", "HectoLiters"},
+        {"µg", "Micrograms"},
+        {"μg", "Micrograms"},
+        {"mcg", "Micrograms"},
+        {"ng", "Nanograms"},
+        {"lbs", "Pounds"},
+        {"°C", "Celsius"},
+        {"℃", "Celsius"},
+        {"°F", "Fahrenheit"},
+        {"℉", "Fahrenheit"},
+        {"degR", "Rankine"},
+        {"sec", "Seconds"},
+        {"secs", "Seconds"},
+        {"mins", "Minutes"},
+        {"hr", "Hours"},
+        {"hrs", "Hours"},
+        {"wks", "Weeks"},
+        {"yrs", "Years"},
+        {"Torr", "torr(mmHg)"},
+        {"mm Hg", "torr(mmHg)"},
+        {"BTU", "British thermal unit (btu)"},
+        {"Btu", "British thermal unit (btu)"},
+        {"°", "degrees"},
     };
     std::size_t table_symbols = 0;
-    for (const UnitSymbols& entry : UnitSymbolTable()) table_symbols += entry.symbols.size();
+    for (const UnitSymbols& entry : UnitSymbolTable()) {
+        table_symbols += entry.symbols.size() + entry.spellings.size();
+    }
     EXPECT_EQ(table_symbols, std::size(rows)) << "a symbol without a row here";
     for (const auto& row : rows) EXPECT_EQ(DescriptionOf(row.symbol), row.unit) << row.symbol;
 }
@@ -90,7 +184,9 @@ TEST(UnitSymbolsTest, TableIsConsistentWithTheRegistry) {
     std::set<std::string_view> seen;
     for (const UnitSymbols& entry : UnitSymbolTable()) {
         EXPECT_TRUE(Registry().FindUnitByName(entry.description)) << entry.description;
-        for (std::string_view symbol : entry.symbols) {
+        std::vector<std::string_view> all = entry.symbols;
+        all.insert(all.end(), entry.spellings.begin(), entry.spellings.end());
+        for (std::string_view symbol : all) {
             EXPECT_TRUE(seen.insert(symbol).second) << "twice: " << symbol;
             if (const std::optional<TConvType> unit = Registry().FindUnitByName(symbol)) {
                 EXPECT_TRUE(SameDescription(Registry().UnitDescription(*unit), entry.description))
@@ -112,6 +208,89 @@ TEST(UnitSymbolsTest, AmbiguousNamesListUnitsAndAreNoSymbols) {
     EXPECT_TRUE(AmbiguousUnitNames("gal").empty());
     EXPECT_EQ(SymbolsOfUnit("TORR(MMHG)"), (std::vector<std::string_view>{"torr", "mmHg"}));
     EXPECT_TRUE(SymbolsOfUnit("Cubits").empty());
+}
+
+// Words mean what their singular means, in any case and either spelling; a word standing for
+// several units is refused in every form, but a description written exactly as listed is found.
+TEST(UnitSymbolsTest, WordsSingularAndPlural) {
+    const struct {
+        const char* singular;
+        const char* plural;
+        const char* unit;  // "?" for refused as ambiguous
+    } rows[] = {
+        {"meter", "meters", "Meters"},
+        {"Metre", "METRES", "Meters"},
+        {"kilometre", "kilometres", "Kilometers"},
+        {"litre", "litres", "Liters"},
+        {"millilitre", "MilliLitres", "MilliLiters"},
+        {"inch", "inches", "Inches"},
+        {"foot", "feet", "Feet"},
+        {"micron", "microns", "Microns"},
+        {"angstrom", "angstroms", "Angstroms"},
+        {"gram", "grams", "Grams"},
+        {"pound", "pounds", "Pounds"},
+        {"tonne", "tonnes", "MetricTons"},
+        {"century", "centuries", "Centuries"},
+        {"millennium", "millennia", "Millennia"},
+        {"hour", "HOURS", "Hours"},
+        {"kelvin", "kelvins", "Kelvin"},
+        {"pascal", "pascals", "pascal"},
+        {"atmosphere", "atmospheres", "atmosphere"},
+        {"bar", "bars", "bar"},
+        {"joule", "joules", "joule"},
+        {"calorie", "calories", "calorie"},
+        {"degree", "degrees", "degrees"},
+        {"radian", "radians", "radian"},
+        {"are", "ares", "Ares"},
+        {"ton", "tons", "?"},
+        {"TON", "TONS", "?"},
+        {"ounce", "ounces", "?"},
+        {"gallon", "gallons", "?"},
+        {"quart", "quarts", "?"},
+        {"pint", "pints", "?"},
+        {"bushel", "bushels", "?"},
+        {"peck", "pecks", "?"},
+    };
+    for (const auto& row : rows) {
+        for (const char* text : {row.singular, row.plural}) {
+            EXPECT_EQ(DescriptionOf(text), row.unit[0] == '?' ? "(none)" : row.unit) << text;
+            EXPECT_EQ(AmbiguousUnitNames(text).empty(), row.unit[0] != '?') << text;
+        }
+        EXPECT_EQ(AmbiguousUnitNames(row.singular), AmbiguousUnitNames(row.plural));
+    }
+    for (const char* listed : {"Tons", "Ounces", "MetricTons", "FluidGallons", "UKPints"}) {
+        EXPECT_EQ(DescriptionOf(listed), listed);
+    }
+    for (const char* unknown : {"bus", "pts", "metr", "es", "ies"}) {
+        EXPECT_EQ(DescriptionOf(unknown), "(none)") << unknown;
+    }
+}
+
+// Every listed description, in any case, is its unit or refused as ambiguous naming it.
+TEST(UnitSymbolsTest, EveryDescriptionInAnyCase) {
+    const ConversionRegistry& registry = Registry();
+    for (TConvFamily family = 1; family <= 9; ++family) {
+        for (TConvType unit : registry.UnitsOfFamily(family)) {
+            const std::string listed = registry.UnitDescription(unit);
+            EXPECT_EQ(FindUnitByNameOrSymbol(listed), unit) << listed;
+            std::string lower = listed, upper = listed;
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (char& c : upper)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (const std::string& text : {lower, upper}) {
+                const std::vector<std::string_view> candidates = AmbiguousUnitNames(text);
+                if (candidates.empty()) {
+                    EXPECT_EQ(FindUnitByNameOrSymbol(text), unit) << text;
+                } else {
+                    EXPECT_FALSE(FindUnitByNameOrSymbol(text)) << text;
+                    EXPECT_NE(std::find(candidates.begin(), candidates.end(), listed),
+                              candidates.end())
+                        << text;
+                }
+            }
+        }
+    }
 }
 
 // Conversions by symbol against formulas written from the units' definitions.
