@@ -351,6 +351,25 @@ class MainFormTest : public QObject {
         QCOMPARE(seen.size(), 11 + 25 + 1);
     }
 
+    // Each menu command runs its own keyword, named here apart from both lists the window binds.
+    void EveryCommandActionRunsItsOwnKeyword() {
+        const struct {
+            const char* action;
+            const char* word;
+        } rows[] = {
+            {"VarShowValAction", "var"}, {"ClearAllVarAction", "clear"}, {"clsAction", "cls"},
+            {"cycAction", "cyc"},        {"degAction", "deg"},           {"fixAction", "fix"},
+            {"grdAction", "grd"},        {"modAction", "mod"},           {"radAction", "rad"},
+            {"sciAction", "sci"},        {"autoAction", "auto"}};
+        for (const auto& row : rows) {
+            Action(row.action)->trigger();
+            QCOMPARE(form_->calculator().LastCommand(), std::string(row.word));
+        }
+        int commands = 0;
+        for (QAction* action : form_->Actions()) commands += action->property("Command").isValid();
+        QCOMPARE(commands, static_cast<int>(std::size(rows)));
+    }
+
     void CheckMarksFollowMenuCommandsNotTypedOnes() {
         Type("rad");
         QCOMPARE(ModeLabel()->text(), QStringLiteral("Radian"));
