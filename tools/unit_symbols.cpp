@@ -126,8 +126,10 @@ struct UnitWord {
     std::string_view description;
 };
 constexpr UnitWord kUnitWords[] = {
-    {"foot", "Feet"},         {"millennium", "Millennia"}, {"tonne", "MetricTons"},
-    {"tonnes", "MetricTons"}, {"centare", "Centares"},
+    {"foot", "Feet"},
+    {"millennium", "Millennia"},
+    {"tonne", "MetricTons"},
+    {"tonnes", "MetricTons"},
 };
 
 bool EndsWith(std::string_view text, std::string_view tail) {
@@ -135,7 +137,7 @@ bool EndsWith(std::string_view text, std::string_view tail) {
            SameDescription(text.substr(text.size() - tail.size()), tail);
 }
 
-// The singular of an English plural ("inches", "centuries", "meters"), or the text itself.
+// What a plural's singular may be ("inches", "centuries", "meters"); none without a final s.
 std::vector<std::string> SingularForms(std::string_view text) {
     std::vector<std::string> forms;
     if (EndsWith(text, "ies")) forms.push_back(std::string(text.substr(0, text.size() - 3)) + "y");
