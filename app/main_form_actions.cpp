@@ -26,6 +26,7 @@ namespace brisalto {
 namespace {
 
 constexpr char kTagProperty[] = "Tag";
+constexpr char kCommandProperty[] = "Command";
 constexpr char kCategoryProperty[] = "Category";
 constexpr char kCaptionProperty[] = "Caption";
 
@@ -69,7 +70,7 @@ QAction* TMainForm::FindAction(const QString& object_name) const {
 
 void TMainForm::BuildActions() {
     // One row an action: its caption, shortcut and category, and what it runs. A row without a
-    // handler is a command action: it runs CommandWords[tag] through CmdAction.
+    // handler is a command action: it runs its keyword through CmdAction.
     struct ActionRow {
         QAction* ActionSet::*slot;
         const char* name;
@@ -77,7 +78,7 @@ void TMainForm::BuildActions() {
         const char* caption;
         const char* shortcut;
         void (TMainForm::*handler)();
-        int tag = -1;
+        const char* command = nullptr;
         bool checkable = false;
     };
     using A = ActionSet;
@@ -96,20 +97,20 @@ void TMainForm::BuildActions() {
         {&A::PastAction,        "PastAction",        kEditCategory,      "Past",                        "Ctrl+V", &F::PastActionExecute},
         {&A::ContentsAction,    "ContentsAction",    kNoCategory,        "Contents... (help)",          "F1",     &F::ContentsActionExecute},
         {&A::ClearAction,       "ClearAction",       kEditCategory,      "Clear Results",               "",       &F::ClearActionExecute},
-        {&A::WordwrapAction,    "WordwrapAction",    kEditCategory,      "Word Wrap",                   "",       &F::WordwrapActionExecute, -1, true},
+        {&A::WordwrapAction,    "WordwrapAction",    kEditCategory,      "Word Wrap",                   "",       &F::WordwrapActionExecute, nullptr, true},
         {&A::UndoAction,        "UndoAction",        kEditCategory,      "Undo",                        "Ctrl+Z", &F::UndoActionExecute},
-        {&A::MouseToolsAction,  "MouseToolsAction",  kViewCategory,      "Mouse Tools",                 "F4",     &F::MouseToolsActionExecute, -1, true},
-        {&A::VarShowValAction,  "VarShowValAction",  kVariablesCategory, "Show values (var)",           "",       nullptr, 0},
-        {&A::ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)", "",       nullptr, 1},
-        {&A::clsAction,         "clsAction",         kEditCategory,      "cls",                         "",       nullptr, 2},
-        {&A::cycAction,         "cycAction",         kModeCategory,      "cyc",                         "",       nullptr, 3, true},
-        {&A::degAction,         "degAction",         kModeCategory,      "deg",                         "",       nullptr, 4, true},
-        {&A::fixAction,         "fixAction",         kModeCategory,      "fix",                         "",       nullptr, 5, true},
-        {&A::grdAction,         "grdAction",         kModeCategory,      "grd",                         "",       nullptr, 6, true},
-        {&A::modAction,         "modAction",         kModeCategory,      "mod",                         "",       nullptr, 7},
-        {&A::radAction,         "radAction",         kModeCategory,      "rad",                         "",       nullptr, 8, true},
-        {&A::sciAction,         "sciAction",         kModeCategory,      "sci",                         "",       nullptr, 9, true},
-        {&A::autoAction,        "autoAction",        kModeCategory,      "autoAction",                  "",       nullptr, 10, true},
+        {&A::MouseToolsAction,  "MouseToolsAction",  kViewCategory,      "Mouse Tools",                 "F4",     &F::MouseToolsActionExecute, nullptr, true},
+        {&A::VarShowValAction,  "VarShowValAction",  kVariablesCategory, "Show values (var)",           "",       nullptr, "var"},
+        {&A::ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)", "",       nullptr, "clear"},
+        {&A::clsAction,         "clsAction",         kEditCategory,      "cls",                         "",       nullptr, "cls"},
+        {&A::cycAction,         "cycAction",         kModeCategory,      "cyc",                         "",       nullptr, "cyc", true},
+        {&A::degAction,         "degAction",         kModeCategory,      "deg",                         "",       nullptr, "deg", true},
+        {&A::fixAction,         "fixAction",         kModeCategory,      "fix",                         "",       nullptr, "fix", true},
+        {&A::grdAction,         "grdAction",         kModeCategory,      "grd",                         "",       nullptr, "grd", true},
+        {&A::modAction,         "modAction",         kModeCategory,      "mod",                         "",       nullptr, "mod"},
+        {&A::radAction,         "radAction",         kModeCategory,      "rad",                         "",       nullptr, "rad", true},
+        {&A::sciAction,         "sciAction",         kModeCategory,      "sci",                         "",       nullptr, "sci", true},
+        {&A::autoAction,        "autoAction",        kModeCategory,      "autoAction",                  "",       nullptr, "auto", true},
         {&A::BkgrdColor,        "BkgrdColor",        kFormatCategory,    "Background Colors...",        "",       &F::BkgrdColorExecute},
         {&A::SetPrecisionAction, "SetPrecisionAction", kFormatCategory,  "Precision...",                "",       &F::SetPrecisionActionExecute},
         {&A::InsertAtmWtAction, "InsertAtmWtAction", kConstantsCategory.data(), "InsertAtmWtAction",   "",       &F::InsertAtmWtActionExecute},
@@ -121,7 +122,7 @@ void TMainForm::BuildActions() {
                                      QKeySequence::fromString(QString::fromLatin1(row.shortcut),
                                                               QKeySequence::PortableText));
         action->setCheckable(row.checkable);
-        if (row.tag >= 0) action->setProperty(kTagProperty, row.tag);
+        if (row.command != nullptr) action->setProperty(kCommandProperty, Text(row.command));
         const auto handler = row.handler;
         connect(action, &QAction::triggered, this, [this, action, handler] {
             // Choosing an item does not toggle its check mark by itself; the handlers set it.
@@ -277,7 +278,8 @@ void TMainForm::LastCmdActionExecute() {
 void TMainForm::CmdAction(QAction* sender) {
     CmdEditModel model = EditModel();
     ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
-    calculator_.RunCommandAction(sender->property(kTagProperty).toInt(), model, outcome_);
+    calculator_.RunCommandAction(sender->property(kCommandProperty).toString().toStdString(), model,
+                                 outcome_);
     RememberCommandLine(calculator_.LastCommand());
     RenderOutcome(outcome_);
     ApplyEditModel(model, true);

@@ -95,9 +95,9 @@ class Calculator {
     void RunGoAction(CmdEditModel& edit, LineOutcome& out);
     // F3: LastCommand into the line with the caret at its end; not run.
     void RunLastCommandAction(CmdEditModel& edit) const;
-    // A command action by Tag: its word into the line, Go, and the indicators refreshed. A Tag
-    // outside 0..10 does nothing.
-    void RunCommandAction(int tag, CmdEditModel& edit, LineOutcome& out);
+    // A command action by its word: the word into the line, Go, and the indicators refreshed. A
+    // word that is not one of CommandWords() does nothing.
+    void RunCommandAction(std::string_view word, CmdEditModel& edit, LineOutcome& out);
 
   private:
     void Evaluate(std::string_view line, LineOutcome& out);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "command/command_processor.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <stdexcept>
@@ -214,13 +215,13 @@ void Calculator::RunGoAction(CmdEditModel& edit, LineOutcome& out) {
 
 void Calculator::RunLastCommandAction(CmdEditModel& edit) const { edit.SetTextUtf8(last_command_); }
 
-void Calculator::RunCommandAction(int tag, CmdEditModel& edit, LineOutcome& out) {
+void Calculator::RunCommandAction(std::string_view word, CmdEditModel& edit, LineOutcome& out) {
     const auto& words = CommandWords();
-    if (tag < 0 || tag >= static_cast<int>(words.size())) {
+    if (std::find(words.begin(), words.end(), word) == words.end()) {
         out.Reset();
         return;
     }
-    edit.SetTextUtf8(words[static_cast<std::size_t>(tag)]);
+    edit.SetTextUtf8(std::string(word));
     RunGoAction(edit, out);
     out.refresh_indicators = true;
 }

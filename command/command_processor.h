@@ -32,7 +32,8 @@ struct Keyword {
 // The sixteen keywords in the order they are tried; the processor runs this table.
 std::span<const Keyword> KeywordTable();
 
-// The eleven words of the command actions; the index is the action's Tag.
+// The eleven words of the command actions, which name them: an action runs its word, wherever
+// the word stands in this list.
 const std::vector<std::string>& CommandWords();
 
 // ASCII lower-casing; other bytes (UTF-8 sequences, invalid bytes) are kept as they are.

@@ -15,8 +15,6 @@ namespace {
 constexpr const auto& kPowers = kExactPowersOfTen;
 constexpr double kLog10Of2 = 0.301029995663981195;
 
-// glibc's conversion is exact; only digits and the exponent are read, whatever decimal point
-// the locale has.
 // ilogb of a finite non-zero value, read from the 80-bit format's exponent field where the value
 // is normal (libm's ilogbl is a call on every use).
 int BinaryExponent(CalcValue v) {
@@ -29,6 +27,8 @@ int BinaryExponent(CalcValue v) {
     return field - 16383;
 }
 
+// glibc's conversion is exact; only digits and the exponent are read, whatever decimal point
+// the locale has.
 DecimalDigits PrintedDigits(CalcValue magnitude, int count) {
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, "%.*Le", count - 1, magnitude);

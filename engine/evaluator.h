@@ -30,13 +30,13 @@ CalcValue EvaluateExpression(std::string_view expression, bool& is_assignment,
                              std::int32_t& variable_index, const VariableTable& table,
                              AngleMode angle_mode, EvaluatorOutput& output);
 
-// 1 x 2 x ... x n in CalcValue arithmetic; 1 for n = 0. A negative n has no factorial: the
-// invalid-operation FloatError.
 // The reducer alone: the reference the one-pass road must agree with.
 CalcValue ReduceExpression(std::string_view expression, bool& is_assignment,
                            std::int32_t& variable_index, const VariableTable& table,
                            AngleMode angle_mode, EvaluatorOutput& output);
 
+// 1 x 2 x ... x n in CalcValue arithmetic; 1 for n = 0. A negative n has no factorial: the
+// invalid-operation FloatError.
 CalcValue Factorial(std::int32_t n);
 
 }  // namespace brisalto

@@ -25,8 +25,9 @@ constexpr std::array<ConstantAction, kConstantCount> kConstants = {{
     {12, "ProtonRestMass", "Proton Rest Mass (kg)", "Ctrl+Shift+F7", "1.673e-27"},
     {13, "RydbergConstant", "Rydberg Constant (1/m)", "Ctrl+Shift+F11", "1.097e7"},
     {14, "PermittivityOfVacuum1", "Permittivity Of Vacuum (C^2/N.m^-2) or (F/m)", "Ctrl+Shift+F9",
-     "8.845e-12"},
-    {15, "PermittivityOfVacuum2", "Permittivity Of Vacuum (N.m^2/C^2)", "Ctrl+Shift+F10", "0.8988"},
+     "8.854e-12"},
+    // 1/(4 pi e0): it stays beside e0 in the menu, under its old action name.
+    {15, "PermittivityOfVacuum2", "Coulomb Constant (N.m^2/C^2)", "Ctrl+Shift+F10", "8.988e9"},
     {16, "StandardAccelerationOfGravity", "Standard acceleration of Gravity (m/s^2)",
      "Alt+Shift+F1", "9.807"},
     {17, "AtomicMassUnit", "Atomic Mass Unit (kg)", "Shift+F1", "1.66054e-27"},

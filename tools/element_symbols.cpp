@@ -15,15 +15,19 @@ struct SymbolAlias {
     std::string_view table_symbol;
 };
 
-// IUPAC names given after the table was drawn.
-constexpr std::array<SymbolAlias, 7> kAliases = {{
-    {"Lr", "Lw"},
-    {"Ds", "Uun"},
-    {"Rg", "Uuu"},
-    {"Cn", "Uub"},
-    {"Fl", "Uuq"},
-    {"Lv", "Uuh"},
-    {"Og", "Uuo"},
+// Symbols of older tables, still read in formulas: lawrencium's first symbol and the
+// systematic symbols used before the heaviest elements were named.
+constexpr std::array<SymbolAlias, 10> kAliases = {{
+    {"Lw", "Lr"},
+    {"Uun", "Ds"},
+    {"Uuu", "Rg"},
+    {"Uub", "Cn"},
+    {"Uut", "Nh"},
+    {"Uuq", "Fl"},
+    {"Uup", "Mc"},
+    {"Uuh", "Lv"},
+    {"Uus", "Ts"},
+    {"Uuo", "Og"},
 }};
 
 std::string_view WithoutMarks(std::string_view caption) {

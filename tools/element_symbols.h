@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
 // Element symbols as a formula writes them: the periodic table's captions (without the f-block
-// marks), its three-letter names, and the modern symbols of the elements it names the old way.
+// marks) and the older symbols of the heaviest elements (Lw, Uun to Uuo).
 #pragma once
 
 #include <optional>
@@ -10,11 +10,11 @@
 namespace brisalto {
 
 // The element-table index of a symbol, matched with case (Co is cobalt, CO is no symbol).
-// Lr, Ds, Rg, Cn, Fl, Lv and Og find the table's Lw, Uun, Uuu, Uub, Uuq, Uuh and Uuo.
+// Lw and Uun to Uuo find the table's Lr, Ds, Rg, Cn, Nh, Fl, Mc, Lv, Ts and Og.
 std::optional<int> FindElementBySymbol(std::string_view symbol);
 
 // The table's symbol of an index: "La" for the button captioned "La*". Throws std::out_of_range
-// for an index outside 0 to 114.
+// for an index outside 0 to 117.
 std::string_view ElementSymbol(int index);
 
 }  // namespace brisalto

@@ -14,7 +14,9 @@ constexpr const char* kAtomicWeightText = "  Atomic Weight: ";
 constexpr const char* kGramsPerMoleText = " g/mol";
 constexpr const char* kAtomicNumberText = "Atomic Number: ";
 
-// "Uuq", "Uuh" and "Uuo" carry their real atomic numbers; the list has no 113, 115 or 117.
+// Indices 0 to 114 keep the order of the original list, whose last three skipped 113, 115 and
+// 117; those came later and follow at 115 to 117. Weights of unstable elements are the mass
+// numbers of their longest-lived isotopes.
 constexpr std::array<ElementButton, kElementCount> kElements = {{
     {0, 1, "H", "Hydrogen", ElementRow::kMainTable, 1, 1, 0, "1.00794"},
     {1, 2, "He", "Helium", ElementRow::kMainTable, 18, 1, 0, "4.002602"},
@@ -118,19 +120,22 @@ constexpr std::array<ElementButton, kElementCount> kElements = {{
     {99, 100, "Fm", "Fermium", ElementRow::kActinides, 0, 0, 11, "257"},
     {100, 101, "Md", "Mendelevium", ElementRow::kActinides, 0, 0, 12, "258"},
     {101, 102, "No", "Nobelium", ElementRow::kActinides, 0, 0, 13, "259"},
-    {102, 103, "Lw", "Lawrencium", ElementRow::kActinides, 0, 0, 14, "262"},
+    {102, 103, "Lr", "Lawrencium", ElementRow::kActinides, 0, 0, 14, "262"},
     {103, 104, "Rf", "Rutherfordium", ElementRow::kMainTable, 4, 7, 0, "261"},
     {104, 105, "Db", "Dubnium", ElementRow::kMainTable, 5, 7, 0, "262"},
     {105, 106, "Sg", "Seaborgium", ElementRow::kMainTable, 6, 7, 0, "263"},
     {106, 107, "Bh", "Bohrium", ElementRow::kMainTable, 7, 7, 0, "262"},
     {107, 108, "Hs", "Hassium", ElementRow::kMainTable, 8, 7, 0, "265"},
     {108, 109, "Mt", "Meitnerium", ElementRow::kMainTable, 9, 7, 0, "267"},
-    {109, 110, "Uun", "Ununnilium", ElementRow::kMainTable, 10, 7, 0, "269"},
-    {110, 111, "Uuu", "Unununium", ElementRow::kMainTable, 11, 7, 0, "272"},
-    {111, 112, "Uub", "Ununbium", ElementRow::kMainTable, 12, 7, 0, "277"},
-    {112, 114, "Uuq", "Ununquadium", ElementRow::kMainTable, 14, 7, 0, "285"},
-    {113, 116, "Uuh", "Ununhexium", ElementRow::kMainTable, 16, 7, 0, "289"},
-    {114, 118, "Uuo", "Ununoctium", ElementRow::kMainTable, 18, 7, 0, "293"},
+    {109, 110, "Ds", "Darmstadtium", ElementRow::kMainTable, 10, 7, 0, "269"},
+    {110, 111, "Rg", "Roentgenium", ElementRow::kMainTable, 11, 7, 0, "272"},
+    {111, 112, "Cn", "Copernicium", ElementRow::kMainTable, 12, 7, 0, "277"},
+    {112, 114, "Fl", "Flerovium", ElementRow::kMainTable, 14, 7, 0, "285"},
+    {113, 116, "Lv", "Livermorium", ElementRow::kMainTable, 16, 7, 0, "289"},
+    {114, 118, "Og", "Oganesson", ElementRow::kMainTable, 18, 7, 0, "293"},
+    {115, 113, "Nh", "Nihonium", ElementRow::kMainTable, 13, 7, 0, "286"},
+    {116, 115, "Mc", "Moscovium", ElementRow::kMainTable, 15, 7, 0, "290"},
+    {117, 117, "Ts", "Tennessine", ElementRow::kMainTable, 17, 7, 0, "294"},
 }};
 
 const ElementButton& ButtonAt(int index) {

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
-// The 115 element buttons of the periodic table: caption, name, place, atomic number and
+// The 118 element buttons of the periodic table: caption, name, place, atomic number and
 // weight text, and the two information lines the picker shows for a button.
 #pragma once
 
@@ -20,7 +20,7 @@ enum class ElementRow {
 
 struct ElementButton {
     int index;          // the button's Tag, its index into AtomicWeights
-    int atomic_number;  // index + 1, except 114, 116, 118 for "Uuq", "Uuh", "Uuo"
+    int atomic_number;  // index + 1 up to Cn; the cells of index 112 on are out of order
     std::string_view caption;
     std::string_view hint;  // the element's name
     ElementRow row;
@@ -30,9 +30,9 @@ struct ElementButton {
     std::string_view weight;
 };
 
-inline constexpr std::size_t kElementCount = 115;
+inline constexpr std::size_t kElementCount = 118;
 
-// The 115 buttons, index == tag.
+// The 118 buttons, index == tag.
 std::span<const ElementButton> ElementButtons();
 // Button indices in Tab order: the main table in reading order, the lanthanides, the actinides.
 std::vector<int> ElementTabOrder();
@@ -41,7 +41,7 @@ std::vector<int> ElementTabOrder();
 std::vector<std::string> MakeAtomicWeights();
 
 // "Hydrogen  Atomic Weight: 1.00794 g/mol" for index 0. Throws std::out_of_range for an index
-// outside 0 to 114.
+// outside 0 to 117.
 std::string HintLabelText(int index);
 // "Atomic Number: 1" for index 0. Throws std::out_of_range likewise.
 std::string Label35Text(int index);

@@ -54,7 +54,7 @@ class FormulaError : public std::runtime_error {
 
 struct ElementCount {
     int element;         // index into the element table
-    std::string symbol;  // as first written in the formula (Lr, not the table's Lw)
+    std::string symbol;  // as first written in the formula (Lw, not the table's Lr)
     CalcValue count;     // whole, at least 1
 };
 

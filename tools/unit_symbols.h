@@ -16,20 +16,25 @@
 namespace brisalto {
 
 struct UnitSymbols {
-    std::string_view description;  // as registered
-    std::vector<std::string_view> symbols;
+    std::string_view description;                  // as registered
+    std::vector<std::string_view> symbols;         // listed beside the unit
+    std::vector<std::string_view> spellings = {};  // understood too, not listed (°C, µm, cc)
 };
 
 // Every unit that has symbols, in no particular order.
 std::span<const UnitSymbols> UnitSymbolTable();
 
-// The symbols of the unit described, empty when it has none (case of the description ignored).
+// The listed symbols of the unit described, empty when it has none (case of the description
+// ignored).
 std::vector<std::string_view> SymbolsOfUnit(std::string_view description);
 
-// The descriptions a text such as "gallon" or "pt" could mean, empty when it is not one of them.
+// The descriptions a text such as "gallon", "gallons" or "pt" could mean, empty when it is not
+// one of them.
 std::vector<std::string_view> AmbiguousUnitNames(std::string_view text);
 
-// A unit of the process-wide registry by description (case ignored) or else by symbol.
+// A unit of the process-wide registry: by description exactly as listed; refused when the text
+// stands for several units; else by description in any case, by symbol or spelling, or by a
+// description's singular, plural or British spelling (meter, metres, inch, centuries).
 std::optional<TConvType> FindUnitByNameOrSymbol(std::string_view text);
 
 }  // namespace brisalto

@@ -267,7 +267,7 @@ class MainFormTest : public QObject {
                                                   "Proton Rest Mass (kg)",
                                                   "Proton Rest Mass (amu)",
                                                   "Permittivity Of Vacuum (C^2/N.m^-2) or (F/m)",
-                                                  "Permittivity Of Vacuum (N.m^2/C^2)",
+                                                  "Coulomb Constant (N.m^2/C^2)",
                                                   "Rydberg Constant (1/m)",
                                                   "Speed Of Light (m/s)",
                                                   "Standard acceleration of Gravity (m/s^2)"};
@@ -349,6 +349,25 @@ class MainFormTest : public QObject {
             seen.insert(text);
         }
         QCOMPARE(seen.size(), 11 + 25 + 1);
+    }
+
+    // Each menu command runs its own keyword, named here apart from both lists the window binds.
+    void EveryCommandActionRunsItsOwnKeyword() {
+        const struct {
+            const char* action;
+            const char* word;
+        } rows[] = {
+            {"VarShowValAction", "var"}, {"ClearAllVarAction", "clear"}, {"clsAction", "cls"},
+            {"cycAction", "cyc"},        {"degAction", "deg"},           {"fixAction", "fix"},
+            {"grdAction", "grd"},        {"modAction", "mod"},           {"radAction", "rad"},
+            {"sciAction", "sci"},        {"autoAction", "auto"}};
+        for (const auto& row : rows) {
+            Action(row.action)->trigger();
+            QCOMPARE(form_->calculator().LastCommand(), std::string(row.word));
+        }
+        int commands = 0;
+        for (QAction* action : form_->Actions()) commands += action->property("Command").isValid();
+        QCOMPARE(commands, static_cast<int>(std::size(rows)));
     }
 
     void CheckMarksFollowMenuCommandsNotTypedOnes() {

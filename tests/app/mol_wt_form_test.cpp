@@ -65,15 +65,18 @@ void MolWtFormTest::HoverShowsLinesAndTakesFocus_data() {
     QTest::newRow("Ce") << "Ce"
                         << "Cerium  Atomic Weight: 140.115 g/mol"
                         << "Atomic Number: 58";
-    QTest::newRow("Lw") << "Lw"
+    QTest::newRow("Lr") << "Lr"
                         << "Lawrencium  Atomic Weight: 262 g/mol"
                         << "Atomic Number: 103";
-    QTest::newRow("Uub") << "Uub"
-                         << "Ununbium  Atomic Weight: 277 g/mol"
-                         << "Atomic Number: 112";
-    QTest::newRow("Uuo") << "Uuo"
-                         << "Ununoctium  Atomic Weight: 293 g/mol"
-                         << "Atomic Number: 118";
+    QTest::newRow("Cn") << "Cn"
+                        << "Copernicium  Atomic Weight: 277 g/mol"
+                        << "Atomic Number: 112";
+    QTest::newRow("Og") << "Og"
+                        << "Oganesson  Atomic Weight: 293 g/mol"
+                        << "Atomic Number: 118";
+    QTest::newRow("Mc") << "Mc"
+                        << "Moscovium  Atomic Weight: 290 g/mol"
+                        << "Atomic Number: 115";
 }
 
 void MolWtFormTest::HoverShowsLinesAndTakesFocus() {
@@ -120,9 +123,9 @@ void MolWtFormTest::PressingReturnsWeight_data() {
     QTest::newRow("Enter on Th") << "Th"
                                  << "enter"
                                  << "232.0381";
-    QTest::newRow("Return on Uuq") << "Uuq"
-                                   << "return"
-                                   << "285";
+    QTest::newRow("Return on Fl") << "Fl"
+                                  << "return"
+                                  << "285";
 }
 
 void MolWtFormTest::PressingReturnsWeight() {
@@ -185,21 +188,22 @@ void MolWtFormTest::TabWalksTableThenFBlockRowsThenCancel() {
     RunWith(form, [&] {
         ButtonWithCaption(form, "H")->setFocus(Qt::TabFocusReason);
         walked << form.focusWidget()->objectName();
-        for (int i = 0; i < 115; ++i) {
+        for (int i = 0; i < static_cast<int>(brisalto::kElementCount); ++i) {
             QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
             walked << form.focusWidget()->objectName();
             if (walked.last() == "Fe") lines_at_fe = form.HintLabel->text();
         }
     });
-    QCOMPARE(walked.size(), 116);
+    QCOMPARE(walked.size(), 119);
     QCOMPARE(walked.mid(0, 6), QStringList({"H", "He", "Li", "Be", "B", "C"}));
     QCOMPARE(walked.mid(54, 4), QStringList({"Cs", "Ba", "La*", "Hf"}));
-    const int uuo = static_cast<int>(walked.indexOf("Uuo"));
-    QCOMPARE(walked.mid(uuo, 3), QStringList({"Uuo", "Ce", "Pr"}));
+    const int og = static_cast<int>(walked.indexOf("Og"));
+    QCOMPARE(walked.mid(og - 6, 9),
+             QStringList({"Cn", "Nh", "Fl", "Mc", "Lv", "Ts", "Og", "Ce", "Pr"}));
     const int lu = static_cast<int>(walked.indexOf("Lu"));
     QCOMPARE(walked.mid(lu, 2), QStringList({"Lu", "Th"}));
-    QCOMPARE(walked.mid(114, 2), QStringList({"Lw", "CancelButton"}));
-    QCOMPARE(QSet<QString>(walked.begin(), walked.end()).size(), 116);
+    QCOMPARE(walked.mid(117, 2), QStringList({"Lr", "CancelButton"}));
+    QCOMPARE(QSet<QString>(walked.begin(), walked.end()).size(), 119);
     QCOMPARE(lines_at_fe, QString("Iron  Atomic Weight: 55.847 g/mol"));
 }
 

@@ -53,8 +53,8 @@ check 1 "" "5373484.500000 Julian cannot be represented as a DateTime" \
 check 1 "" "Incompatible conversion types [Kilometers, Grams]" --convert 1 Kilometers Grams
 check 1 "" "Incompatible conversion types [Celsius, Days]" --convert 1 celsius days
 check 1 "" "Invalid floating point operation" --convert 1e300 DateTime JulianDate
-check 1 "" "Unknown unit 'Furlong'" --convert 1 Furlong Meters
-check 1 "" "Unknown unit 'parsec'" --convert 1 Meters parsec
+check 1 "" "Unknown unit 'League'" --convert 1 League Meters
+check 1 "" "Unknown unit 'parsek'" --convert 1 Meters parsek
 
 # Units by symbol; a symbol keeps its case; a word for several units asks for the description.
 check 0 "0.621371192237334" "" --convert 1 km mi
@@ -68,6 +68,11 @@ check 1 "" "Ambiguous unit 'gallon': give one of FluidGallons, DryGallons, UKGal
     --convert 1 gallon L
 check 1 "" "Ambiguous unit 'pt': give one of FluidPints, DryPints, UKPints" --convert 1 L pt
 check 1 "" "Incompatible conversion types [Kilometers, Grams]" --convert 1 km g
+# Words in the singular or plural, and a chemist's spellings.
+check 0 "201.168" "" --convert 1 furlong m
+check 0 "212" "" --convert 100 °C °F
+check 0 "1" "" --convert 1 cc mL
+check 1 "" "Ambiguous unit 'tons': give one of MetricTons, Tons, LongTons" --convert 1 tons kg
 # Every symbol --list-units shows stands for the unit it is listed beside.
 while IFS=$'\t' read -r description symbols; do
     for symbol in ${symbols//,/}; do

@@ -249,31 +249,24 @@ TEST_F(CommandProcessorTest, GoActionRemembersTheLastNonEmptyLine) {
 
 TEST_F(CommandProcessorTest, CommandActionsRunTheirWordAndRefreshTheIndicators) {
     struct Row {
-        int tag;
         const char* word;
         AngleMode checked_angle;
         FormatKind checked_format;
     };
     const Row rows[] = {
-        {0, "var", kDegrees, FormatKind::kAutomatic},
-        {1, "clear", kDegrees, FormatKind::kAutomatic},
-        {2, "cls", kDegrees, FormatKind::kAutomatic},
-        {3, "cyc", kCycle, FormatKind::kAutomatic},
-        {4, "deg", kDegrees, FormatKind::kAutomatic},
-        {5, "fix", kDegrees, FormatKind::kFixed},
-        {6, "grd", kGrads, FormatKind::kAutomatic},
-        {7, "mod", kDegrees, FormatKind::kAutomatic},
-        {8, "rad", kRadian, FormatKind::kAutomatic},
-        {9, "sci", kDegrees, FormatKind::kScientific},
-        {10, "auto", kDegrees, FormatKind::kAutomatic},
+        {"var", kDegrees, FormatKind::kAutomatic},  {"clear", kDegrees, FormatKind::kAutomatic},
+        {"cls", kDegrees, FormatKind::kAutomatic},  {"cyc", kCycle, FormatKind::kAutomatic},
+        {"deg", kDegrees, FormatKind::kAutomatic},  {"fix", kDegrees, FormatKind::kFixed},
+        {"grd", kGrads, FormatKind::kAutomatic},    {"mod", kDegrees, FormatKind::kAutomatic},
+        {"rad", kRadian, FormatKind::kAutomatic},   {"sci", kDegrees, FormatKind::kScientific},
+        {"auto", kDegrees, FormatKind::kAutomatic},
     };
     ASSERT_EQ(CommandWords().size(), 11u);
     for (const auto& row : rows) {
         Restart();
         CmdEditModel edit;
         edit.SetTextUtf8("typed");
-        calc_.RunCommandAction(row.tag, edit, out_);
-        EXPECT_EQ(CommandWords()[row.tag], row.word);
+        calc_.RunCommandAction(row.word, edit, out_);
         EXPECT_EQ(calc_.LastCommand(), row.word);
         EXPECT_TRUE(edit.text().empty()) << row.word;
         EXPECT_TRUE(out_.refresh_indicators) << row.word;
@@ -283,8 +276,9 @@ TEST_F(CommandProcessorTest, CommandActionsRunTheirWordAndRefreshTheIndicators) 
     }
     CmdEditModel edit;
     edit.SetTextUtf8("typed");
-    calc_.RunCommandAction(11, edit, out_);
-    calc_.RunCommandAction(-1, edit, out_);
+    for (const char* not_command : {"", "help", "VAR", "rad "}) {
+        calc_.RunCommandAction(not_command, edit, out_);
+    }
     EXPECT_EQ(edit.TextUtf8(), "typed");
     EXPECT_EQ(out_.kind, OutcomeKind::kNothing);
     EXPECT_FALSE(out_.refresh_indicators);
@@ -331,7 +325,7 @@ TEST_F(CommandProcessorTest, AReusedOutcomeHoldsOnlyTheLastLine) {
         EXPECT_TRUE(SameOutcome(out_, fresh)) << "line '" << line << "'";
     }
     CmdEditModel edit;
-    calc_.RunCommandAction(8, edit, out_);
+    calc_.RunCommandAction("rad", edit, out_);
     calc_.RunGoAction("", out_);
     EXPECT_TRUE(SameOutcome(out_, LineOutcome{}));
 }

@@ -7,6 +7,7 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -102,6 +103,33 @@ TEST(ValueToText, FifteenDigitsInFixedOrScientificForm) {
     for (const auto& row : rows) {
         EXPECT_EQ(ValueToText(row.value), row.text) << "input: " << row.text;
     }
+}
+
+// The C library's %.15Lg with our exponent written E14, E-5: an independent answer for the
+// notation and the rounding, at every size from 10^-7 to 10^18 and most of all in [10^14, 10^15],
+// where 15 digits leave no decimals but the value still has some.
+TEST(ValueToText, AgreesWithTheCLibraryAtEverySize) {
+    const auto c_text = [](CalcValue v) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.15Lg", v);
+        std::string text = buffer;
+        const std::size_t e = text.find('e');
+        if (e != std::string::npos)
+            text = text.substr(0, e) + "E" + std::to_string(std::stoi(text.substr(e + 1)));
+        return text;
+    };
+    std::vector<CalcValue> values = {123456789012345.6L, 100000000000000.5L, 99999999999999.95L,
+                                     999999999999999.4L, 999999999999999.5L, 999999999999999.9L,
+                                     1e14L + 0.25L,      -314159265358979.3L};
+    std::mt19937_64 rng(16);
+    std::uniform_real_distribution<double> unit(1.0, 10.0);
+    for (int e = -7; e <= 18; ++e) {
+        for (int i = 0; i < (e == 14 ? 3000 : 200); ++i) {
+            const CalcValue v = static_cast<CalcValue>(unit(rng)) * std::pow(10.0L, e);
+            values.push_back(i % 2 ? v : -v);
+        }
+    }
+    for (const CalcValue v : values) EXPECT_EQ(ValueToText(v), c_text(v)) << c_text(v);
 }
 
 TEST(ValueToText, ReadsBackAsTheValueRoundedToFifteenDigits) {

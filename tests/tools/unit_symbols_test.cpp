@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <functional>
 #include <numbers>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "tools/program_families.h"
@@ -29,45 +32,95 @@ std::string DescriptionOf(std::string_view text) {
 // read from the table, so a symbol moved to the wrong row fails.
 TEST(UnitSymbolsTest, EverySymbolFindsItsUnit) {
     const struct {
-        const char* symbol;
         const char* unit;
+        const char* symbols;  // separated by |
     } rows[] = {
-        {"m", "Meters"},          {"km", "Kilometers"},
-        {"cm", "Centimeters"},    {"mm", "Millimeters"},
-        {"um", "Microns"},        {"nm", "Millimicrons"},
-        {"in", "Inches"},         {"ft", "Feet"},
-        {"yd", "Yards"},          {"mi", "Miles"},
-        {"nmi", "NauticalMiles"}, {"AU", "AstronomicalUnits"},
-        {"ly", "LightYears"},     {"pc", "Parsecs"},
-        {"m2", "SquareMeters"},   {"km2", "SquareKilometers"},
-        {"ha", "Hectares"},       {"acre", "Acres"},
-        {"m3", "CubicMeters"},    {"L", "Liters"},
-        {"l", "Liters"},          {"mL", "MilliLiters"},
-        {"ml", "MilliLiters"},    {"gal", "FluidGallons"},
-        {"qt", "FluidQuarts"},    {"floz", "FluidOunces"},
-        {"g", "Grams"},           {"kg", "Kilograms"},
-        {"mg", "Milligrams"},     {"ug", "Micrograms"},
-        {"t", "MetricTons"},      {"lb", "Pounds"},
-        {"oz", "Ounces"},         {"gr", "Grains"},
-        {"C", "Celsius"},         {"degC", "Celsius"},
-        {"K", "Kelvin"},          {"F", "Fahrenheit"},
-        {"degF", "Fahrenheit"},   {"R", "Rankine"},
-        {"Re", "Reaumur"},        {"s", "Seconds"},
-        {"ms", "MilliSeconds"},   {"min", "Minutes"},
-        {"h", "Hours"},           {"d", "Days"},
-        {"wk", "Weeks"},          {"yr", "Years"},
-        {"Pa", "pascal"},         {"kPa", "kilopascal"},
-        {"atm", "atmosphere"},    {"torr", "torr(mmHg)"},
-        {"mmHg", "torr(mmHg)"},   {"psi", "pounds per square inch"},
-        {"bar", "bar"},           {"J", "joule"},
-        {"cal", "calorie"},       {"btu", "British thermal unit (btu)"},
-        {"rad", "radian"},        {"deg", "degrees"},
-        {"grad", "grad"},         {"cyc", "cycle"},
+        {"Meters", "m"},
+        {"Kilometers", "km"},
+        {"Centimeters", "cm"},
+        {"Millimeters", "mm"},
+        {"Microns", "um|µm|μm"},
+        {"Millimicrons", "nm"},
+        {"Inches", "in"},
+        {"Feet", "ft"},
+        {"Yards", "yd"},
+        {"Miles", "mi"},
+        {"NauticalMiles", "nmi"},
+        {"AstronomicalUnits", "AU"},
+        {"LightYears", "ly"},
+        {"Parsecs", "pc"},
+        {"SquareMeters", "m2|m²"},
+        {"SquareKilometers", "km2|km²"},
+        {"Hectares", "ha"},
+        {"Acres", "acre"},
+        {"CubicMeters", "m3|m³"},
+        {"Liters", "L|l"},
+        {"MilliLiters", "mL|ml"},
+        {"FluidGallons", "gal"},
+        {"FluidQuarts", "qt"},
+        {"FluidOunces", "floz"},
+        {"Grams", "g"},
+        {"Kilograms", "kg"},
+        {"Milligrams", "mg"},
+        {"Micrograms", "ug|µg|μg|mcg"},
+        {"MetricTons", "t"},
+        {"Pounds", "lb|lbs"},
+        {"Ounces", "oz"},
+        {"Grains", "gr"},
+        {"Celsius", "C|degC|°C|℃"},
+        {"Kelvin", "K"},
+        {"Fahrenheit", "F|degF|°F|℉"},
+        {"Rankine", "R|degR"},
+        {"Reaumur", "Re"},
+        {"Seconds", "s|sec|secs"},
+        {"MilliSeconds", "ms"},
+        {"Minutes", "min|mins"},
+        {"Hours", "h|hr|hrs"},
+        {"Days", "d"},
+        {"Weeks", "wk|wks"},
+        {"Years", "yr|yrs"},
+        {"pascal", "Pa"},
+        {"kilopascal", "kPa"},
+        {"atmosphere", "atm"},
+        {"torr(mmHg)", "torr|mmHg|Torr|mm Hg"},
+        {"pounds per square inch", "psi"},
+        {"bar", "bar"},
+        {"joule", "J"},
+        {"calorie", "cal"},
+        {"British thermal unit (btu)", "btu|BTU|Btu"},
+        {"radian", "rad"},
+        {"degrees", "deg|°"},
+        {"grad", "grad"},
+        {"cycle", "cyc"},
+        {"Micromicrons", "pm"},
+        {"Angstroms", "Å|Å"},
+        {"Decimeters", "dm"},
+        {"SquareCentimeters", "cm2|cm²"},
+        {"SquareMillimeters", "mm2|mm²"},
+        {"SquareFeet", "ft2"},
+        {"SquareInches", "in2"},
+        {"CubicDecimeters", "dm3|dm³"},
+        {"CubicCentimeters", "cm3|cm³|cc"},
+        {"CubicMillimeters", "mm3|mm³|uL|ul|µL|µl|μL|μl"},
+        {"CubicFeet", "ft3"},
+        {"CubicInches", "in3"},
+        {"CentiLiters", "cL|cl"},
+        {"DeciLiters", "dL|dl"},
+        {"HectoLiters", "hL|hl"},
+        {"Nanograms", "ng"},
     };
     std::size_t table_symbols = 0;
-    for (const UnitSymbols& entry : UnitSymbolTable()) table_symbols += entry.symbols.size();
-    EXPECT_EQ(table_symbols, std::size(rows)) << "a symbol without a row here";
-    for (const auto& row : rows) EXPECT_EQ(DescriptionOf(row.symbol), row.unit) << row.symbol;
+    for (const UnitSymbols& entry : UnitSymbolTable()) {
+        table_symbols += entry.symbols.size() + entry.spellings.size();
+    }
+    std::size_t written = 0;
+    for (const auto& row : rows) {
+        std::istringstream symbols(row.symbols);
+        for (std::string symbol; std::getline(symbols, symbol, '|'); ++written) {
+            EXPECT_EQ(DescriptionOf(symbol), row.unit) << symbol;
+        }
+    }
+    EXPECT_EQ(table_symbols, written) << "a symbol without a row here";
 }
 
 // Case tells symbols apart (Mm would be megameters); descriptions still match in any case.
@@ -90,7 +143,9 @@ TEST(UnitSymbolsTest, TableIsConsistentWithTheRegistry) {
     std::set<std::string_view> seen;
     for (const UnitSymbols& entry : UnitSymbolTable()) {
         EXPECT_TRUE(Registry().FindUnitByName(entry.description)) << entry.description;
-        for (std::string_view symbol : entry.symbols) {
+        std::vector<std::string_view> all = entry.symbols;
+        all.insert(all.end(), entry.spellings.begin(), entry.spellings.end());
+        for (std::string_view symbol : all) {
             EXPECT_TRUE(seen.insert(symbol).second) << "twice: " << symbol;
             if (const std::optional<TConvType> unit = Registry().FindUnitByName(symbol)) {
                 EXPECT_TRUE(SameDescription(Registry().UnitDescription(*unit), entry.description))
@@ -112,6 +167,89 @@ TEST(UnitSymbolsTest, AmbiguousNamesListUnitsAndAreNoSymbols) {
     EXPECT_TRUE(AmbiguousUnitNames("gal").empty());
     EXPECT_EQ(SymbolsOfUnit("TORR(MMHG)"), (std::vector<std::string_view>{"torr", "mmHg"}));
     EXPECT_TRUE(SymbolsOfUnit("Cubits").empty());
+}
+
+// Words mean what their singular means, in any case and either spelling; a word standing for
+// several units is refused in every form, but a description written exactly as listed is found.
+TEST(UnitSymbolsTest, WordsSingularAndPlural) {
+    const struct {
+        const char* singular;
+        const char* plural;
+        const char* unit;  // "?" for refused as ambiguous
+    } rows[] = {
+        {"meter", "meters", "Meters"},
+        {"Metre", "METRES", "Meters"},
+        {"kilometre", "kilometres", "Kilometers"},
+        {"litre", "litres", "Liters"},
+        {"millilitre", "MilliLitres", "MilliLiters"},
+        {"inch", "inches", "Inches"},
+        {"foot", "feet", "Feet"},
+        {"micron", "microns", "Microns"},
+        {"angstrom", "angstroms", "Angstroms"},
+        {"gram", "grams", "Grams"},
+        {"pound", "pounds", "Pounds"},
+        {"tonne", "tonnes", "MetricTons"},
+        {"century", "centuries", "Centuries"},
+        {"millennium", "millennia", "Millennia"},
+        {"hour", "HOURS", "Hours"},
+        {"kelvin", "kelvins", "Kelvin"},
+        {"pascal", "pascals", "pascal"},
+        {"atmosphere", "atmospheres", "atmosphere"},
+        {"bar", "bars", "bar"},
+        {"joule", "joules", "joule"},
+        {"calorie", "calories", "calorie"},
+        {"degree", "degrees", "degrees"},
+        {"radian", "radians", "radian"},
+        {"are", "ares", "Ares"},
+        {"ton", "tons", "?"},
+        {"TON", "TONS", "?"},
+        {"ounce", "ounces", "?"},
+        {"gallon", "gallons", "?"},
+        {"quart", "quarts", "?"},
+        {"pint", "pints", "?"},
+        {"bushel", "bushels", "?"},
+        {"peck", "pecks", "?"},
+    };
+    for (const auto& row : rows) {
+        for (const char* text : {row.singular, row.plural}) {
+            EXPECT_EQ(DescriptionOf(text), row.unit[0] == '?' ? "(none)" : row.unit) << text;
+            EXPECT_EQ(AmbiguousUnitNames(text).empty(), row.unit[0] != '?') << text;
+        }
+        EXPECT_EQ(AmbiguousUnitNames(row.singular), AmbiguousUnitNames(row.plural));
+    }
+    for (const char* listed : {"Tons", "Ounces", "MetricTons", "FluidGallons", "UKPints"}) {
+        EXPECT_EQ(DescriptionOf(listed), listed);
+    }
+    for (const char* unknown : {"bus", "pts", "metr", "es", "ies"}) {
+        EXPECT_EQ(DescriptionOf(unknown), "(none)") << unknown;
+    }
+}
+
+// Every listed description, in any case, is its unit or refused as ambiguous naming it.
+TEST(UnitSymbolsTest, EveryDescriptionInAnyCase) {
+    const ConversionRegistry& registry = Registry();
+    for (TConvFamily family = 1; family <= 9; ++family) {
+        for (TConvType unit : registry.UnitsOfFamily(family)) {
+            const std::string listed = registry.UnitDescription(unit);
+            EXPECT_EQ(FindUnitByNameOrSymbol(listed), unit) << listed;
+            std::string lower = listed, upper = listed;
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (char& c : upper)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            for (const std::string& text : {lower, upper}) {
+                const std::vector<std::string_view> candidates = AmbiguousUnitNames(text);
+                if (candidates.empty()) {
+                    EXPECT_EQ(FindUnitByNameOrSymbol(text), unit) << text;
+                } else {
+                    EXPECT_FALSE(FindUnitByNameOrSymbol(text)) << text;
+                    EXPECT_NE(std::find(candidates.begin(), candidates.end(), listed),
+                              candidates.end())
+                        << text;
+                }
+            }
+        }
+    }
 }
 
 // Conversions by symbol against formulas written from the units' definitions.
