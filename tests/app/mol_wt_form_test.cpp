@@ -1,13 +1,19 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
 // The periodic table picker driven as a user would: hovering and focusing show the two
-// information lines, a click, Space or Enter returns the weight, Esc and the close box nothing.
+// information lines, a click, Space or Enter returns the weight, Esc and the close box nothing;
+// arrows and typed symbols move on the grid; names, colours and every text at every font size.
 #include "tools/gui/mol_wt_form.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 
 #include "tools/element_table.h"
@@ -31,6 +37,54 @@ QPushButton* ButtonWithCaption(const TMolWtForm& form, const QString& caption) {
     return nullptr;
 }
 
+double Luminance(const QColor& color) {
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every shown label and button whose text does not fit its contents rectangle, with where.
+QStringList CutTexts(const QWidget& window) {
+    QStringList cut;
+    const auto check = [&](const QWidget* widget, const QString& text, const QRect& room,
+                           int flags) {
+        const QRect needed = widget->fontMetrics().boundingRect(room, flags, text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            cut << QString("\"%1\" needs %2x%3 in %4x%5")
+                       .arg(text)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    };
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().trimmed().isEmpty()) continue;
+        const int inset = label->margin();
+        check(label, label->text(), label->contentsRect().adjusted(inset, inset, -inset, -inset),
+              int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (!button->isVisible()) continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.features = button->autoDefault() ? QStyleOptionButton::AutoDefaultButton
+                                                : QStyleOptionButton::None;
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        check(button, QString(button->text()).remove('&'), room,
+              Qt::AlignCenter | Qt::TextShowMnemonic);
+    }
+    return cut;
+}
+
 }  // namespace
 
 class MolWtFormTest : public QObject {
@@ -47,6 +101,11 @@ class MolWtFormTest : public QObject {
     void OpensOnHydrogenThenOnLastElement();
     void LinesKeepLastElementBetweenShowings();
     void ButtonsSitInsideWindowWithoutOverlap();
+    void KeysMoveOnTheGridAndEnterInserts_data();
+    void KeysMoveOnTheGridAndEnterInserts();
+    void EveryButtonHasItsOwnSpokenName();
+    void InformationLinesReadInEveryPalette();
+    void EveryTextFitsAtEveryFontSize();
 };
 
 void MolWtFormTest::HoverShowsLinesAndTakesFocus_data() {
@@ -234,14 +293,15 @@ void MolWtFormTest::LinesKeepLastElementBetweenShowings() {
 
 void MolWtFormTest::ButtonsSitInsideWindowWithoutOverlap() {
     TMolWtForm form;
-    QCOMPARE(form.size(), QSize(658, 407));
+    form.show();
     QCOMPARE(form.windowTitle(), QString("Atomic Weight"));
     const QRect client = form.rect();
     std::vector<QRect> places;
     for (int i = 0; i < static_cast<int>(brisalto::kElementCount); ++i) {
         QPushButton* button = form.AtmButton(i);
         const QString name = button->text();
-        QVERIFY2(button->size() == QSize(33, 33), qPrintable(name));
+        QVERIFY2(button->size() == form.AtmButton(0)->size(), qPrintable(name));
+        QCOMPARE(button->width(), button->height());
         QVERIFY2(client.contains(button->geometry()), qPrintable(name));
         QVERIFY2(!button->toolTip().isEmpty(), qPrintable(name));
         for (const QRect& other : places) {
@@ -254,6 +314,113 @@ void MolWtFormTest::ButtonsSitInsideWindowWithoutOverlap() {
     QCOMPARE(ButtonWithCaption(form, "Ce")->x(), ButtonWithCaption(form, "Hf")->x());
     QVERIFY(ButtonWithCaption(form, "Ce")->y() > ButtonWithCaption(form, "Fr")->y());
     QVERIFY(ButtonWithCaption(form, "Th")->y() > ButtonWithCaption(form, "Ce")->y());
+    // Hovering the longest name keeps the window's size.
+    const QSize before = form.size();
+    QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(5, 5));
+    QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(6, 6));
+    QCOMPARE(form.HintLabel->text(), QString("Sodium (Natrium)  Atomic Weight: 22.989768 g/mol"));
+    QCOMPARE(form.size(), before);
+}
+
+// Keys typed on the open table, then Enter: the weight of the element they reach.
+void MolWtFormTest::KeysMoveOnTheGridAndEnterInserts_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("weight");
+    QTest::newRow("Right from H over the gap") << "Right"
+                                               << "4.002602";
+    QTest::newRow("Down from H") << "Down Down"
+                                 << "22.989768";
+    QTest::newRow("End of period 1") << "End Down"
+                                     << "20.1797";
+    QTest::newRow("typed U") << "U"
+                             << "238.0289";
+    QTest::newRow("typed Cu") << "C u"
+                              << "63.546";
+    QTest::newRow("typed Cu then Left") << "C u Left"
+                                        << "58.6934";
+    QTest::newRow("typed Hf, down into the f-block") << "H f Down Down Right"
+                                                     << "140.90765";
+    QTest::newRow("typed La, nothing below Ac") << "L a Down Down"
+                                                << "227";
+    QTest::newRow("Home from Xe") << "X e Home"
+                                  << "85.4678";
+}
+
+void MolWtFormTest::KeysMoveOnTheGridAndEnterInserts() {
+    QFETCH(QString, keys);
+    QFETCH(QString, weight);
+    TMolWtForm form;
+    const std::optional<QString> result = RunWith(form, [&] {
+        for (const QString& key : keys.split(' ')) {
+            const QKeySequence sequence(key);
+            if (key.size() == 1) {
+                QTest::keyClicks(form.focusWidget(), key);
+            } else {
+                QTest::keyClick(form.focusWidget(), static_cast<Qt::Key>(sequence[0].key()));
+            }
+        }
+        QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    });
+    QVERIFY(result.has_value());
+    QCOMPARE(*result, weight);
+}
+
+void MolWtFormTest::EveryButtonHasItsOwnSpokenName() {
+    TMolWtForm form;
+    QSet<QString> names;
+    for (const brisalto::ElementButton& element : brisalto::ElementButtons()) {
+        QAccessibleInterface* button =
+            QAccessible::queryAccessibleInterface(form.AtmButton(element.index));
+        const QString name = button->text(QAccessible::Name);
+        QVERIFY2(
+            name.startsWith(QString::fromUtf8(element.hint.data(), element.hint.size()) + ", "),
+            qPrintable(name));
+        QVERIFY2(
+            name.endsWith(", " + QString::fromUtf8(element.weight.data(), element.weight.size())),
+            qPrintable(name));
+        names.insert(name);
+    }
+    QCOMPARE(names.size(), static_cast<int>(brisalto::kElementCount));
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.AtmButton(0))->text(QAccessible::Name),
+             QString("Hydrogen, H, 1.00794"));
+}
+
+// Light, dark with the link colour a dark theme sets, dark with the light theme's blue link.
+void MolWtFormTest::InformationLinesReadInEveryPalette() {
+    QPalette light = QApplication::style()->standardPalette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Link, QColor(0x8a, 0xb4, 0xf8));
+    QPalette dark_blue_link = dark;
+    dark_blue_link.setColor(QPalette::Link, Qt::blue);
+    for (const QPalette& palette : {light, dark, dark_blue_link}) {
+        TMolWtForm form;
+        form.setPalette(palette);
+        const QColor line = form.HintLabel->palette().color(QPalette::WindowText);
+        const QColor window = form.palette().color(QPalette::Window);
+        QVERIFY2(Contrast(line, window) >= 4.5, qPrintable(line.name() + " on " + window.name()));
+        QCOMPARE(form.Label35->palette().color(QPalette::WindowText), line);
+    }
+}
+
+// At every font size a desktop ships, no text of the table is cut: each fits its contents
+// rectangle by the font's metrics. Run again at scale factors 1.5 and 2.
+void MolWtFormTest::EveryTextFitsAtEveryFontSize() {
+    const QFont original = QApplication::font();
+    for (const double points : {8.0, 9.0, 10.0, 11.0, 12.0, 14.0, 16.0}) {
+        QFont font = original;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        TMolWtForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(4, 4));
+        QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(5, 5));
+        const QStringList cut = CutTexts(form);
+        QVERIFY2(cut.isEmpty(), qPrintable(QString("%1 pt: ").arg(points) + cut.join("; ")));
+    }
+    QApplication::setFont(original);
 }
 
 QTEST_MAIN(MolWtFormTest)

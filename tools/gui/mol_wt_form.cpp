@@ -2,27 +2,23 @@
 // SPDX-License-Identifier: MIT
 #include "tools/gui/mol_wt_form.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOptionButton>
+#include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "tools/element_table.h"
 
 namespace brisalto {
 namespace {
-
-constexpr char kCaption[] = "Atomic Weight";
-constexpr char kTitleText[] = "Periodic Table of the Elements";
-constexpr char kSelectedElementText[] = "Selected Element:";
-constexpr char kMainGroupText[] = "Main-Group Elements";
-constexpr char kTransitionText[] = "Transition Metals";
-constexpr char kInnerTransitionText[] = "Inner-Transition Metals";
-constexpr char kLanthanidesText[] = "*Lanthanides";
-constexpr char kActinidesText[] = "**Actinides";
-constexpr char kCancelText[] = "&Cancel";
-constexpr char kEmptyLine[] = " ";
 
 // Headings over groups 1 to 18; "VIIIB" stands over groups 8 to 10.
 struct GroupHeading {
@@ -31,139 +27,192 @@ struct GroupHeading {
     int last_group;
 };
 constexpr GroupHeading kGroupHeadings[] = {
-    {"IA", 1, 1},   {"IIA", 2, 2},   {"IIIB", 3, 3},   {"IVB", 4, 4},
-    {"VB", 5, 5},   {"VIB", 6, 6},   {"VIIB", 7, 7},   {"VIIIB", 8, 10},
-    {"IB", 11, 11}, {"IIB", 12, 12}, {"IIIA", 13, 13}, {"IVA", 14, 14},
-    {"VA", 15, 15}, {"VIA", 16, 16}, {"VIIA", 17, 17}, {"VIIIA", 18, 18},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IA"), 1, 1},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IIA"), 2, 2},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IIIB"), 3, 3},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IVB"), 4, 4},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VB"), 5, 5},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VIB"), 6, 6},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VIIB"), 7, 7},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VIIIB"), 8, 10},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IB"), 11, 11},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IIB"), 12, 12},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IIIA"), 13, 13},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "IVA"), 14, 14},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VA"), 15, 15},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VIA"), 16, 16},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VIIA"), 17, 17},
+    {QT_TRANSLATE_NOOP("brisalto::TMolWtForm", "VIIIA"), 18, 18},
 };
 
-constexpr int kClientWidth = 658;
-constexpr int kClientHeight = 407;
-constexpr int kButtonSize = 33;
-constexpr int kPitch = 35;
-constexpr int kTableLeft = 24;
-constexpr int kTableTop = 47;
-constexpr int kFBlockTop = 314;
-constexpr int kFBlockFirstGroup = 4;  // the f-block rows start under group 4
-constexpr Qt::GlobalColor kInfoColor = Qt::blue;
+// Grid rows of the dialog's layout; column 0 holds the row labels, column g group g.
+constexpr int kBlockHeadingRow = 0;
+constexpr int kGroupHeadingRow = 1;
+constexpr int kFirstPeriodRow = 2;
+constexpr int kFBlockHeadingRow = kFirstPeriodRow + 7;
+constexpr int kFBlockFirstRow = kFBlockHeadingRow + 1;
 
-constexpr int ColumnX(int group) { return kTableLeft + (group - 1) * kPitch; }
-constexpr int ColumnsWidth(int first, int last) { return (last - first) * kPitch + kButtonSize; }
-constexpr int RowY(int period) { return kTableTop + (period - 1) * kPitch; }
+QString FromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-QPoint ButtonPlace(const ElementButton& element) {
-    switch (element.row) {
-        case ElementRow::kMainTable:
-            return {ColumnX(element.group), RowY(element.period)};
-        case ElementRow::kLanthanides:
-            return {ColumnX(kFBlockFirstGroup + element.place - 1), kFBlockTop};
-        case ElementRow::kActinides:
-            return {ColumnX(kFBlockFirstGroup + element.place - 1), kFBlockTop + kPitch};
+QString ElementName(const ElementButton& element) {
+    const std::string name(element.hint);
+    return QCoreApplication::translate("Elements", name.c_str());
+}
+
+QFont Scaled(QFont font, double factor, bool bold) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * factor))));
     }
-    return {};
-}
-
-QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& place,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
-    label->setAlignment(alignment);
-    return label;
-}
-
-QFont SmallFont(const QWidget* widget, bool bold) {
-    QFont font = widget->font();
-    font.setPixelSize(11);
     font.setBold(bold);
     return font;
 }
 
-// A block heading with the dashed rule below it that brackets the block's columns.
-void AddBlockHeading(QWidget* parent, const char* text, int first_group, int last_group, int top) {
-    const int left = ColumnX(first_group);
-    const int width = ColumnsWidth(first_group, last_group);
-    QLabel* heading = AddLabel(parent, text, QRect(left, top, width, 26), Qt::AlignCenter);
-    heading->setWordWrap(true);
-    heading->setFont(SmallFont(parent, false));
-    auto* rule = new QLabel(parent);
-    rule->setGeometry(left, top + 27, width, 1);
-    rule->setStyleSheet("border-top: 1px dashed gray;");
+// WCAG relative luminance and contrast ratio.
+double Luminance(const QColor& color) {
+    const auto channel = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
+           0.0722 * channel(color.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// An element button: square, as large as the widest symbol of the table needs, so the cells
+// of the grid are all alike whatever the font.
+class AtomButton : public QPushButton {
+  public:
+    AtomButton(const QString& caption, const QStringList* all_captions, QWidget* parent)
+        : QPushButton(caption, parent), all_captions_(all_captions) {}
+
+    QSize sizeHint() const override {
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QFontMetrics metrics(font());
+        int widest = metrics.height();
+        for (const QString& caption : *all_captions_)
+            widest = std::max(widest, metrics.horizontalAdvance(caption));
+        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) +
+                          style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator, &option, this);
+        const int side =
+            widest + 2 * frame + style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
+        return {side, side};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  private:
+    const QStringList* all_captions_;
+};
+
+QStringList AllCaptions() {
+    QStringList captions;
+    for (const ElementButton& element : ElementButtons()) captions << FromView(element.caption);
+    return captions;
 }
 
 }  // namespace
 
 TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(kCaption);
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowTitle(tr("Atomic Weight"));
+    auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(2);
 
-    AddBlockHeading(this, kMainGroupText, 1, 2, 1);
-    AddBlockHeading(this, kTransitionText, 3, 12, 1);
-    AddBlockHeading(this, kMainGroupText, 13, 18, 1);
+    const QFont heading_font = Scaled(font(), 0.85, false);
+    const QFont group_font = Scaled(font(), 0.85, true);
+    const auto add_label = [&](const QString& text, int row, int column, int row_span,
+                               int column_span, Qt::Alignment alignment, const QFont& label_font) {
+        auto* label = new QLabel(text, this);
+        label->setFont(label_font);
+        label->setAlignment(alignment);
+        grid->addWidget(label, row, column, row_span, column_span);
+        return label;
+    };
+    // A block heading carries a dashed rule below it over the block's columns.
+    const auto add_block_heading = [&](const QString& text, int row, int first, int last) {
+        QLabel* heading =
+            add_label(text, row, first, 1, last - first + 1, Qt::AlignCenter, heading_font);
+        heading->setWordWrap(true);
+        heading->setContentsMargins(0, 0, 0, 4);
+        ruled_headings_.push_back(heading);
+    };
+
+    add_block_heading(tr("Main-Group Elements"), kBlockHeadingRow, 1, 2);
+    add_block_heading(tr("Transition Metals"), kBlockHeadingRow, 3, 12);
+    add_block_heading(tr("Main-Group Elements"), kBlockHeadingRow, 13, 18);
     for (const GroupHeading& heading : kGroupHeadings) {
-        QLabel* label = AddLabel(this, heading.text,
-                                 QRect(ColumnX(heading.first_group), 30,
-                                       ColumnsWidth(heading.first_group, heading.last_group), 16),
-                                 Qt::AlignCenter);
-        label->setFont(SmallFont(this, true));
+        add_label(tr(heading.text), kGroupHeadingRow, heading.first_group, 1,
+                  heading.last_group - heading.first_group + 1, Qt::AlignCenter, group_font);
     }
     for (int period = 1; period <= 7; ++period) {
-        QLabel* label =
-            AddLabel(this, QString::number(period),
-                     QRect(2, RowY(period), kTableLeft - 6, kButtonSize), Qt::AlignCenter);
-        label->setFont(SmallFont(this, true));
+        add_label(QString::number(period), kFirstPeriodRow + period - 1, 0, 1, 1, Qt::AlignCenter,
+                  group_font);
     }
 
     // Period 1 leaves groups 2 to 17 empty: the information lines sit there.
-    AddLabel(this, kSelectedElementText, QRect(ColumnX(2) + 4, RowY(1), 110, 16));
-    QFont info_font = font();
-    info_font.setBold(true);
-    QPalette info_palette = palette();
-    info_palette.setColor(QPalette::WindowText, kInfoColor);
-    HintLabel = AddLabel(this, kEmptyLine, QRect(ColumnX(2) + 118, RowY(1), 440, 16));
-    Label35 = AddLabel(this, kEmptyLine, QRect(ColumnX(2) + 118, RowY(1) + 17, 440, 16));
-    for (QLabel* line : {HintLabel, Label35}) {
-        line->setFont(info_font);
-        line->setPalette(info_palette);
-    }
+    auto* info = new QGridLayout;
+    info->setVerticalSpacing(0);
+    auto* selected = new QLabel(tr("Selected Element:"), this);
+    info->addWidget(selected, 0, 0, Qt::AlignTop);
+    const QFont info_font = Scaled(font(), 1.0, true);
+    HintLabel = new QLabel(QStringLiteral(" "), this);
+    Label35 = new QLabel(QStringLiteral(" "), this);
     HintLabel->setObjectName("HintLabel");
     Label35->setObjectName("Label35");
+    for (QLabel* line : {HintLabel, Label35}) line->setFont(info_font);
+    info->addWidget(HintLabel, 0, 1);
+    info->addWidget(Label35, 1, 1);
+    info->setColumnStretch(1, 1);
+    grid->addLayout(info, kFirstPeriodRow, 2, 1, 16, Qt::AlignVCenter);
 
     // Periods 2 and 3 leave the transition-metal columns empty: the title and Cancel sit there.
-    const QRect gap(ColumnX(3), RowY(2), ColumnsWidth(3, 12), 2 * kPitch - 2);
-    QLabel* title = AddLabel(this, kTitleText, QRect(gap.left(), gap.top() + 8, gap.width(), 24),
-                             Qt::AlignCenter);
-    QFont title_font = font();
-    title_font.setBold(true);
-    title_font.setPointSizeF(title_font.pointSizeF() * 1.4);
-    title->setFont(title_font);
-
-    CancelButton = new QPushButton(kCancelText, this);
+    auto* middle = new QVBoxLayout;
+    auto* title = new QLabel(tr("Periodic Table of the Elements"), this);
+    title->setFont(Scaled(font(), 1.4, true));
+    title->setAlignment(Qt::AlignCenter);
+    middle->addWidget(title);
+    CancelButton = new QPushButton(tr("&Cancel"), this);
     CancelButton->setObjectName("CancelButton");
     CancelButton->setAutoDefault(false);
-    CancelButton->setGeometry(gap.center().x() - 40, gap.bottom() - 30, 80, 25);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    middle->addWidget(CancelButton, 0, Qt::AlignHCenter);
+    grid->addLayout(middle, kFirstPeriodRow + 1, 3, 2, 10);
 
-    AddBlockHeading(this, kInnerTransitionText, kFBlockFirstGroup, kFBlockFirstGroup + 13,
-                    kFBlockTop - 30);
-    AddLabel(this, kLanthanidesText,
-             QRect(4, kFBlockTop, ColumnX(kFBlockFirstGroup) - 8, kButtonSize));
-    AddLabel(this, kActinidesText,
-             QRect(4, kFBlockTop + kPitch, ColumnX(kFBlockFirstGroup) - 8, kButtonSize));
+    add_block_heading(tr("Inner-Transition Metals"), kFBlockHeadingRow, kFBlockFirstColumn + 1,
+                      kFBlockFirstColumn + 14);
+    add_label(tr("*Lanthanides"), kFBlockFirstRow, 0, 1, kFBlockFirstColumn + 1,
+              Qt::AlignLeft | Qt::AlignVCenter, font());
+    add_label(tr("**Actinides"), kFBlockFirstRow + 1, 0, 1, kFBlockFirstColumn + 1,
+              Qt::AlignLeft | Qt::AlignVCenter, font());
 
-    const QFont button_font = SmallFont(this, true);
+    static const QStringList all_captions = AllCaptions();
+    const QFont button_font = Scaled(font(), 1.0, true);
     for (const ElementButton& element : ElementButtons()) {
-        auto* button = new QPushButton(
-            QString::fromUtf8(element.caption.data(), static_cast<int>(element.caption.size())),
-            this);
+        const QString symbol = FromView(SymbolOf(element));
+        const QString name = ElementName(element);
+        const QString weight = FromView(element.weight);
+        auto* button = new AtomButton(FromView(element.caption), &all_captions, this);
         button->setObjectName(button->text());
         button->setProperty("Tag", element.index);
-        button->setToolTip(
-            QString::fromUtf8(element.hint.data(), static_cast<int>(element.hint.size())));
+        button->setToolTip(name);
+        button->setAccessibleName(tr("%1, %2, %3").arg(name, symbol, weight));
+        button->setAccessibleDescription(tr("Atomic number %1").arg(element.atomic_number));
         button->setFont(button_font);
-        button->setGeometry(QRect(ButtonPlace(element), QSize(kButtonSize, kButtonSize)));
         button->setMouseTracking(true);
         button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, button] { AtmButtonClick(button); });
+        const GridCell cell = CellOf(element);
+        const int row = cell.row < 7 ? kFirstPeriodRow + cell.row : kFBlockFirstRow + cell.row - 7;
+        grid->addWidget(button, row, cell.column + 1);
         buttons_.push_back(button);
     }
 
@@ -174,6 +223,11 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
         previous = next;
     }
     setTabOrder(previous, CancelButton);
+
+    FitInfoLines();
+    QEvent palette_change(QEvent::PaletteChange);
+    changeEvent(&palette_change);
+    typing_clock_.start();
 }
 
 QPushButton* TMolWtForm::AtmButton(int index) const {
@@ -187,6 +241,7 @@ std::optional<QString> TMolWtForm::Run() {
     if (std::find(buttons_.begin(), buttons_.end(), focusWidget()) == buttons_.end()) {
         buttons_.front()->setFocus(Qt::OtherFocusReason);
     }
+    adjustSize();
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return std::nullopt;
@@ -196,7 +251,7 @@ std::optional<QString> TMolWtForm::Run() {
 void TMolWtForm::AtmButtonClick(QPushButton* button) {
     const int tag = button->property("Tag").toInt();
     const std::string_view weight = ElementButtons()[static_cast<std::size_t>(tag)].weight;
-    chosen_ = QString::fromUtf8(weight.data(), static_cast<int>(weight.size()));
+    chosen_ = FromView(weight);
     accept();
 }
 
@@ -209,9 +264,71 @@ void TMolWtForm::AtmButtonMouseMove(QPushButton* button) {
 }
 
 void TMolWtForm::ShowElementLines(QPushButton* button) {
-    const int tag = button->property("Tag").toInt();
-    HintLabel->setText(QString::fromStdString(HintLabelText(tag)));
-    Label35->setText(QString::fromStdString(Label35Text(tag)));
+    const ElementButton& element =
+        ElementButtons()[static_cast<std::size_t>(button->property("Tag").toInt())];
+    HintLabel->setText(
+        tr("%1  Atomic Weight: %2 g/mol").arg(ElementName(element), FromView(element.weight)));
+    Label35->setText(tr("Atomic Number: %1").arg(element.atomic_number));
+}
+
+// The lines are as wide as the longest element's lines need, so the window keeps its size
+// whichever element they show.
+void TMolWtForm::FitInfoLines() {
+    const QFontMetrics metrics(HintLabel->font());
+    int widest = 0;
+    for (const ElementButton& element : ElementButtons()) {
+        const QString weight = FromView(element.weight);
+        widest = std::max(
+            {widest,
+             metrics.horizontalAdvance(
+                 tr("%1  Atomic Weight: %2 g/mol").arg(ElementName(element), weight)),
+             metrics.horizontalAdvance(tr("Atomic Number: %1").arg(element.atomic_number))});
+    }
+    for (QLabel* line : {HintLabel, Label35}) {
+        line->setMinimumWidth(widest + 2 * line->margin() + line->contentsMargins().left() +
+                              line->contentsMargins().right());
+        line->setMinimumHeight(metrics.height());
+    }
+}
+
+bool TMolWtForm::MoveByKey(QPushButton* button, const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const int from = button->property("Tag").toInt();
+    std::optional<int> to;
+    if (modifiers == Qt::NoModifier) {
+        switch (key.key()) {
+            case Qt::Key_Up:
+                to = GridMove(from, GridKey::kUp);
+                break;
+            case Qt::Key_Down:
+                to = GridMove(from, GridKey::kDown);
+                break;
+            case Qt::Key_Left:
+                to = GridMove(from, GridKey::kLeft);
+                break;
+            case Qt::Key_Right:
+                to = GridMove(from, GridKey::kRight);
+                break;
+            case Qt::Key_Home:
+                to = GridMove(from, GridKey::kHome);
+                break;
+            case Qt::Key_End:
+                to = GridMove(from, GridKey::kEnd);
+                break;
+            default:
+                break;
+        }
+    }
+    const QString text = key.text();
+    const bool letter = text.size() == 1 && text[0].isLetter() && text[0].unicode() < 128;
+    if (!to && letter &&
+        !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        to = type_ahead_.Type(text[0].toLatin1(), typing_clock_.elapsed());
+        if (!to) return true;
+    }
+    if (!to) return false;
+    AtmButton(*to)->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 bool TMolWtForm::eventFilter(QObject* watched, QEvent* event) {
@@ -221,9 +338,41 @@ bool TMolWtForm::eventFilter(QObject* watched, QEvent* event) {
             AtmButtonMouseMove(button);
         } else if (event->type() == QEvent::FocusIn) {
             AtmButtonEnter(button);
+        } else if (event->type() == QEvent::KeyPress &&
+                   MoveByKey(button, *static_cast<QKeyEvent*>(event))) {
+            return true;
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TMolWtForm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && HintLabel != nullptr) {
+        // The lines stand out in the palette's link colour where it reads well on the window,
+        // else in its text colour: some dark themes keep a dark link colour.
+        const QColor window = palette().color(QPalette::Window);
+        const QColor link = palette().color(QPalette::Link);
+        QColor colour =
+            Contrast(link, window) >= 4.5 ? link : palette().color(QPalette::WindowText);
+        for (QLabel* line : {HintLabel, Label35}) {
+            QPalette line_palette = line->palette();
+            line_palette.setColor(QPalette::WindowText, colour);
+            line->setPalette(line_palette);
+        }
+    } else if (event->type() == QEvent::FontChange && HintLabel != nullptr) {
+        FitInfoLines();
+    }
+    QDialog::changeEvent(event);
+}
+
+void TMolWtForm::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DashLine));
+    for (const QLabel* heading : ruled_headings_) {
+        const QRect place = heading->geometry();
+        painter.drawLine(place.left(), place.bottom(), place.right(), place.bottom());
+    }
 }
 
 }  // namespace brisalto

@@ -1,13 +1,17 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
-// The periodic table picker: 115 element buttons that show an element's name, weight and
-// atomic number on hover or focus and return its weight text when pressed.
+// The periodic table picker: one button per element of the element table, laid out as the
+// table is drawn, that shows the element's name, weight and atomic number on hover or focus
+// and returns its weight text when pressed; arrows, Home, End and typed symbols move on it.
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
 #include <optional>
 #include <vector>
+
+#include "tools/element_grid.h"
 
 class QLabel;
 class QPushButton;
@@ -37,12 +41,19 @@ class TMolWtForm : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void ShowElementLines(QPushButton* button);
+    bool MoveByKey(QPushButton* button, const QKeyEvent& key);
+    void FitInfoLines();
 
     std::vector<QPushButton*> buttons_;
+    std::vector<QLabel*> ruled_headings_;
     std::optional<QString> chosen_;
+    SymbolTypeAhead type_ahead_;
+    QElapsedTimer typing_clock_;
 };
 
 }  // namespace brisalto
