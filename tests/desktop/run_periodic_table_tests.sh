@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
+# The periodic table on a real X server with openbox: its texts at every font size, its
+# information lines' pixels in light and dark, and its keys, at scale factors 1 and 2 (the
+# screenshots go to $DESKTOP_SHOTS); then the table read through AT-SPI.
+# Usage: run_periodic_table_tests.sh CALCULATOR MOL_WT_FORM_TEST
+set -uo pipefail
+CALCULATOR="$1"
+MOL_WT_FORM_TEST="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
+(
+  # shellcheck source=desktop_lib.sh
+  source "$here/desktop_lib.sh"
+  export DESKTOP_SHOTS="${DESKTOP_SHOTS:-$PWD/desktop-shots}"
+  mkdir -p "$DESKTOP_SHOTS"
+  export LC_ALL=C.UTF-8
+  start_display
+  for scale in 1 2; do
+    mkdir -p "$DESKTOP_SHOTS/scale-$scale"
+    echo "== the periodic table under X at scale $scale"
+    QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale MOL_WT_SHOTS="$DESKTOP_SHOTS/scale-$scale" \
+      "$MOL_WT_FORM_TEST" EveryTextFitsAtEveryFontSize InformationLinesReadInEveryPalette \
+      KeysMoveOnTheGridAndEnterInserts >"$DESKTOP_WORK/table.log" 2>&1 ||
+      fail "the periodic table at scale $scale:
+$(grep -E 'FAIL|Loc|Actual|Expected' "$DESKTOP_WORK/table.log")"
+  done
+) || exit 1
+exec bash "$here/run_atspi_tests.sh" "$CALCULATOR" "Atomic Weight"
