@@ -45,6 +45,11 @@ test_packages=(
   tmux
   clang-format
   locales
+  dbus
+  at-spi2-core
+  python3-pyatspi
+  python3-gi
+  gir1.2-atspi-2.0
 )
 fuzz_packages=(
   clang
