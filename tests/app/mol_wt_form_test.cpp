@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <cmath>
 #include <functional>
 
@@ -107,6 +109,7 @@ class MolWtFormTest : public QObject {
     void EveryButtonHasItsOwnSpokenName();
     void InformationLinesReadInEveryPalette();
     void EveryTextFitsAtEveryFontSize();
+    void EveryTextGoesThroughTranslation();
 };
 
 void MolWtFormTest::HoverShowsLinesAndTakesFocus_data() {
@@ -460,6 +463,42 @@ void MolWtFormTest::EveryTextFitsAtEveryFontSize() {
         QVERIFY2(cut.isEmpty(), qPrintable(QString("%1 pt: ").arg(points) + cut.join("; ")));
     }
     QApplication::setFont(original);
+}
+
+// A translation that brackets every text it is asked for: a text a person reads without
+// brackets was never translated. Symbols and period numbers stay as they are.
+void MolWtFormTest::EveryTextGoesThroughTranslation() {
+    struct Bracketing : QTranslator {
+        QString translate(const char*, const char* source, const char*, int) const override {
+            return '[' + QString::fromUtf8(source) + ']';
+        }
+        bool isEmpty() const override { return false; }
+    } bracketing;
+    QCoreApplication::installTranslator(&bracketing);
+    TMolWtForm form;
+    form.show();
+    QTest::mouseMove(ButtonWithCaption(form, "Fe"), QPoint(4, 4));
+    QTest::mouseMove(ButtonWithCaption(form, "Fe"), QPoint(5, 5));
+    QCoreApplication::removeTranslator(&bracketing);
+    QStringList untranslated;
+    const auto expect = [&](const QString& text) {
+        if (!text.startsWith('[')) untranslated << text;
+    };
+    expect(form.windowTitle());
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
+        if (!QRegularExpression("^[1-7]$").match(label->text()).hasMatch()) expect(label->text());
+    }
+    for (const QPushButton* button : form.findChildren<QPushButton*>()) {
+        if (button->property("Tag").isValid()) {
+            expect(button->toolTip());
+            expect(button->accessibleName());
+            expect(button->accessibleDescription());
+        } else {
+            expect(button->text());
+        }
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(" | ")));
+    QCOMPARE(form.HintLabel->text(), QString("[[Iron]  Atomic Weight: 55.847 g/mol]"));
 }
 
 QTEST_MAIN(MolWtFormTest)

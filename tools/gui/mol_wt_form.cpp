@@ -94,6 +94,8 @@ class AtomButton : public QPushButton {
         : QPushButton(caption, parent), all_captions_(all_captions) {}
 
     QSize sizeHint() const override {
+        // The layout asks often; the answer changes only with the font or the style.
+        if (hint_.isValid()) return hint_;
         QStyleOptionButton option;
         initStyleOption(&option);
         const QFontMetrics metrics(font());
@@ -104,12 +106,21 @@ class AtomButton : public QPushButton {
                           style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator, &option, this);
         const int side =
             widest + 2 * frame + style()->pixelMetric(QStyle::PM_ButtonMargin, &option, this);
-        return {side, side};
+        hint_ = QSize(side, side);
+        return hint_;
     }
     QSize minimumSizeHint() const override { return sizeHint(); }
 
+  protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            hint_ = QSize();
+        QPushButton::changeEvent(event);
+    }
+
   private:
     const QStringList* all_captions_;
+    mutable QSize hint_;
 };
 
 QStringList AllCaptions() {
