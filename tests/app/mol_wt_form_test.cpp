@@ -19,6 +19,7 @@
 #include <cmath>
 #include <functional>
 
+#include "tools/element_grid.h"
 #include "tools/element_table.h"
 
 using brisalto::TMolWtForm;
@@ -110,6 +111,7 @@ class MolWtFormTest : public QObject {
     void InformationLinesReadInEveryPalette();
     void EveryTextFitsAtEveryFontSize();
     void EveryTextGoesThroughTranslation();
+    void EveryElementComesIntoViewOnTheScreen();
 };
 
 void MolWtFormTest::HoverShowsLinesAndTakesFocus_data() {
@@ -419,11 +421,12 @@ void MolWtFormTest::InformationLinesReadInEveryPalette() {
         TMolWtForm form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseMove(ButtonWithCaption(form, "Pr"), QPoint(4, 4));
-        QTest::mouseMove(ButtonWithCaption(form, "Pr"), QPoint(5, 5));
-        QTRY_COMPARE(form.HintLabel->text(),
-                     QString("Praseodymium  Atomic Weight: 140.90765 g/mol"));
-        QTest::qWait(50);  // the repaint after the hover
+        // By keys, which scroll the element into view where the screen is too small.
+        form.AtmButton(0)->setFocus();
+        QTest::keyClicks(form.AtmButton(0), "Na");
+        QCOMPARE(form.HintLabel->text(),
+                 QString("Sodium (Natrium)  Atomic Weight: 22.989768 g/mol"));
+        QTest::qWait(50);  // the repaint after the move
         const QImage shot = form.screen()->grabWindow(form.winId()).toImage();
         if (!qEnvironmentVariableIsEmpty("MOL_WT_SHOTS"))
             shot.save(qEnvironmentVariable("MOL_WT_SHOTS") + "/periodic-table-" + look.name +
@@ -432,7 +435,7 @@ void MolWtFormTest::InformationLinesReadInEveryPalette() {
         const QRgb window = shot.pixel(2, 2);
         for (const QLabel* line : {form.HintLabel, form.Label35}) {
             const QRect place =
-                QRect(line->geometry().topLeft() * ratio, line->size() * ratio) & shot.rect();
+                QRect(line->mapTo(&form, QPoint()) * ratio, line->size() * ratio) & shot.rect();
             double best = 1;
             for (int y = place.top(); y <= place.bottom(); ++y)
                 for (int x = place.left(); x <= place.right(); ++x)
@@ -499,6 +502,25 @@ void MolWtFormTest::EveryTextGoesThroughTranslation() {
     }
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(" | ")));
     QCOMPARE(form.HintLabel->text(), QString("[[Iron]  Atomic Weight: 55.847 g/mol]"));
+}
+
+// On a screen too small for the table (the test's own at scale 2), the window stays on the
+// screen and every element, reached by typing its symbol, scrolls wholly into view.
+void MolWtFormTest::EveryElementComesIntoViewOnTheScreen() {
+    TMolWtForm form;
+    QStringList hidden;
+    RunWith(form, [&] {
+        QVERIFY(form.screen()->availableGeometry().contains(form.frameGeometry()));
+        for (const brisalto::ElementButton& element : brisalto::ElementButtons()) {
+            const auto symbol = brisalto::SymbolOf(element);
+            QTest::keyClicks(form.focusWidget(), QString::fromLatin1(symbol.data(), symbol.size()));
+            QWidget* focused = form.focusWidget();
+            if (focused != form.AtmButton(element.index) ||
+                focused->visibleRegion().boundingRect() != focused->rect())
+                hidden << focused->objectName();
+        }
+    });
+    QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(' ')));
 }
 
 QTEST_MAIN(MolWtFormTest)

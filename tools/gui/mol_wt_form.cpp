@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -133,8 +134,12 @@ QStringList AllCaptions() {
 
 TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Atomic Weight"));
-    auto* grid = new QGridLayout(this);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    setAccessibleDescription(tr("Choose an element to insert its atomic weight"));
+    sheet_ = new QWidget;
+    sheet_->setObjectName("Sheet");
+    sheet_->setAccessibleName(tr("Periodic table"));
+    sheet_->installEventFilter(this);
+    auto* grid = new QGridLayout(sheet_);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(2);
 
@@ -142,7 +147,7 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
     const QFont group_font = Scaled(font(), 0.85, true);
     const auto add_label = [&](const QString& text, int row, int column, int row_span,
                                int column_span, Qt::Alignment alignment, const QFont& label_font) {
-        auto* label = new QLabel(text, this);
+        auto* label = new QLabel(text, sheet_);
         label->setFont(label_font);
         label->setAlignment(alignment);
         grid->addWidget(label, row, column, row_span, column_span);
@@ -172,11 +177,11 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
     // Period 1 leaves groups 2 to 17 empty: the information lines sit there.
     auto* info = new QGridLayout;
     info->setVerticalSpacing(0);
-    auto* selected = new QLabel(tr("Selected Element:"), this);
+    auto* selected = new QLabel(tr("Selected Element:"), sheet_);
     info->addWidget(selected, 0, 0, Qt::AlignTop);
     const QFont info_font = Scaled(font(), 1.0, true);
-    HintLabel = new QLabel(QStringLiteral(" "), this);
-    Label35 = new QLabel(QStringLiteral(" "), this);
+    HintLabel = new QLabel(QStringLiteral(" "), sheet_);
+    Label35 = new QLabel(QStringLiteral(" "), sheet_);
     HintLabel->setObjectName("HintLabel");
     Label35->setObjectName("Label35");
     for (QLabel* line : {HintLabel, Label35}) line->setFont(info_font);
@@ -187,11 +192,11 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
 
     // Periods 2 and 3 leave the transition-metal columns empty: the title and Cancel sit there.
     auto* middle = new QVBoxLayout;
-    auto* title = new QLabel(tr("Periodic Table of the Elements"), this);
+    auto* title = new QLabel(tr("Periodic Table of the Elements"), sheet_);
     title->setFont(Scaled(font(), 1.4, true));
     title->setAlignment(Qt::AlignCenter);
     middle->addWidget(title);
-    CancelButton = new QPushButton(tr("&Cancel"), this);
+    CancelButton = new QPushButton(tr("&Cancel"), sheet_);
     CancelButton->setObjectName("CancelButton");
     CancelButton->setAutoDefault(false);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -211,7 +216,7 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
         const QString symbol = FromView(SymbolOf(element));
         const QString name = ElementName(element);
         const QString weight = FromView(element.weight);
-        auto* button = new AtomButton(FromView(element.caption), &all_captions, this);
+        auto* button = new AtomButton(FromView(element.caption), &all_captions, sheet_);
         button->setObjectName(button->text());
         button->setProperty("Tag", element.index);
         button->setToolTip(name);
@@ -235,7 +240,18 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
     }
     setTabOrder(previous, CancelButton);
 
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(sheet_);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll_);
+
     FitInfoLines();
+    // Sized now, or a first show() would cap the window at two thirds of the screen.
+    resize(sizeHint());
     QEvent palette_change(QEvent::PaletteChange);
     changeEvent(&palette_change);
     typing_clock_.start();
@@ -252,9 +268,12 @@ std::optional<QString> TMolWtForm::Run() {
     if (std::find(buttons_.begin(), buttons_.end(), focusWidget()) == buttons_.end()) {
         buttons_.front()->setFocus(Qt::OtherFocusReason);
     }
-    adjustSize();
-    if (const QScreen* desktop = screen())
-        move(desktop->availableGeometry().center() - rect().center());
+    resize(sizeHint());
+    if (const QScreen* desktop = screen()) {
+        const QRect free = desktop->availableGeometry();
+        const QPoint centred = free.center() - rect().center();
+        move(std::max(centred.x(), free.left()), std::max(centred.y(), free.top()));
+    }
     if (exec() != QDialog::Accepted) return std::nullopt;
     return chosen_;
 }
@@ -349,12 +368,34 @@ bool TMolWtForm::eventFilter(QObject* watched, QEvent* event) {
             AtmButtonMouseMove(button);
         } else if (event->type() == QEvent::FocusIn) {
             AtmButtonEnter(button);
+            scroll_->ensureWidgetVisible(button);
         } else if (event->type() == QEvent::KeyPress &&
                    MoveByKey(button, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
     }
+    if (watched == sheet_ && event->type() == QEvent::Paint) DrawRules();
     return QDialog::eventFilter(watched, event);
+}
+
+QSize TMolWtForm::sizeHint() const {
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isNull()) {
+        // Not shown yet, so the window manager's frame is unknown: a title bar and a border.
+        const int border = 4;
+        frame = QSize(2 * border,
+                      style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this) + 2 * border);
+    }
+    QSize wanted = sheet_->sizeHint();
+    if (const QScreen* desktop = screen()) {
+        const QSize free = desktop->availableGeometry().size() - frame;
+        // Room for the scroll bar that a cut side brings.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        if (wanted.width() > free.width()) wanted.rheight() += bar;
+        if (wanted.height() > free.height()) wanted.rwidth() += bar;
+        wanted = wanted.boundedTo(free);
+    }
+    return wanted;
 }
 
 void TMolWtForm::changeEvent(QEvent* event) {
@@ -376,9 +417,9 @@ void TMolWtForm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-void TMolWtForm::paintEvent(QPaintEvent* event) {
-    QDialog::paintEvent(event);
-    QPainter painter(this);
+// The dashed rules under the block headings, in the palette's mid tone.
+void TMolWtForm::DrawRules() {
+    QPainter painter(sheet_);
     painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DashLine));
     for (const QLabel* heading : ruled_headings_) {
         const QRect place = heading->geometry();

@@ -15,6 +15,7 @@
 
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace brisalto {
 
@@ -42,13 +43,20 @@ class TMolWtForm : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+
+  public:
+    // The table's own size, or the screen's free area when that is smaller: the table then
+    // scrolls, and the focused element is always scrolled into view.
+    QSize sizeHint() const override;
 
   private:
     void ShowElementLines(QPushButton* button);
     bool MoveByKey(QPushButton* button, const QKeyEvent& key);
     void FitInfoLines();
+    void DrawRules();
 
+    QScrollArea* scroll_ = nullptr;
+    QWidget* sheet_ = nullptr;
     std::vector<QPushButton*> buttons_;
     std::vector<QLabel*> ruled_headings_;
     std::optional<QString> chosen_;
