@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -300,6 +302,7 @@ void MolWtFormTest::LinesKeepLastElementBetweenShowings() {
 void MolWtFormTest::ButtonsSitInsideWindowWithoutOverlap() {
     TMolWtForm form;
     form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
     QCOMPARE(form.windowTitle(), QString("Atomic Weight"));
     const QRect client = form.rect();
     std::vector<QRect> places;
@@ -320,6 +323,10 @@ void MolWtFormTest::ButtonsSitInsideWindowWithoutOverlap() {
     QCOMPARE(ButtonWithCaption(form, "Ce")->x(), ButtonWithCaption(form, "Hf")->x());
     QVERIFY(ButtonWithCaption(form, "Ce")->y() > ButtonWithCaption(form, "Fr")->y());
     QVERIFY(ButtonWithCaption(form, "Th")->y() > ButtonWithCaption(form, "Ce")->y());
+    // The window holds the whole table where the screen does: no scroll bar.
+    const auto* scroll = form.findChild<QScrollArea*>();
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
     // Hovering the longest name keeps the window's size.
     const QSize before = form.size();
     QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(5, 5));

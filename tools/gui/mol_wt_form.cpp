@@ -378,6 +378,18 @@ bool TMolWtForm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TMolWtForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // Scroll bars only for a side that the window cuts: left to itself, the scroll area keeps
+    // them after growing to the table's full size.
+    const QSize table = sheet_->sizeHint();
+    const QSize room = event->size();  // the scroll area fills the window
+    scroll_->setHorizontalScrollBarPolicy(room.width() >= table.width() ? Qt::ScrollBarAlwaysOff
+                                                                        : Qt::ScrollBarAsNeeded);
+    scroll_->setVerticalScrollBarPolicy(room.height() >= table.height() ? Qt::ScrollBarAlwaysOff
+                                                                        : Qt::ScrollBarAsNeeded);
+}
+
 QSize TMolWtForm::sizeHint() const {
     QSize frame = frameGeometry().size() - geometry().size();
     if (frame.isNull()) {

@@ -43,6 +43,7 @@ class TMolWtForm : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   public:
     // The table's own size, or the screen's free area when that is smaller: the table then
