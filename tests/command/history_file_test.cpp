@@ -99,7 +99,7 @@ TEST(HistoryFilePathTest, WhichLinesAreKept) {
                      3),
          false},
         {std::string(kHistoryLineMaxBytes, '1'), true},
-        {std::string(kHistoryLineMaxBytes + 1, '1'), false},
+        {std::string(kHistoryLineMaxBytes + 1, '1'), true},  // kept out of the file, with a word
         {"\xff\xfe", true},
     };
     for (const auto& row : rows) EXPECT_EQ(IsHistoryLine(row.line), row.kept) << row.line;
@@ -167,6 +167,28 @@ TEST_F(HistoryFileTest, AppendingLinesTogetherEqualsOneByOne) {
     }
 }
 
+// Lines far longer than anyone types are kept; past the limit a line is left out, and said so
+// every time, alone or among other lines.
+TEST_F(HistoryFileTest, LongLinesAreKeptOrSaidToBeLeftOut) {
+    for (const std::size_t size : {std::size_t{4097}, kHistoryLineMaxBytes,
+                                   kHistoryLineMaxBytes + 1, std::size_t{10'000'000}}) {
+        fs::remove_all(folder_);
+        const std::string line(size, '1');
+        const bool kept = size <= kHistoryLineMaxBytes;
+        HistoryFile history(path_);
+        for (int round = 0; round < 2; ++round) {
+            EXPECT_TRUE(history.Append(line)) << size;
+            EXPECT_EQ(history.TakeProblem().has_value(), !kept) << size << " round " << round;
+        }
+        const std::vector<std::string> lines{"1+1", line};
+        EXPECT_TRUE(history.AppendLines(lines)) << size;
+        EXPECT_EQ(history.TakeProblem().has_value(), !kept) << size;
+        std::vector<std::string> want = kept ? std::vector<std::string>{line, line, "1+1", line}
+                                             : std::vector<std::string>{"1+1"};
+        EXPECT_EQ(HistoryFile(path_).Load(), want) << size;
+    }
+}
+
 TEST_F(HistoryFileTest, LoadCutsALongFileBackToTheLimit) {
     std::string text;
     for (const std::string& line : Numbered("2*", 0, 2500)) text += line + "\n";
@@ -189,7 +211,8 @@ TEST_F(HistoryFileTest, DamagedFileKeepsItsGoodLinesAndIsReportedOnce) {
         {"over-long line", "1\n" + std::string(100000, '7') + "\n2\n", {"1", "2"}, true},
         {"no final line break", "1\n2", {"1", "2"}, false},
         {"blank lines", "\n\n 1\n2\n\n", {"2"}, false},
-        {"CR LF", "1\r\n2\n", {"2"}, false},
+        {"CR LF", "1\r\n2\r\n", {"1", "2"}, false},
+        {"CR inside a line", "1\r2\n3\n", {"3"}, true},
     };
     for (const auto& row : rows) {
         Write(row.text);
