@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <new>
 
 #include "app/results_window_ops.h"
 
@@ -43,6 +44,10 @@ ErrorReporter SetErrorReporter(ErrorReporter reporter) {
 QString CurrentExceptionMessage() {
     try {
         throw;
+    } catch (const std::bad_alloc&) {
+        return QCoreApplication::translate("ErrorReport",
+                                           "Not enough memory to finish the line; the window "
+                                           "goes on without it");
     } catch (const std::exception& error) {
         return QString::fromUtf8(error.what());
     } catch (...) {

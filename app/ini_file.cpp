@@ -82,7 +82,7 @@ std::string_view CutUtf8(std::string_view text, std::size_t limit) {
 }
 
 constexpr char kNotRegularFile[] = "not a regular file";
-constexpr char kFileTooLarge[] = "larger than 1 MiB";
+constexpr char kFileTooLarge[] = "larger than 1088 KiB";
 
 // Opens for reading; on Unix without waiting and only when what is opened is a regular file,
 // in case it was replaced by a FIFO or a device after the check.
@@ -104,6 +104,17 @@ bool OpenWithoutBlocking(QFile& file) {
 }
 
 }  // namespace
+
+bool WriteWhole(QFileDevice& file, const char* data, qint64 size) {
+    qint64 written = 0;
+    // A write cut short by a full disk reports no error; the next one, writing nothing, does.
+    while (written < size) {
+        const qint64 put = file.write(data + written, size - written);
+        if (put <= 0) return false;
+        written += put;
+    }
+    return true;
+}
 
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
     if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
@@ -174,18 +185,18 @@ std::string IniFile::ToBytes() const {
     return bytes;
 }
 
-bool IniFile::Save(const QString& path) const {
+bool IniFile::Save(const QString& path, QString* problem) const {
     QSaveFile file(path);
+    const std::string bytes = ToBytes();
     // Unbuffered, so that a short write shows in write()'s count; a buffered QSaveFile commits
     // a file cut short by a full disk as if all went well.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-    const std::string bytes = ToBytes();
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        WriteWhole(file, bytes.data(), static_cast<qint64>(bytes.size())) && file.commit()) {
+        return true;
     }
-    return file.commit();
+    if (problem != nullptr) *problem = file.errorString();
+    file.cancelWriting();
+    return false;
 }
 
 std::size_t IniFile::FindSection(std::string_view section) const {

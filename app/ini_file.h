@@ -5,6 +5,7 @@
 // file (comments, blank lines, unknown keys, other sections) stays byte for byte.
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -17,12 +18,18 @@ namespace brisalto {
 
 // Longer values are cut to this many bytes when read, as the profile buffer cuts them.
 inline constexpr std::size_t kIniValueLimit = 2047;
-// A settings file is small; anything larger is not one.
-inline constexpr qint64 kIniFileLimit = 1 << 20;
+// A settings file is small; anything larger is not one. Files of up to 1 MiB are the user's to
+// fill; the rest is room for the keys the program adds to them, so that what it writes it
+// reads back.
+inline constexpr qint64 kIniFileLimit = (1 << 20) + (64 << 10);
 
 // A profile integer: signed decimal within 32 bits, or, when the text is longer than two
 // characters and starts with "0x" or "0X", up to 32 bits of hexadecimal taken as signed.
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
+
+// Writes all of data to an unbuffered file; false with the file's error set (a full disk says
+// so) when it could not.
+bool WriteWhole(QFileDevice& file, const char* data, qint64 size);
 
 class IniFile {
   public:
@@ -36,8 +43,8 @@ class IniFile {
 
     std::string ToBytes() const;
 
-    // Replaces the file atomically. False when the system refuses.
-    bool Save(const QString& path) const;
+    // Replaces the file atomically. False when the system refuses, with its reason in *problem.
+    bool Save(const QString& path, QString* problem = nullptr) const;
 
     // Sections and keys match without regard to ASCII case; the first match counts. The value is
     // the text after the first "=", without surrounding blanks.

@@ -248,7 +248,8 @@ class TMainForm : public QMainWindow {
     // One line through the calculator into the window and the history; model ends cleared.
     void RunCommandLine(CmdEditModel& model);
     // The end of a paste: its lines into the window and its command lines into the history file.
-    void EndGathering();
+    // False when memory ran out on the way (what was gathered is dropped).
+    bool EndGathering() noexcept;
 
     Widgets ui_;
     ActionSet act_;

@@ -5,12 +5,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -89,14 +92,23 @@ void TMainForm::RememberCommandLine(const std::string& line) {
     ReportHistoryProblem();
 }
 
-void TMainForm::EndGathering() {
+bool TMainForm::EndGathering() noexcept {
     gathering_lines_ = false;
-    FlushGatheredLines();
-    ScrollResultsToEnd();
-    if (!gathered_history_.empty()) {
-        history_file_.AppendLines(gathered_history_);
-        gathered_history_.clear();
-        ReportHistoryProblem();
+    try {
+        FlushGatheredLines();
+        ScrollResultsToEnd();
+        if (!gathered_history_.empty()) {
+            history_file_.AppendLines(gathered_history_);
+            gathered_history_.clear();
+            ReportHistoryProblem();
+        }
+        return true;
+    } catch (...) {
+        // Out of memory while the answers reach the window: what was gathered goes, so that
+        // the window has room to go on.
+        std::string().swap(gathered_lines_);
+        std::vector<std::string>().swap(gathered_history_);
+        return false;
     }
 }
 
@@ -111,9 +123,27 @@ void TMainForm::CmdEditHistoryKey(bool back) {
 }
 
 void TMainForm::ReportHistoryProblem() {
-    if (const std::optional<std::string> problem = history_file_.TakeProblem()) {
-        ReportOnStandardError(QString::fromStdString(*problem));
+    const std::optional<std::string> problem = history_file_.TakeProblem();
+    if (!problem) return;
+    const QString text = QString::fromStdString(*problem);
+    ReportOnStandardError(text);
+    // A desktop user never sees standard error: a line of the mode panel says it, and the
+    // window goes on; the whole message is in its tool tip.
+    auto* notice = ui_.ModPanel->findChild<QLabel*>(QStringLiteral("HistoryNotice"));
+    if (notice == nullptr) {
+        notice = new QLabel(ui_.ModPanel);
+        notice->setObjectName(QStringLiteral("HistoryNotice"));
+        notice->setFont(ui_.ModeLabel->font());
+        notice->setAccessibleName(tr("History notice"));
     }
+    const QString shown = tr("History: %1").arg(text);
+    const int left = ui_.SciLabel->geometry().right() + 12;
+    const int width = std::max(0, ui_.ModPanel->width() - left - 3);
+    notice->setText(notice->fontMetrics().elidedText(shown, Qt::ElideRight, width));
+    notice->setToolTip(shown);
+    notice->setAccessibleDescription(shown);
+    notice->setGeometry(left, 1, width, ui_.ModPanel->height() - 2);
+    notice->show();
 }
 
 void TMainForm::PasteIntoCmdEdit(const QString& text) {
@@ -123,22 +153,24 @@ void TMainForm::PasteIntoCmdEdit(const QString& text) {
         ui_.CmdEdit->insert(text);
         return;
     }
-    {
-        // The answers of all the lines reach the window in one append, whatever happens.
-        struct Gathering {
-            TMainForm& form;
-            explicit Gathering(TMainForm& f) : form(f) { form.gathering_lines_ = true; }
-            ~Gathering() { form.EndGathering(); }
-        } gathering(*this);
+    // The answers of all the lines reach the window in one append, whatever happens; an
+    // error on the way is reported once, by the caller's guard.
+    gathering_lines_ = true;
+    try {
         for (const std::u16string& line : outcome.lines_to_run) {
             // "exit" ends the program at once; the lines after it are not run.
-            if (exit_requested_) return;
+            if (exit_requested_) break;
             // Run as if typed and entered; the command line shows only what remains.
             CmdEditModel model;
             model.SetText(line);
             RunCommandLine(model);
         }
+    } catch (...) {
+        EndGathering();
+        throw;
     }
+    if (!EndGathering()) throw std::bad_alloc();
+    if (exit_requested_) return;
     ApplyEditModel(outcome.remaining, true);
 }
 

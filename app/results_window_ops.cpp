@@ -31,6 +31,7 @@
 #include <utility>
 
 #include "app/color_value.h"
+#include "app/ini_file.h"
 
 namespace brisalto {
 namespace {
@@ -173,7 +174,7 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
     // Unbuffered, so that a short write (a full disk) shows in write()'s count and is not
     // committed.
     if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(content) == content.size() && file.commit()) {
+        WriteWhole(file, content.constData(), content.size()) && file.commit()) {
         return std::nullopt;
     }
     const QString reason = file.errorString();

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/settings_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -206,10 +207,21 @@ std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSett
     const QFileInfo info(path);
     QDir().mkpath(info.absolutePath());
 
-    std::optional<IniFile> loaded = IniFile::Load(path);
-    if (!loaded) return error;
+    QString problem;
+    std::optional<IniFile> loaded = IniFile::Load(path, &problem);
+    // The reason, so that the user knows what to mend.
+    const auto failed = [&error](const QString& reason) -> std::optional<QString> {
+        return reason.isEmpty() ? error : error + QStringLiteral(": ") + reason;
+    };
+    if (!loaded) return failed(problem);
     for (const SettingsKey& row : kSettingsKeys) WriteKey(*loaded, row, s);
-    if (!loaded->Save(path)) return error;
+    if (static_cast<qint64>(loaded->ToBytes().size()) > kIniFileLimit) {
+        return failed(QCoreApplication::translate(
+            "Settings",
+            "it would grow past what is read back; remove the lines the calculator "
+            "does not use"));
+    }
+    if (!loaded->Save(path, &problem)) return failed(problem);
     return std::nullopt;
 }
 

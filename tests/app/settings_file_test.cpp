@@ -373,14 +373,16 @@ void SettingsFileTest::RefusedWriteNamesThePath() {
     WriteAll(blocker, "not a folder");
     const QString path = blocker + QStringLiteral("/Calculator.ini");
     const std::optional<QString> error = brisalto::WriteSettingsTo(path, CalculatorSettings());
-    QCOMPARE(error.value_or(QString()), QStringLiteral("Unable to write to ") + path);
+    QCOMPARE(error.value_or(QString()),
+             QStringLiteral("Unable to write to ") + path + QStringLiteral(": Not a directory"));
     QCOMPARE(ReadAll(blocker), QByteArray("not a folder"));
 
     // The settings file's name taken by a folder.
     const QString taken = dir_->filePath(QStringLiteral("taken/Calculator.ini"));
     QVERIFY(QDir().mkpath(taken));
-    QCOMPARE(brisalto::WriteSettingsTo(taken, CalculatorSettings()).value_or(QString()),
-             QStringLiteral("Unable to write to ") + taken);
+    QCOMPARE(
+        brisalto::WriteSettingsTo(taken, CalculatorSettings()).value_or(QString()),
+        QStringLiteral("Unable to write to ") + taken + QStringLiteral(": not a regular file"));
 }
 
 void SettingsFileTest::ReadOnlyFolderIsRefused() {
@@ -390,7 +392,7 @@ void SettingsFileTest::ReadOnlyFolderIsRefused() {
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
     const std::optional<QString> error = brisalto::WriteSettingsTo(path_, Changed());
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(error.value_or(QString()), QStringLiteral("Unable to write to ") + path_);
+    QVERIFY(error.value_or(QString()).startsWith(QStringLiteral("Unable to write to ") + path_));
     QCOMPARE(ReadAll(path_), QByteArray("[View]\nTools=0\n"));
 }
 
@@ -409,7 +411,8 @@ void SettingsFileTest::CutShortWriteLeavesTheOldFile() {
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, old_handler);
 
-    QCOMPARE(error.value_or(QString()), QStringLiteral("Unable to write to ") + path_);
+    QCOMPARE(error.value_or(QString()),
+             QStringLiteral("Unable to write to ") + path_ + QStringLiteral(": File too large"));
     QCOMPARE(ReadAll(path_), old_file);
     const QStringList left_over =
         QDir(QFileInfo(path_).absolutePath()).entryList(QDir::Files | QDir::Hidden);
@@ -427,18 +430,24 @@ void SettingsFileTest::NoHomeMeansNoReadAndNoWrite() {
 void SettingsFileTest::OnlyASaneRegularFileIsReadOrReplaced_data() {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("FIFO") << "fifo" << true;
-    QTest::newRow("link to a FIFO") << "link to fifo" << true;
-    QTest::newRow("link to /dev/zero") << "link to /dev/zero" << true;
-    QTest::newRow("folder") << "folder" << true;
-    QTest::newRow("1 MiB and a byte") << "too large" << true;
-    QTest::newRow("exactly 1 MiB") << "1 MiB" << false;
-    QTest::newRow("link to a regular file") << "link to file" << false;
+    // Why a write is refused: what the user can act on.
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("FIFO") << "fifo" << true << "not a regular file";
+    QTest::newRow("link to a FIFO") << "link to fifo" << true << "not a regular file";
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero" << true << "not a regular file";
+    QTest::newRow("folder") << "folder" << true << "not a regular file";
+    QTest::newRow("past the limit") << "too large" << true << "larger than 1088 KiB";
+    // The user's 1 MiB less a few bytes: the keys the program adds are read back next time.
+    QTest::newRow("1 MiB less a few bytes") << "1 MiB" << false << "";
+    // Read, but the keys would take it past the limit: the message says what to do.
+    QTest::newRow("at the limit") << "at the limit" << false << "remove the lines";
+    QTest::newRow("link to a regular file") << "link to file" << false << "";
 }
 
 void SettingsFileTest::OnlyASaneRegularFileIsReadOrReplaced() {
     QFETCH(QString, kind);
     QFETCH(bool, refused);
+    QFETCH(QString, reason);
     const QString target = dir_->filePath(QStringLiteral("target"));
     QVERIFY(QDir().mkpath(QFileInfo(path_).absolutePath()));
     // A file whose only key is Mode=1 and whose padding is a comment, so its size is chosen.
@@ -459,6 +468,8 @@ void SettingsFileTest::OnlyASaneRegularFileIsReadOrReplaced() {
     } else if (kind == "too large") {
         WriteAll(path_, padded(brisalto::kIniFileLimit + 1));
     } else if (kind == "1 MiB") {
+        WriteAll(path_, padded(1'048'400));
+    } else if (kind == "at the limit") {
         WriteAll(path_, padded(brisalto::kIniFileLimit));
     } else {
         WriteAll(target, padded(100));
@@ -472,10 +483,19 @@ void SettingsFileTest::OnlyASaneRegularFileIsReadOrReplaced() {
     QCOMPARE(read.mode, refused ? 2 : 1);
 
     const std::optional<QString> error = brisalto::WriteSettingsTo(path_, Changed());
-    QCOMPARE(error.value_or(QString()),
-             refused ? QStringLiteral("Unable to write to ") + path_ : QString());
+    QCOMPARE(error.has_value(), !reason.isEmpty());
+    if (error) {
+        QVERIFY2(error->startsWith(QStringLiteral("Unable to write to ") + path_ + ": "),
+                 qPrintable(*error));
+        QVERIFY2(error->contains(reason), qPrintable(*error));
+    } else {
+        // What was written is read back, every start after.
+        problem.clear();
+        QCOMPARE(brisalto::ReadSettingsFrom(path_, 0, &problem), Changed());
+        QCOMPARE(problem, QString());
+    }
     const QFileInfo after(path_);
-    if (refused) {
+    if (error) {
         QCOMPARE(after.isSymLink(), before.isSymLink());
         QCOMPARE(after.isFile(), before.isFile());
         QCOMPARE(after.size(), before.size());
