@@ -138,11 +138,11 @@ void TMainForm::ReportHistoryProblem() {
     }
     const QString shown = tr("History: %1").arg(text);
     const int left = ui_.SciLabel->geometry().right() + 12;
-    const int width = std::max(0, ui_.ModPanel->width() - left - 3);
+    const int width = std::max(0, kClientWidth - left - 3);
     notice->setText(notice->fontMetrics().elidedText(shown, Qt::ElideRight, width));
     notice->setToolTip(shown);
     notice->setAccessibleDescription(shown);
-    notice->setGeometry(left, 1, width, ui_.ModPanel->height() - 2);
+    notice->setGeometry(left, 1, width, kModPanelHeight - 2);
     notice->show();
 }
 

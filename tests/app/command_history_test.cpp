@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -359,6 +361,8 @@ class CommandHistoryTest : public QObject {
         QTest::newRow("NUL bytes") << "nul" << QStringList({"2+2", "1+1"}) << "damaged lines";
         QTest::newRow("a file where the folder goes")
             << "blocked" << QStringList() << "cannot read";
+        QTest::newRow("a FIFO") << "fifo" << QStringList() << "cannot read";
+        QTest::newRow("a link to /dev/zero") << "zero" << QStringList() << "cannot read";
     }
 
     void UnusableHistoryFileNeverStopsTheWindow() {
@@ -375,6 +379,10 @@ class CommandHistoryTest : public QObject {
             file.write("1+1\n");
             file.close();
             QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+        } else if (damage == "fifo") {
+            QCOMPARE(mkfifo(QFile::encodeName(HistoryPath()).constData(), 0600), 0);
+        } else if (damage == "zero") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), HistoryPath()));
         } else if (damage == "nul") {
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(QByteArray("1+1\n\0\0\n2+2\n", 11));
@@ -392,6 +400,12 @@ class CommandHistoryTest : public QObject {
         QStringList got;
         for (int i = 0; i < recalled.size() + 2; ++i) got << Press(Qt::Key_Up);
         QCOMPARE(got, QStringList({"6*8", "6*7"}) + recalled);
+        // Said once in the window too, where a desktop user looks.
+        const auto* notice = form_->findChild<QLabel*>(QStringLiteral("HistoryNotice"));
+        QVERIFY2(notice != nullptr && notice->isVisible(), "no notice in the window");
+        QVERIFY2(notice->toolTip().contains(message) && notice->toolTip().contains(HistoryPath()),
+                 qPrintable(notice->toolTip()));
+        QVERIFY(!notice->text().isEmpty());
         form_.reset();
         const QString errors = QString::fromLocal8Bit(captured.Text());
         QCOMPARE(errors.count("history file"), 1);
