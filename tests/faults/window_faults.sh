@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: Brisalto Calculator contributors
+# SPDX-License-Identifier: MIT
+# The window under faults, offscreen: pasted lines of 10 and 100 MB under memory limits end in
+# at most one message and the window goes on to write its settings at exit; a save on a disk
+# that fills half-way names the cause and keeps the old file.
+# Usage: window_faults.sh WINDOW-DRIVER SHORT-WRITE-LIBRARY
+set -u
+driver="$1" short_write="$2"
+failures=0
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+settings="$work/config/Brisalto/Calculator.ini"
+
+# bytes of the line, address space in KiB
+for case in "100000000 1500000" "100000000 900000" "10000000 700000"; do
+    read -r bytes limit <<<"$case"
+    rm -rf "$work/config"
+    out="$( (ulimit -v "$limit"; timeout -s KILL 120 "$driver" "$bytes") 2>"$work/err")"
+    status=$?
+    errors="$(grep -c '^error:' <<<"$out")"
+    if [[ $status != 0 || "$out" != *closed* || $errors -gt 1 ]]; then
+        fail "a $bytes-byte line under ulimit -v $limit: status $status, $errors errors: ${out:0:300} $(tail -c 300 "$work/err")"
+    fi
+    [[ $errors == 0 || "$out" == *"Not enough memory"* ]] || fail "$bytes bytes: the message is [${out:0:200}]"
+    [[ -s "$settings" ]] || fail "a $bytes-byte line under ulimit -v $limit: the settings were not written"
+done
+
+# A disk with 20 KB free and one with none: the old file stays and the message says why.
+for budget in 20000 0; do
+    echo "old results" >"$work/saved.txt"
+    out="$(FAULT_WRITE_BUDGET=$budget LD_PRELOAD="$short_write" "$driver" save "$work/saved.txt" 40000 2>/dev/null)"
+    [[ "$out" == "Unable to save $work/saved.txt: No space left on device" ]] ||
+        fail "a save with $budget bytes free said [$out]"
+    [[ "$(cat "$work/saved.txt")" == "old results" ]] || fail "a save with $budget bytes free changed the file"
+done
+
+if ((failures > 0)); then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all checks passed"
