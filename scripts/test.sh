@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Installs what is missing, checks the style, builds, and runs every test: the core, the windows
 # (offscreen), the window end to end under Xvfb and openbox (labels desktop, x11), brisalto-calc
-# end to end, the core tests again under AddressSanitizer and UBSan, the thread tests under
+# end to end, the fault-injection suite (label faults: hostile paths, full disks, kills, memory
+# limits), the core tests again under AddressSanitizer and UBSan, the thread tests under
 # ThreadSanitizer, and a short session-fuzzer run (FUZZ_SECONDS, default 60).
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
