@@ -30,9 +30,22 @@ constexpr char kHelpFileProperty[] = "HelpFile";
 // The signal handler only writes a byte; the loop reads it and quits.
 int signal_fds[2] = {-1, -1};
 
-void OnQuitSignal(int) {
-    const char byte = 1;
+// A loop busy with one long step (a huge line laid out) would keep the user waiting; after this
+// long the signal ends the program as it would have without a handler.
+constexpr unsigned kQuitGraceSeconds = 1;
+
+void OnQuitSignal(int signal_number) {
+    const char byte = static_cast<char>(signal_number);
     [[maybe_unused]] const ssize_t written = ::write(signal_fds[0], &byte, 1);
+    alarm(kQuitGraceSeconds);
+}
+
+void OnQuitGraceOver(int) {
+    struct sigaction plain = {};
+    plain.sa_handler = SIG_DFL;
+    sigemptyset(&plain.sa_mask);
+    sigaction(SIGTERM, &plain, nullptr);
+    raise(SIGTERM);
 }
 
 }  // namespace
@@ -65,6 +78,8 @@ void QuitOnSignals(QApplication& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const ssize_t got = ::read(signal_fds[1], &byte, 1);
+        // The loop answered in time: the way out below writes the settings.
+        alarm(0);
         // Ended by the session (logout) or a terminal: whatever goes wrong on the way out is
         // told on standard error, since a message box would wait for a person who is gone.
         SetErrorReporter(ReportOnStandardError);
@@ -77,6 +92,10 @@ void QuitOnSignals(QApplication& app) {
     for (int signal_number : {SIGTERM, SIGINT, SIGHUP}) {
         sigaction(signal_number, &action, nullptr);
     }
+    struct sigaction grace = {};
+    grace.sa_handler = OnQuitGraceOver;
+    sigemptyset(&grace.sa_mask);
+    sigaction(SIGALRM, &grace, nullptr);
 }
 
 int RunCalculator(QApplication& app) {

@@ -13,6 +13,7 @@
 #include "app/error_report.h"
 #include "app/main_form.h"
 #include "app/results_window_ops.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc < 2) return 2;
+    brisalto::QuitOnSignals(app);
     const long long bytes = std::atoll(argv[1]);
     brisalto::SetErrorReporter([](const QString& message) {
         std::printf("error: %s\n", qPrintable(message));
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         QElapsedTimer clock;
         clock.start();
+        std::printf("pasting\n");
+        std::fflush(stdout);
         brisalto::RunGuardedHandler([&] {
             QString line;
             line.reserve(static_cast<qsizetype>(bytes) + 1);

@@ -31,6 +31,21 @@ for case in "100000000 1500000" "100000000 900000" "10000000 700000"; do
     [[ -s "$settings" ]] || fail "a $bytes-byte line under ulimit -v $limit: the settings were not written"
 done
 
+# SIGTERM while a 10 MB line is being laid out ends the program within a second or so.
+"$driver" 10000000 >"$work/out" 2>&1 &
+pid=$!
+for ((i = 0; i < 300; i++)); do grep -q pasting "$work/out" && break; sleep 0.1; done
+start=$(date +%s%N)
+kill -TERM "$pid"
+for ((i = 0; i < 30; i++)); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+    fail "SIGTERM during a long line: still running after 3 s"
+    kill -KILL "$pid"
+else
+    echo "SIGTERM during a long line: ended after $((($(date +%s%N) - start) / 1000000)) ms"
+fi
+wait "$pid" 2>/dev/null
+
 # A disk with 20 KB free and one with none: the old file stays and the message says why.
 for budget in 20000 0; do
     echo "old results" >"$work/saved.txt"
