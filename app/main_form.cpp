@@ -262,7 +262,13 @@ TMainForm::TMainForm(QWidget* parent)
     }
 }
 
-TMainForm::~TMainForm() { WriteSettingsFile(); }
+TMainForm::~TMainForm() {
+    // Memory running out on the way out is reported, never an abort from a throwing destructor.
+    try {
+        RunGuardedHandler([this] { WriteSettingsFile(); });
+    } catch (...) {
+    }
+}
 
 void TMainForm::BuildControls() {
     QPalette grey = palette();
