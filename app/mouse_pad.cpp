@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/mouse_pad.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFile>
 #include <QFrame>
@@ -94,15 +96,29 @@ const QHash<QString, QString>& SpokenFunctionHints() {
     return names;
 }
 
-QFrame* MakeBevel(QWidget* panel, int x, int y, int width, int height) {
+// A pad group is a named grouping for assistive technology, not an anonymous frame.
+constexpr char kPadGroupProperty[] = "brisaltoPadGroup";
+
+QAccessibleInterface* PadGroupAccessible(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType() ||
+        !object->property(kPadGroupProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+}
+
+QFrame* MakeBevel(QWidget* panel, const QString& name, int x, int y, int width, int height) {
+    static const bool installed = [] {
+        QAccessible::installFactory(PadGroupAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     auto* bevel = new QFrame(panel);
+    bevel->setProperty(kPadGroupProperty, true);
+    bevel->setAccessibleName(name);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setGeometry(x, y, width, height);
     return bevel;
 }
-
-int GroupWidth(int columns, int key_width) { return 2 * kFrameMargin + columns * key_width; }
-int GroupHeight(int rows, int key_height) { return 2 * kFrameMargin + rows * key_height; }
 
 }  // namespace
 
@@ -145,6 +161,8 @@ QToolButton* MousePad::AddKey(QWidget* group, const QString& picture, const QStr
 
 void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QStringList& texts,
                                int first_row) {
+    key = Px(key);
+    const int margin = Px(kFrameMargin);
     int row = first_row;
     for (const auto& tags : rows) {
         int column = 0;
@@ -152,9 +170,7 @@ void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QS
             const QString text = texts.value(tag);
             QToolButton* button = AddKey(
                 group, QStringLiteral(":/pad/keypad_%1.svg").arg(tag), text,
-                QRect(
-                    QPoint(kFrameMargin + column * key.width(), kFrameMargin + row * key.height()),
-                    key),
+                QRect(QPoint(margin + column * key.width(), margin + row * key.height()), key),
                 KeypadKeyName(text), KeypadKeyDescription(text));
             connect(button, &QToolButton::clicked, this, [this, text] { emit textKey(text); });
             keypad_[static_cast<std::size_t>(tag)] = button;
@@ -165,15 +181,25 @@ void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QS
 }
 
 MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_names,
-                   const QStringList& function_hints, QWidget* parent)
-    : QWidget(parent), keypad_(kKeypadKeyCount, nullptr), functions_(kFunctionKeyCount, nullptr) {
-    setFixedHeight(kToolsPanelHeight);
+                   const QStringList& function_hints, QWidget* parent, double scale)
+    : QWidget(parent),
+      keypad_(kKeypadKeyCount, nullptr),
+      functions_(kFunctionKeyCount, nullptr),
+      scale_(scale) {
+    setFixedHeight(Px(kToolsPanelHeight));
+    const int margin = Px(kFrameMargin);
+    const auto group_width = [&](int columns, QSize key) {
+        return 2 * margin + columns * Px(key).width();
+    };
+    const auto group_height = [&](int rows, QSize key) {
+        return 2 * margin + rows * Px(key).height();
+    };
 
     // Left column of groups: caret row on top, digits and operators, then zeros and brackets.
-    const int left_x = 2;
-    const int caret_y = 2;
-    QFrame* caret = MakeBevel(this, left_x, caret_y, GroupWidth(5, kCaretKey.width()),
-                              GroupHeight(1, kCaretKey.height()));
+    const int left_x = Px(2);
+    const int caret_y = Px(2);
+    QFrame* caret = MakeBevel(this, tr("editing keys"), left_x, caret_y, group_width(5, kCaretKey),
+                              group_height(1, kCaretKey));
     struct CaretKey {
         const char* object_name;
         const char* picture;
@@ -195,10 +221,10 @@ MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_
     };
     for (int column = 0; column < 5; ++column) {
         const CaretKey& k = caret_keys[column];
-        QToolButton* key = AddKey(
-            caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.face),
-            QRect(QPoint(kFrameMargin + column * kCaretKey.width(), kFrameMargin), kCaretKey),
-            QString::fromLatin1(k.name), QString::fromLatin1(k.description));
+        QToolButton* key =
+            AddKey(caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.face),
+                   QRect(QPoint(margin + column * Px(kCaretKey).width(), margin), Px(kCaretKey)),
+                   QString::fromLatin1(k.name), QString::fromLatin1(k.description));
         key->setObjectName(QString::fromLatin1(k.object_name));
         if (column < 4) {
             const auto move = static_cast<CaretMove>(column);
@@ -208,47 +234,47 @@ MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_
         }
     }
 
-    const int digits_y = caret_y + caret->height() + 4;
-    QFrame* digits = MakeBevel(this, left_x, digits_y, GroupWidth(3, kKey.width()),
-                               GroupHeight(4, kKey.height()));
+    const int digits_y = caret_y + caret->height() + Px(4);
+    QFrame* digits = MakeBevel(this, tr("digits"), left_x, digits_y, group_width(3, kKey),
+                               group_height(4, kKey));
     PlaceKeypadRows(digits, kDigitRows, kKey, keypad_texts);
-    QFrame* operators = MakeBevel(this, left_x + digits->width() + 2, digits_y,
-                                  GroupWidth(2, kKey.width()), GroupHeight(4, kKey.height()));
+    QFrame* operators = MakeBevel(this, tr("operators"), left_x + digits->width() + Px(2), digits_y,
+                                  group_width(2, kKey), group_height(4, kKey));
     PlaceKeypadRows(operators, kOperatorRows, kKey, keypad_texts);
 
-    const int lower_y = digits_y + digits->height() + 4;
-    QFrame* zeros = MakeBevel(this, left_x, lower_y, GroupWidth(1, kKey.width()),
-                              GroupHeight(2, kKey.height()));
+    const int lower_y = digits_y + digits->height() + Px(4);
+    QFrame* zeros =
+        MakeBevel(this, tr("zeros"), left_x, lower_y, group_width(1, kKey), group_height(2, kKey));
     PlaceKeypadRows(zeros, kZeroRows, kKey, keypad_texts);
-    QFrame* brackets = MakeBevel(this, left_x + zeros->width() + 2, lower_y,
-                                 GroupWidth(4, kKey.width()), GroupHeight(2, kKey.height()));
+    QFrame* brackets = MakeBevel(this, tr("brackets"), left_x + zeros->width() + Px(2), lower_y,
+                                 group_width(4, kKey), group_height(2, kKey));
     PlaceKeypadRows(brackets, kBracketRows, kKey, keypad_texts);
 
     // Variables: the wide answer key on top of six rows of two.
-    const int variables_x = operators->x() + operators->width() + 4;
-    QFrame* variables = MakeBevel(this, variables_x, 2, GroupWidth(2, kVariableKey.width()),
-                                  GroupHeight(7, kVariableKey.height()));
+    const int variables_x = operators->x() + operators->width() + Px(4);
+    QFrame* variables = MakeBevel(this, tr("variables"), variables_x, Px(2),
+                                  group_width(2, kVariableKey), group_height(7, kVariableKey));
     QToolButton* answer =
         AddKey(variables, QStringLiteral(":/pad/answer.svg"), QStringLiteral("A"),
-               QRect(kFrameMargin, kFrameMargin, 2 * kVariableKey.width(), kVariableKey.height()),
+               QRect(margin, margin, 2 * Px(kVariableKey).width(), Px(kVariableKey).height()),
                QStringLiteral("answer A"), QStringLiteral("inserts A, the last answer"));
     answer->setObjectName(QStringLiteral("Button29"));
     connect(answer, &QToolButton::clicked, this, &MousePad::answerKey);
     PlaceKeypadRows(variables, kVariableRows, kVariableKey, keypad_texts, 1);
 
     // Functions fill the right half, three to a row.
-    const int functions_x = variables_x + variables->width() + 4;
+    const int functions_x = variables_x + variables->width() + Px(4);
     const int function_rows = (kFunctionKeyCount + kFunctionColumns - 1) / kFunctionColumns;
-    QFrame* functions =
-        MakeBevel(this, functions_x, 3, GroupWidth(kFunctionColumns, kFunctionKey.width()),
-                  GroupHeight(function_rows, kFunctionKey.height()));
+    QFrame* functions = MakeBevel(this, tr("functions"), functions_x, Px(3),
+                                  group_width(kFunctionColumns, kFunctionKey),
+                                  group_height(function_rows, kFunctionKey));
     for (int tag = 0; tag < kFunctionKeyCount; ++tag) {
         const QString name = function_names.value(tag);
         const QString hint = function_hints.value(tag);
-        const QPoint place(kFrameMargin + (tag % kFunctionColumns) * kFunctionKey.width(),
-                           kFrameMargin + (tag / kFunctionColumns) * kFunctionKey.height());
+        const QPoint place(margin + (tag % kFunctionColumns) * Px(kFunctionKey).width(),
+                           margin + (tag / kFunctionColumns) * Px(kFunctionKey).height());
         QToolButton* key = AddKey(functions, QStringLiteral(":/pad/func_%1.svg").arg(tag), name,
-                                  QRect(place, kFunctionKey), FunctionKeyName(name, hint),
+                                  QRect(place, Px(kFunctionKey)), FunctionKeyName(name, hint),
                                   FunctionKeyDescription(name, hint));
         key->setToolTip(hint);
         connect(key, &QToolButton::clicked, this, [this, name] { emit functionKey(name); });
