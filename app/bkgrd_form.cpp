@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "tools/gui/named_combo_box.h"
+
 namespace brisalto {
 namespace {
 
@@ -25,9 +27,11 @@ QIcon Swatch(TColor value) {
     return QIcon(pixmap);
 }
 
-QComboBox* MakeColorBox(QWidget* parent, const char* name) {
+// The box is named for what it colours (its shown value is the colour), before it has items.
+QComboBox* MakeColorBox(QWidget* parent, const char* object_name, const QString& name) {
     auto* box = new QComboBox(parent);
-    box->setObjectName(name);
+    box->setObjectName(object_name);
+    SetComboBoxName(box, name);
     box->setEditable(false);
     box->setIconSize(kSwatchSize);
     box->setMaxVisibleItems(16);
@@ -58,15 +62,12 @@ void TakeSelectedColor(const QComboBox* box, TColor& value) {
 TBkgrdForm::TBkgrdForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Background Colors"));
 
-    // The boxes are named for what they colour; their shown value is the colour.
     auto* cmd_group = new QGroupBox(tr("Command Line"), this);
-    CmdColorBox = MakeColorBox(cmd_group, "CmdColorBox");
-    CmdColorBox->setAccessibleName(tr("Command line colour"));
+    CmdColorBox = MakeColorBox(cmd_group, "CmdColorBox", tr("Command line colour"));
     (new QVBoxLayout(cmd_group))->addWidget(CmdColorBox);
 
     auto* results_group = new QGroupBox(tr("Results window"), this);
-    ResultsColorBox = MakeColorBox(results_group, "ResultsColorBox");
-    ResultsColorBox->setAccessibleName(tr("Results window colour"));
+    ResultsColorBox = MakeColorBox(results_group, "ResultsColorBox", tr("Results window colour"));
     (new QVBoxLayout(results_group))->addWidget(ResultsColorBox);
 
     OkButton = new QPushButton(tr("OK"), this);

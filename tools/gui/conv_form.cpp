@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "tools/conversion_text.h"
+#include "tools/gui/named_combo_box.h"
 #include "tools/gui/palette_colors.h"
 #include "tools/program_families.h"
 
@@ -33,7 +34,7 @@ QGroupBox* MakeSide(QWidget* parent, const QString& title, const QString& list_n
     list = new QComboBox(group);
     list->setObjectName(list_object);
     list->setEditable(false);
-    list->setAccessibleName(list_name);
+    SetComboBoxName(list, list_name);
     unit_label->setBuddy(list);
     auto* unit_row = new QHBoxLayout;
     unit_row->addWidget(unit_label);
@@ -75,7 +76,7 @@ TConvForm::TConvForm(QWidget* parent) : QDialog(parent) {
     FamilyComboBox = new QComboBox(this);
     FamilyComboBox->setObjectName("FamilyComboBox");
     FamilyComboBox->setEditable(false);
-    FamilyComboBox->setAccessibleName(tr("Unit family"));
+    SetComboBoxName(FamilyComboBox, tr("Unit family"));
     family_label->setBuddy(FamilyComboBox);
     auto* family_row = new QHBoxLayout;
     family_row->addWidget(family_label);
