@@ -14,10 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <QTextEdit>
 #include <cmath>
 
 namespace contrast {
@@ -163,6 +165,15 @@ inline QList<Low> LowContrastTexts(QWidget* window, double minimum = 4.5) {
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             measure(edit, edit->text().isEmpty() ? edit->placeholderText() : edit->text(),
                     edit->rect().adjusted(2, 2, -2, -2));
+        } else if (auto* text = qobject_cast<QAbstractScrollArea*>(widget);
+                   text != nullptr &&
+                   (qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTextEdit*>(widget))) {
+            // The first lines shown, on the view's own background.
+            const QWidget* view = text->viewport();
+            measure(text, QStringLiteral("(first lines)"),
+                    QRect(view->mapTo(text, QPoint(0, 0)),
+                          QSize(view->width(),
+                                std::min(view->height(), 3 * text->fontMetrics().lineSpacing()))));
         } else if (auto* header = qobject_cast<QHeaderView*>(widget)) {
             for (int section = 0; section < header->count() && header->model(); ++section) {
                 measure(header,
