@@ -34,6 +34,7 @@ using Maker = std::function<std::unique_ptr<QWidget>()>;
 struct Window {
     const char* name;
     Maker make;
+    std::function<void(QWidget*)> after_show = {};
 };
 
 brisalto::Calculator& SharedCalculator() {
@@ -49,6 +50,21 @@ const std::vector<Window>& Windows() {
          [] { return std::make_unique<brisalto::TPrecisionForm>(SharedCalculator()); }},
         {"background colours", [] { return std::make_unique<brisalto::TBkgrdForm>(); }},
         {"unit conversions", [] { return std::make_unique<brisalto::TConvForm>(); }},
+        {"unit conversions error", [] { return std::make_unique<brisalto::TConvForm>(); },
+         [](QWidget* window) {
+             // 0 Julian lies before the year 1: the dialog shows why it cannot convert.
+             auto* form = static_cast<brisalto::TConvForm*>(window);
+             form->FamilyComboBox->setCurrentText(QStringLiteral("Time"));
+             form->FamilyComboBoxSelect();
+             form->ConvFromComboBox->setCurrentText(QStringLiteral("JulianDate"));
+             form->ConvValueEdit->setText(QStringLiteral("0"));
+         }},
+        {"molar mass error",
+         [] {
+             auto form = std::make_unique<brisalto::TMolarMassForm>();
+             form->FormulaEdit->setText(QStringLiteral("Ca(OH2"));
+             return form;
+         }},
         {"molar mass",
          [] {
              auto form = std::make_unique<brisalto::TMolarMassForm>();
@@ -61,10 +77,11 @@ const std::vector<Window>& Windows() {
     return windows;
 }
 
-std::unique_ptr<QWidget> ShowWindow(const Maker& make) {
-    std::unique_ptr<QWidget> window = make();
+std::unique_ptr<QWidget> ShowWindow(const Window& kind) {
+    std::unique_ptr<QWidget> window = kind.make();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
+    if (kind.after_show) kind.after_show(window.get());
     return window;
 }
 
@@ -107,7 +124,7 @@ class WindowFitsTest : public QObject {
         QFETCH(int, window);
         QFETCH(int, points);
         fits::SetApplicationPointSize(points);
-        const std::unique_ptr<QWidget> shown = ShowWindow(Windows()[window].make);
+        const std::unique_ptr<QWidget> shown = ShowWindow(Windows()[window]);
         QVERIFY(shown);
         const QList<fits::Cut> cuts = fits::CutTexts(shown.get());
         QVERIFY2(cuts.isEmpty(), qPrintable(fits::Describe(cuts)));
@@ -134,7 +151,7 @@ class WindowFitsTest : public QObject {
         QFETCH(QPalette, palette);
         QApplication::setPalette(palette);
         fits::SetApplicationPointSize(14);
-        const std::unique_ptr<QWidget> shown = ShowWindow(Windows()[window].make);
+        const std::unique_ptr<QWidget> shown = ShowWindow(Windows()[window]);
         QVERIFY(shown);
         const QList<contrast::Low> lows = contrast::LowContrastTexts(shown.get());
         QVERIFY2(lows.isEmpty(), qPrintable(contrast::Describe(lows)));
@@ -200,7 +217,7 @@ class WindowFitsTest : public QObject {
     void MainWindowFollowsFontAndScreen() {
         QFETCH(int, points);
         fits::SetApplicationPointSize(points);
-        const std::unique_ptr<QWidget> shown = ShowWindow(Windows()[0].make);
+        const std::unique_ptr<QWidget> shown = ShowWindow(Windows()[0]);
         QVERIFY(shown);
         const QSize client = static_cast<QMainWindow*>(shown.get())->centralWidget()->size();
         const QRect free = shown->screen()->availableGeometry();
