@@ -51,7 +51,7 @@ namespace brisalto {
 namespace {
 
 const QColor kMediumGrey(160, 160, 164);
-constexpr char kModeCaptionText[] = "Mode:";
+constexpr char kModeCaptionText[] = QT_TRANSLATE_NOOP("brisalto::TMainForm", "Mode:");
 constexpr char kDesignedModeText[] = "Degrees";
 constexpr char kDesignedFormatText[] = "Automatic";
 constexpr char kGoText[] = "Go";
@@ -166,8 +166,11 @@ QIcon GoButtonIcon(QSize size, int font_pixels) {
         {QIcon::Selected, QIcon::Off, QColor(0, 96, 0), QColor(220, 220, 220)},
         {QIcon::Disabled, QIcon::Off, QColor(128, 128, 128), QColor(192, 192, 192)},
     };
+    // Drawn at the screen's pixel density, so it stays sharp at a scale factor of 2.
+    const qreal ratio = qApp->devicePixelRatio();
     for (const Face& face : faces) {
-        QPixmap pixmap(size);
+        QPixmap pixmap(size * ratio);
+        pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -176,7 +179,7 @@ QIcon GoButtonIcon(QSize size, int font_pixels) {
         painter.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 3, size.height() - 3), 6, 6);
         painter.setPen(face.text);
         painter.setFont(PixelFont(kLabelFontName, font_pixels, true));
-        painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromLatin1(kGoText));
+        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QString::fromLatin1(kGoText));
         painter.end();
         icon.addPixmap(pixmap, face.mode, face.state);
     }
@@ -321,6 +324,8 @@ void TMainForm::BuildControls() {
         return label;
     };
     ui_.ModeCaptionLabel = make_label("Label1", kModeCaptionText, 3);
+    ui_.ModeCaptionLabel->setText(tr(kModeCaptionText));
+    ui_.ModeCaptionLabel->adjustSize();
     ui_.ModeLabel = make_label("ModeLabel", kDesignedModeText, 64);
     ui_.SciLabel = make_label("SciLabel", kDesignedFormatText, 145);
 
@@ -345,7 +350,7 @@ void TMainForm::BuildControls() {
     ui_.GoBtn->setFocusPolicy(Qt::TabFocus);
     ui_.GoBtn->setIconSize(QSize(Px(40), Px(39)));
     ui_.GoBtn->setIcon(GoButtonIcon(QSize(Px(40), Px(39)), Px(16)));
-    ui_.GoBtn->setToolTip(QString::fromLatin1(kGoText));
+    ui_.GoBtn->setToolTip(tr("Go"));
     ui_.Button1 = new QPushButton(ui_.Panel4);
     ui_.Button1->setGeometry(55, 8, 75, 25);
     ui_.Button1->setDefault(true);
@@ -388,21 +393,25 @@ void TMainForm::BuildControls() {
         {ui_.MasterPanel, "MasterPanel", "", ""},
         {ui_.MainPanel, "MainPanel", "", ""},
         {ui_.ResultsPanel, "ResultsPanel", "", ""},
-        {ui_.ResultsMemo, "ResultsMemo", "results",
-         "every command line run, with its answer or error"},
-        {ui_.ModPanel, "ModPanel", "mode line", "the angle mode and the number format"},
+        {ui_.ResultsMemo, "ResultsMemo", QT_TR_NOOP("results"),
+         QT_TR_NOOP("every command line run, with its answer or error")},
+        {ui_.ModPanel, "ModPanel", QT_TR_NOOP("mode line"),
+         QT_TR_NOOP("the angle mode and the number format")},
         {ui_.CmdPanel, "CmdPanel", "", ""},
-        {ui_.CmdEdit, "CmdEdit", "command line", "an expression or a command; Enter runs it"},
+        {ui_.CmdEdit, "CmdEdit", QT_TR_NOOP("command line"),
+         QT_TR_NOOP("an expression or a command; Enter runs it")},
         {ui_.Panel4, "Panel4", "", ""},
-        {ui_.GoBtn, "GoBtn", "Go", "runs the command line"},
-        // Never seen, but assistive technology lists it.
-        {ui_.Button1, "Button1", "Enter", "runs the command line, as Go does"},
-        {ui_.ToolsPanel, "ToolsPanel", "mouse pad", "keys that insert into the command line"},
+        {ui_.GoBtn, "GoBtn", QT_TR_NOOP("Go"), QT_TR_NOOP("runs the command line")},
+        // Never seen; hidden, so assistive technology does not list it.
+        {ui_.Button1, "Button1", QT_TR_NOOP("Enter"),
+         QT_TR_NOOP("runs the command line, as Go does")},
+        {ui_.ToolsPanel, "ToolsPanel", QT_TR_NOOP("mouse pad"),
+         QT_TR_NOOP("keys that insert into the command line")},
     };
     for (const auto& row : controls) {
         row.control->setObjectName(QString::fromLatin1(row.object_name));
-        row.control->setAccessibleName(QString::fromLatin1(row.name));
-        row.control->setAccessibleDescription(QString::fromLatin1(row.description));
+        row.control->setAccessibleName(*row.name ? tr(row.name) : QString());
+        row.control->setAccessibleDescription(*row.description ? tr(row.description) : QString());
     }
 
     cmd_bkgrd_color_ = kDesignedCmdColor;
