@@ -53,36 +53,36 @@ class PadKey : public QToolButton {
 // What the keypad keys are called aloud: the text on the key, spelled out.
 const QHash<QString, QString>& SpokenKeypadTexts() {
     static const QHash<QString, QString> names = {
-        {"0", "zero"},
-        {"00", "double zero"},
-        {"000", "triple zero"},
-        {".", "decimal point"},
-        {"1", "one"},
-        {"2", "two"},
-        {"3", "three"},
-        {"4", "four"},
-        {"5", "five"},
-        {"6", "six"},
-        {"7", "seven"},
-        {"8", "eight"},
-        {"9", "nine"},
-        {"E", "exponent E"},
-        {"+", "plus"},
-        {"-", "minus"},
-        {"*", "times"},
-        {"/", "divided by"},
-        {"^", "power"},
-        {"!", "factorial"},
-        {"%", "remainder"},
-        {"=", "equals"},
-        {"(", "opening bracket"},
-        {")", "closing bracket"},
-        {"{", "opening brace"},
-        {"}", "closing brace"},
-        {"<", "opening angle bracket"},
-        {">", "closing angle bracket"},
-        {"[", "opening square bracket"},
-        {"]", "closing square bracket"},
+        {"0", QT_TRANSLATE_NOOP("brisalto::MousePad", "zero")},
+        {"00", QT_TRANSLATE_NOOP("brisalto::MousePad", "double zero")},
+        {"000", QT_TRANSLATE_NOOP("brisalto::MousePad", "triple zero")},
+        {".", QT_TRANSLATE_NOOP("brisalto::MousePad", "decimal point")},
+        {"1", QT_TRANSLATE_NOOP("brisalto::MousePad", "one")},
+        {"2", QT_TRANSLATE_NOOP("brisalto::MousePad", "two")},
+        {"3", QT_TRANSLATE_NOOP("brisalto::MousePad", "three")},
+        {"4", QT_TRANSLATE_NOOP("brisalto::MousePad", "four")},
+        {"5", QT_TRANSLATE_NOOP("brisalto::MousePad", "five")},
+        {"6", QT_TRANSLATE_NOOP("brisalto::MousePad", "six")},
+        {"7", QT_TRANSLATE_NOOP("brisalto::MousePad", "seven")},
+        {"8", QT_TRANSLATE_NOOP("brisalto::MousePad", "eight")},
+        {"9", QT_TRANSLATE_NOOP("brisalto::MousePad", "nine")},
+        {"E", QT_TRANSLATE_NOOP("brisalto::MousePad", "exponent E")},
+        {"+", QT_TRANSLATE_NOOP("brisalto::MousePad", "plus")},
+        {"-", QT_TRANSLATE_NOOP("brisalto::MousePad", "minus")},
+        {"*", QT_TRANSLATE_NOOP("brisalto::MousePad", "times")},
+        {"/", QT_TRANSLATE_NOOP("brisalto::MousePad", "divided by")},
+        {"^", QT_TRANSLATE_NOOP("brisalto::MousePad", "power")},
+        {"!", QT_TRANSLATE_NOOP("brisalto::MousePad", "factorial")},
+        {"%", QT_TRANSLATE_NOOP("brisalto::MousePad", "remainder")},
+        {"=", QT_TRANSLATE_NOOP("brisalto::MousePad", "equals")},
+        {"(", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening bracket")},
+        {")", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing bracket")},
+        {"{", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening brace")},
+        {"}", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing brace")},
+        {"<", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening angle bracket")},
+        {">", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing angle bracket")},
+        {"[", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening square bracket")},
+        {"]", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing square bracket")},
     };
     return names;
 }
@@ -90,8 +90,8 @@ const QHash<QString, QString>& SpokenKeypadTexts() {
 // Hints that read badly aloud.
 const QHash<QString, QString>& SpokenFunctionHints() {
     static const QHash<QString, QString> names = {
-        {"xlog", "ten to the power x"},
-        {"logn", "logarithm to base n"},
+        {"xlog", QT_TRANSLATE_NOOP("brisalto::MousePad", "ten to the power x")},
+        {"logn", QT_TRANSLATE_NOOP("brisalto::MousePad", "logarithm to base n")},
     };
     return names;
 }
@@ -124,19 +124,19 @@ QFrame* MakeBevel(QWidget* panel, const QString& name, int x, int y, int width, 
 
 QString KeypadKeyName(const QString& text) {
     const QString spoken = SpokenKeypadTexts().value(text);
-    if (!spoken.isEmpty()) return spoken;
-    return QStringLiteral("variable ") + text;
+    if (!spoken.isEmpty()) return MousePad::tr(spoken.toUtf8().constData());
+    return MousePad::tr("variable %1").arg(text);
 }
 
-QString KeypadKeyDescription(const QString& text) { return QStringLiteral("inserts ") + text; }
+QString KeypadKeyDescription(const QString& text) { return MousePad::tr("inserts %1").arg(text); }
 
 QString FunctionKeyName(const QString& name, const QString& hint) {
     const QString spoken = SpokenFunctionHints().value(name);
-    return spoken.isEmpty() ? hint.toLower() : spoken;
+    return spoken.isEmpty() ? hint.toLower() : MousePad::tr(spoken.toUtf8().constData());
 }
 
 QString FunctionKeyDescription(const QString& name, const QString& hint) {
-    return FunctionKeyName(name, hint) + QStringLiteral(", inserts ") + name + QStringLiteral("()");
+    return MousePad::tr("%1, inserts %2()").arg(FunctionKeyName(name, hint), name);
 }
 
 QToolButton* MousePad::AddKey(QWidget* group, const QString& picture, const QString& face,
@@ -208,23 +208,23 @@ MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_
         const char* description;
     };
     const CaretKey caret_keys[] = {
-        {"FirstButton", ":/pad/first.svg", "|<", "caret to the start",
-         "moves the command line's caret to its start"},
-        {"LeftButton", ":/pad/left.svg", "<", "caret left",
-         "moves the command line's caret one character left"},
-        {"RightButton", ":/pad/right.svg", ">", "caret right",
-         "moves the command line's caret one character right"},
-        {"LastButton", ":/pad/last.svg", ">|", "caret to the end",
-         "moves the command line's caret to its end"},
-        {"Button2", ":/pad/delete.svg", "Del", "delete",
-         "deletes the selection or the character before the caret"},
+        {"FirstButton", ":/pad/first.svg", "|<", QT_TR_NOOP("caret to the start"),
+         QT_TR_NOOP("moves the command line's caret to its start")},
+        {"LeftButton", ":/pad/left.svg", "<", QT_TR_NOOP("caret left"),
+         QT_TR_NOOP("moves the command line's caret one character left")},
+        {"RightButton", ":/pad/right.svg", ">", QT_TR_NOOP("caret right"),
+         QT_TR_NOOP("moves the command line's caret one character right")},
+        {"LastButton", ":/pad/last.svg", ">|", QT_TR_NOOP("caret to the end"),
+         QT_TR_NOOP("moves the command line's caret to its end")},
+        {"Button2", ":/pad/delete.svg", "Del", QT_TR_NOOP("delete"),
+         QT_TR_NOOP("deletes the selection or the character before the caret")},
     };
     for (int column = 0; column < 5; ++column) {
         const CaretKey& k = caret_keys[column];
         QToolButton* key =
             AddKey(caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.face),
                    QRect(QPoint(margin + column * Px(kCaretKey).width(), margin), Px(kCaretKey)),
-                   QString::fromLatin1(k.name), QString::fromLatin1(k.description));
+                   tr(k.name), tr(k.description));
         key->setObjectName(QString::fromLatin1(k.object_name));
         if (column < 4) {
             const auto move = static_cast<CaretMove>(column);
@@ -257,7 +257,7 @@ MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_
     QToolButton* answer =
         AddKey(variables, QStringLiteral(":/pad/answer.svg"), QStringLiteral("A"),
                QRect(margin, margin, 2 * Px(kVariableKey).width(), Px(kVariableKey).height()),
-               QStringLiteral("answer A"), QStringLiteral("inserts A, the last answer"));
+               tr("answer A"), tr("inserts A, the last answer"));
     answer->setObjectName(QStringLiteral("Button29"));
     connect(answer, &QToolButton::clicked, this, &MousePad::answerKey);
     PlaceKeypadRows(variables, kVariableRows, kVariableKey, keypad_texts, 1);
