@@ -12,9 +12,7 @@ class QPushButton;
 
 namespace brisalto {
 
-inline constexpr char kAboutCaption[] = "About";
 inline constexpr char kAboutProductText[] = "Calculator";
-inline constexpr char kAboutVersionText[] = "Version: 1.0.0";
 inline constexpr char kMakerWebAddress[] = "https://www.brisalto.example/calculator";
 inline constexpr char kMakerEmailAddress[] = "calculator@brisalto.example";
 

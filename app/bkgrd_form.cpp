@@ -2,38 +2,36 @@
 // SPDX-License-Identifier: MIT
 #include "app/bkgrd_form.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
+#include "tools/gui/named_combo_box.h"
+
 namespace brisalto {
 namespace {
 
-constexpr char kCaption[] = "Background Colors";
-constexpr char kCmdGroupText[] = "Command Line";
-constexpr char kResultsGroupText[] = "Results window";
-constexpr char kOkText[] = "OK";
-constexpr char kCancelText[] = "Cancel";
-constexpr char kResetText[] = "Reset";
-constexpr int kClientWidth = 302;
-constexpr int kClientHeight = 151;
 constexpr QSize kSwatchSize(22, 14);
 
 QIcon Swatch(TColor value) {
     QPixmap pixmap(kSwatchSize);
     pixmap.fill(ToQColor(value));
     QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
+    painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
     painter.drawRect(0, 0, kSwatchSize.width() - 1, kSwatchSize.height() - 1);
     return QIcon(pixmap);
 }
 
-QComboBox* MakeColorBox(QWidget* parent, const char* name) {
+// The box is named for what it colours (its shown value is the colour), before it has items.
+QComboBox* MakeColorBox(QWidget* parent, const char* object_name, const QString& name) {
     auto* box = new QComboBox(parent);
-    box->setObjectName(name);
+    box->setObjectName(object_name);
+    SetComboBoxName(box, name);
     box->setEditable(false);
     box->setIconSize(kSwatchSize);
     box->setMaxVisibleItems(16);
@@ -62,34 +60,43 @@ void TakeSelectedColor(const QComboBox* box, TColor& value) {
 }  // namespace
 
 TBkgrdForm::TBkgrdForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(kCaption);
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowTitle(tr("Background Colors"));
 
-    auto* cmd_group = new QGroupBox(kCmdGroupText, this);
-    cmd_group->setGeometry(8, 6, 200, 64);
-    CmdColorBox = MakeColorBox(cmd_group, "CmdColorBox");
-    CmdColorBox->setGeometry(10, 26, 180, 26);
+    auto* cmd_group = new QGroupBox(tr("Command Line"), this);
+    CmdColorBox = MakeColorBox(cmd_group, "CmdColorBox", tr("Command line colour"));
+    (new QVBoxLayout(cmd_group))->addWidget(CmdColorBox);
 
-    auto* results_group = new QGroupBox(kResultsGroupText, this);
-    results_group->setGeometry(8, 80, 200, 64);
-    ResultsColorBox = MakeColorBox(results_group, "ResultsColorBox");
-    ResultsColorBox->setGeometry(10, 26, 180, 26);
+    auto* results_group = new QGroupBox(tr("Results window"), this);
+    ResultsColorBox = MakeColorBox(results_group, "ResultsColorBox", tr("Results window colour"));
+    (new QVBoxLayout(results_group))->addWidget(ResultsColorBox);
 
-    OkButton = new QPushButton(kOkText, this);
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName("OkButton");
-    OkButton->setGeometry(218, 12, 76, 25);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    CancelButton = new QPushButton(kCancelText, this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(218, 44, 76, 25);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    Button3 = new QPushButton(kResetText, this);
+    Button3 = new QPushButton(tr("Reset"), this);
     Button3->setObjectName("Button3");
-    Button3->setGeometry(218, 86, 76, 25);
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+
+    auto* groups = new QVBoxLayout;
+    groups->addWidget(cmd_group);
+    groups->addWidget(results_group);
+    groups->addStretch(1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
+    buttons->addSpacing(OkButton->sizeHint().height() / 2);
+    buttons->addWidget(Button3);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(groups, 1);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 bool TBkgrdForm::Run(TColor& cmd_color, TColor& results_color) {
@@ -97,6 +104,7 @@ bool TBkgrdForm::Run(TColor& cmd_color, TColor& results_color) {
     RefreshSwatches(ResultsColorBox);
     SelectColor(CmdColorBox, cmd_color);
     SelectColor(ResultsColorBox, results_color);
+    adjustSize();
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return false;

@@ -3,6 +3,7 @@
 #include "app/error_report.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
@@ -16,7 +17,8 @@ namespace {
 void DefaultReport(const QString& message) {
     ReportOnStandardError(message);
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-        QMessageBox::critical(QApplication::activeWindow(), QString::fromLatin1(kApplicationTitle),
+        QMessageBox::critical(QApplication::activeWindow(),
+                              QCoreApplication::translate("ResultsWindow", kApplicationTitle),
                               message);
     }
 }

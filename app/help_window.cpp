@@ -12,15 +12,19 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QtMath>
 #include <algorithm>
+#include <memory>
 
 #include "app/results_window_ops.h"
+#include "tools/gui/palette_colors.h"
 
 // Q_INIT_RESOURCE names a global function, so it has to be called from outside any namespace.
 static void InitManualResource() { Q_INIT_RESOURCE(manual); }
@@ -67,31 +71,45 @@ void FitOnScreen(QWidget& window, const QScreen* screen) {
 THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     InitManualResource();
     setObjectName(QStringLiteral("HelpForm"));
-    setWindowTitle(Text(kHelpWindowTitle));
+    setWindowTitle(tr("Brisalto Calculator Help"));
     resize(kDefaultWidth, kDefaultHeight);
 
     BackBtn = new QToolButton(this);
     BackBtn->setObjectName(QStringLiteral("BackBtn"));
-    BackBtn->setText(Text(kBackText));
+    BackBtn->setText(tr("Back"));
     BackBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     BackBtn->setIcon(QIcon::fromTheme(QStringLiteral("go-previous")));
     BackBtn->setShortcut(QKeySequence::Back);
     BackBtn->setEnabled(false);
+    ForwardBtn = new QToolButton(this);
+    ForwardBtn->setObjectName(QStringLiteral("ForwardBtn"));
+    ForwardBtn->setText(tr("Forward"));
+    ForwardBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    ForwardBtn->setIcon(QIcon::fromTheme(QStringLiteral("go-next")));
+    ForwardBtn->setShortcut(QKeySequence::Forward);
+    ForwardBtn->setEnabled(false);
     auto* findBtn = new QToolButton(this);
-    findBtn->setText(Text(kFindText));
+    findBtn->setText(tr("Find"));
     findBtn->setIcon(QIcon::fromTheme(QStringLiteral("edit-find")));
     findBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     auto* tools = new QHBoxLayout;
     tools->addWidget(BackBtn);
+    tools->addWidget(ForwardBtn);
     tools->addWidget(findBtn);
     tools->addStretch();
 
     ContentsList = new QListWidget(this);
     ContentsList->setObjectName(QStringLiteral("ContentsList"));
-    ContentsList->setAccessibleName(Text(kContentsText));
+    ContentsList->setAccessibleName(tr("Contents"));
     Browser = new QTextBrowser(this);
     Browser->setObjectName(QStringLiteral("HelpBrowser"));
     Browser->setOpenExternalLinks(true);
+    // Links are coloured when the page is read, from the application's palette; a dark theme's
+    // link colour is made readable on the page's background first.
+    Browser->document()->setDefaultStyleSheet(
+        QStringLiteral("a { color: %1; }")
+            .arg(ReadableOn(palette().color(QPalette::Base), palette().color(QPalette::Link))
+                     .name()));
     auto* splitter = new QSplitter(this);
     splitter->addWidget(ContentsList);
     splitter->addWidget(Browser);
@@ -104,15 +122,16 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     FindEdit->setClearButtonEnabled(true);
     FindStatus = new QLabel(FindBar);
     auto* next = new QToolButton(FindBar);
-    next->setText(Text(kFindNextText));
+    next->setText(tr("Next"));
     auto* previous = new QToolButton(FindBar);
-    previous->setText(Text(kFindPreviousText));
+    previous->setText(tr("Previous"));
     auto* closeBtn = new QToolButton(FindBar);
     closeBtn->setIcon(QIcon::fromTheme(QStringLiteral("window-close")));
     closeBtn->setText(QStringLiteral("×"));
+    closeBtn->setAccessibleName(tr("Close the find bar"));
     auto* findLayout = new QHBoxLayout(FindBar);
     findLayout->setContentsMargins(0, 0, 0, 0);
-    auto* findLabel = new QLabel(Text(kFindLabel), FindBar);
+    auto* findLabel = new QLabel(tr("Find:"), FindBar);
     findLabel->setBuddy(FindEdit);
     findLayout->addWidget(findLabel);
     findLayout->addWidget(FindEdit, 1);
@@ -142,6 +161,9 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(Browser, &QTextBrowser::backwardAvailable, BackBtn, &QWidget::setEnabled);
     connect(BackBtn, &QToolButton::clicked, Browser, &QTextBrowser::backward);
+    connect(Browser, &QTextBrowser::forwardAvailable, ForwardBtn, &QWidget::setEnabled);
+    connect(ForwardBtn, &QToolButton::clicked, Browser, &QTextBrowser::forward);
+    connect(Browser, &QTextBrowser::sourceChanged, this, &THelpForm::FollowSource);
     connect(findBtn, &QToolButton::clicked, this, &THelpForm::OpenFindBar);
     connect(findAction, &QAction::triggered, this, &THelpForm::OpenFindBar);
     connect(escAction, &QAction::triggered, this, [this] {
@@ -173,6 +195,36 @@ THelpForm::THelpForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     Browser->setSource(QUrl(Text(kManualUrl)));
     FillContents();
+    FollowSource(Browser->source());
+
+    // Wide enough for the contents' entries and for the manual's widest unbreakable line (its
+    // examples), so no horizontal scroll bar shows at the default size; FitOnScreen still caps
+    // it on a small screen. A copy laid out at no width measures the widest line.
+    const int scroll_bar = Browser->verticalScrollBar()->sizeHint().width();
+    const int contents_width =
+        std::max(kContentsWidth,
+                 ContentsList->sizeHintForColumn(0) + 2 * ContentsList->frameWidth() + scroll_bar);
+    const std::unique_ptr<QTextDocument> probe(Browser->document()->clone());
+    probe->setTextWidth(1);
+    const int text_width = qCeil(probe->size().width()) + 2 * Browser->frameWidth() + scroll_bar;
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right();
+    const int needed = contents_width + splitter->handleWidth() + text_width + margins;
+    resize(std::max(width(), needed), height());
+    splitter->setSizes(
+        {contents_width, width() - margins - splitter->handleWidth() - contents_width});
+}
+
+void THelpForm::FollowSource(const QUrl& url) {
+    const QString anchor = url.fragment();
+    for (int row = 0; row < ContentsList->count(); ++row) {
+        if (ContentsList->item(row)->data(Qt::UserRole).toString() == anchor) {
+            ContentsList->setCurrentRow(row);
+            return;
+        }
+    }
+    // The manual's start, or a place with no entry: no entry is marked.
+    ContentsList->setCurrentRow(-1);
+    ContentsList->clearSelection();
 }
 
 void THelpForm::FillContents() {
@@ -208,7 +260,7 @@ bool THelpForm::Find(const QString& text, bool backward) {
         Browser->setTextCursor(cursor);
         found = Browser->find(text, flags);
     }
-    FindStatus->setText(found ? QString() : Text(kFindNotFound));
+    FindStatus->setText(found ? QString() : tr("Not found"));
     return found;
 }
 

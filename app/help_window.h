@@ -15,15 +15,7 @@ class QToolButton;
 
 namespace brisalto {
 
-inline constexpr char kHelpWindowTitle[] = "Brisalto Calculator Help";
 inline constexpr char kManualUrl[] = "qrc:/manual/index.html";
-inline constexpr char kFindNotFound[] = "Not found";
-inline constexpr char kFindLabel[] = "Find:";
-inline constexpr char kBackText[] = "Back";
-inline constexpr char kContentsText[] = "Contents";
-inline constexpr char kFindText[] = "Find";
-inline constexpr char kFindNextText[] = "Next";
-inline constexpr char kFindPreviousText[] = "Previous";
 
 class THelpForm : public QWidget {
     Q_OBJECT
@@ -43,9 +35,12 @@ class THelpForm : public QWidget {
     QLineEdit* FindEdit = nullptr;
     QLabel* FindStatus = nullptr;
     QToolButton* BackBtn = nullptr;
+    QToolButton* ForwardBtn = nullptr;
 
   private:
     void FillContents();
+    // Marks the contents entry of the section shown, as Back, Forward and links move.
+    void FollowSource(const QUrl& url);
     void OpenFindBar();
     void CloseFindBar();
 };

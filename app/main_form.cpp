@@ -51,7 +51,7 @@ namespace brisalto {
 namespace {
 
 const QColor kMediumGrey(160, 160, 164);
-constexpr char kModeCaptionText[] = "Mode:";
+constexpr char kModeCaptionText[] = QT_TRANSLATE_NOOP("brisalto::TMainForm", "Mode:");
 constexpr char kDesignedModeText[] = "Degrees";
 constexpr char kDesignedFormatText[] = "Automatic";
 constexpr char kGoText[] = "Go";
@@ -63,6 +63,9 @@ constexpr int kCmdFontPixels = 21;
 constexpr int kToolsFontPixels = 13;
 constexpr int kDesignedLeft = 394;
 constexpr int kDesignedTop = 114;
+// The menu bar's height and the title bar and frame around the window, as the design counts them.
+constexpr int kMenuBarHeight = 22;
+constexpr QSize kFrameExtra(8, 32);
 constexpr TColor kDesignedCmdColor = RgbColor(0xFF, 0xFF, 0xFF);
 constexpr TColor kDesignedResultsColor = SystemColor(5);      // window background
 constexpr TColor kDesignedResultsFontColor = SystemColor(8);  // window text
@@ -149,7 +152,7 @@ QFont PixelFont(const char* family, int pixels, bool bold = false, bool italic =
 }
 
 // The four faces of GoBtn: up, hovered, pressed and disabled.
-QIcon GoButtonIcon(QSize size) {
+QIcon GoButtonIcon(QSize size, int font_pixels) {
     QIcon icon;
     struct Face {
         QIcon::Mode mode;
@@ -163,8 +166,11 @@ QIcon GoButtonIcon(QSize size) {
         {QIcon::Selected, QIcon::Off, QColor(0, 96, 0), QColor(220, 220, 220)},
         {QIcon::Disabled, QIcon::Off, QColor(128, 128, 128), QColor(192, 192, 192)},
     };
+    // Drawn at the screen's pixel density, so it stays sharp at a scale factor of 2.
+    const qreal ratio = qApp->devicePixelRatio();
     for (const Face& face : faces) {
-        QPixmap pixmap(size);
+        QPixmap pixmap(size * ratio);
+        pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -172,8 +178,8 @@ QIcon GoButtonIcon(QSize size) {
         painter.setPen(QPen(face.fill.darker(150), 1));
         painter.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 3, size.height() - 3), 6, 6);
         painter.setPen(face.text);
-        painter.setFont(PixelFont(kLabelFontName, 16, true));
-        painter.drawText(pixmap.rect(), Qt::AlignCenter, QString::fromLatin1(kGoText));
+        painter.setFont(PixelFont(kLabelFontName, font_pixels, true));
+        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QString::fromLatin1(kGoText));
         painter.end();
         icon.addPixmap(pixmap, face.mode, face.state);
     }
@@ -241,6 +247,13 @@ TMainForm::TMainForm(QWidget* parent)
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint) {
     InitAssets();
+    // The window keeps its designed proportions: a larger desktop font draws it larger, a small
+    // screen smaller, so that nothing in it is cut or out of reach.
+    scale_ = DesignScale(QFontInfo(QApplication::font()).pixelSize(),
+                         QSize(kClientWidth, kClientHeight + kMenuBarHeight), kFrameExtra,
+                         QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableGeometry()
+                             : QRect());
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kMainFormCaption));
     BuildControls();
@@ -275,7 +288,7 @@ void TMainForm::BuildControls() {
     grey.setColor(QPalette::Window, kMediumGrey);
 
     ui_.MasterPanel = new QWidget(this);
-    ui_.MasterPanel->setFixedSize(kClientWidth, kClientHeight);
+    ui_.MasterPanel->setFixedSize(Px(kClientWidth), Px(kClientHeight));
     ui_.MasterPanel->setPalette(grey);
     ui_.MasterPanel->setAutoFillBackground(true);
     setCentralWidget(ui_.MasterPanel);
@@ -290,7 +303,7 @@ void TMainForm::BuildControls() {
 
     ui_.ResultsPanel = new QWidget(ui_.MainPanel);
     ui_.ResultsMemo = new QPlainTextEdit(ui_.ResultsPanel);
-    ui_.ResultsMemo->setFont(PixelFont(kResultsFontName, kResultsFontPixels));
+    ui_.ResultsMemo->setFont(PixelFont(kResultsFontName, Px(kResultsFontPixels)));
     ui_.ResultsMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ui_.ResultsMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui_.ResultsMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -302,8 +315,8 @@ void TMainForm::BuildControls() {
     results_layout->addWidget(ui_.ResultsMemo);
 
     ui_.ModPanel = new QWidget(ui_.MainPanel);
-    ui_.ModPanel->setFixedHeight(kModPanelHeight);
-    const QFont mode_font = PixelFont(kLabelFontName, kModeFontPixels, true, true);
+    ui_.ModPanel->setFixedHeight(Px(kModPanelHeight));
+    const QFont mode_font = PixelFont(kLabelFontName, Px(kModeFontPixels), true, true);
     QPalette mode_palette = grey;
     mode_palette.setColor(QPalette::WindowText,
                           ReadableOn(kMediumGrey, grey.color(QPalette::WindowText)));
@@ -312,40 +325,44 @@ void TMainForm::BuildControls() {
         auto* label = new QLabel(QString::fromLatin1(text), ui_.ModPanel);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(mode_font);
-        label->move(x, 1);
+        label->move(Px(x), Px(1));
         label->adjustSize();
         return label;
     };
     ui_.ModeCaptionLabel = make_label("Label1", kModeCaptionText, 3);
+    ui_.ModeCaptionLabel->setText(tr(kModeCaptionText));
+    ui_.ModeCaptionLabel->adjustSize();
     ui_.ModeLabel = make_label("ModeLabel", kDesignedModeText, 64);
     ui_.SciLabel = make_label("SciLabel", kDesignedFormatText, 145);
 
     ui_.CmdPanel = new QWidget(ui_.MainPanel);
-    ui_.CmdPanel->setFixedHeight(kCmdPanelHeight);
+    ui_.CmdPanel->setFixedHeight(Px(kCmdPanelHeight));
     auto* command_line = new CommandLineEdit(ui_.CmdPanel);
     command_line->on_paste = [this](const QString& text) {
         RunGuardedHandler([this, &text] { PasteIntoCmdEdit(text); });
     };
     ui_.CmdEdit = command_line;
-    ui_.CmdEdit->setGeometry(4, 6, 418, 32);
-    ui_.CmdEdit->setFont(PixelFont(kLabelFontName, kCmdFontPixels, true));
+    ui_.CmdEdit->setGeometry(Px(4), Px(6), Px(418), Px(32));
+    ui_.CmdEdit->setFont(PixelFont(kLabelFontName, Px(kCmdFontPixels), true));
     // The line edit's default limit of 32767 would silently cut a long pasted line.
     ui_.CmdEdit->setMaxLength(std::numeric_limits<int>::max());
     ui_.CmdEdit->installEventFilter(this);
     ui_.Panel4 = new QWidget(ui_.CmdPanel);
-    ui_.Panel4->setGeometry(kClientWidth - 44, 0, 44, kCmdPanelHeight);
+    ui_.Panel4->setGeometry(Px(kClientWidth) - Px(44), 0, Px(44), Px(kCmdPanelHeight));
     ui_.GoBtn = new QToolButton(ui_.Panel4);
-    ui_.GoBtn->setGeometry(1, 0, 42, 41);
+    ui_.GoBtn->setGeometry(Px(1), 0, Px(42), Px(41));
     ui_.GoBtn->setAutoRaise(true);
     // Reached by Tab; a click leaves the focus in the command line.
     ui_.GoBtn->setFocusPolicy(Qt::TabFocus);
-    ui_.GoBtn->setIconSize(QSize(40, 39));
-    ui_.GoBtn->setIcon(GoButtonIcon(QSize(40, 39)));
-    ui_.GoBtn->setToolTip(QString::fromLatin1(kGoText));
+    ui_.GoBtn->setIconSize(QSize(Px(40), Px(39)));
+    ui_.GoBtn->setIcon(GoButtonIcon(QSize(Px(40), Px(39)), Px(16)));
+    ui_.GoBtn->setToolTip(tr("Go"));
     ui_.Button1 = new QPushButton(ui_.Panel4);
     ui_.Button1->setGeometry(55, 8, 75, 25);
     ui_.Button1->setDefault(true);
     ui_.Button1->setFocusPolicy(Qt::NoFocus);
+    // It only takes Enter's click; hidden, it is neither seen nor listed by assistive technology.
+    ui_.Button1->hide();
     connect(ui_.GoBtn, &QToolButton::clicked, this,
             [this] { RunGuardedHandler([this] { GoBtnClick(); }); });
     connect(ui_.Button1, &QPushButton::clicked, this,
@@ -354,8 +371,8 @@ void TMainForm::BuildControls() {
     ui_.ResultsMemo->installEventFilter(this);
 
     ui_.ToolsPanel = new MousePad(ToStringList(KeypadTexts()), ToStringList(FunctionButtonNames()),
-                                  ToStringList(FunctionButtonHints()), ui_.MainPanel);
-    ui_.ToolsPanel->setFont(PixelFont(kResultsFontName, kToolsFontPixels));
+                                  ToStringList(FunctionButtonHints()), ui_.MainPanel, scale_);
+    ui_.ToolsPanel->setFont(PixelFont(kResultsFontName, Px(kToolsFontPixels)));
     ui_.ToolsPanel->hide();
 
     auto* main_layout = new QVBoxLayout(ui_.MainPanel);
@@ -382,21 +399,25 @@ void TMainForm::BuildControls() {
         {ui_.MasterPanel, "MasterPanel", "", ""},
         {ui_.MainPanel, "MainPanel", "", ""},
         {ui_.ResultsPanel, "ResultsPanel", "", ""},
-        {ui_.ResultsMemo, "ResultsMemo", "results",
-         "every command line run, with its answer or error"},
-        {ui_.ModPanel, "ModPanel", "mode line", "the angle mode and the number format"},
+        {ui_.ResultsMemo, "ResultsMemo", QT_TR_NOOP("results"),
+         QT_TR_NOOP("every command line run, with its answer or error")},
+        {ui_.ModPanel, "ModPanel", QT_TR_NOOP("mode line"),
+         QT_TR_NOOP("the angle mode and the number format")},
         {ui_.CmdPanel, "CmdPanel", "", ""},
-        {ui_.CmdEdit, "CmdEdit", "command line", "an expression or a command; Enter runs it"},
+        {ui_.CmdEdit, "CmdEdit", QT_TR_NOOP("command line"),
+         QT_TR_NOOP("an expression or a command; Enter runs it")},
         {ui_.Panel4, "Panel4", "", ""},
-        {ui_.GoBtn, "GoBtn", "Go", "runs the command line"},
-        // Never seen, but assistive technology lists it.
-        {ui_.Button1, "Button1", "Enter", "runs the command line, as Go does"},
-        {ui_.ToolsPanel, "ToolsPanel", "mouse pad", "keys that insert into the command line"},
+        {ui_.GoBtn, "GoBtn", QT_TR_NOOP("Go"), QT_TR_NOOP("runs the command line")},
+        // Never seen; hidden, so assistive technology does not list it.
+        {ui_.Button1, "Button1", QT_TR_NOOP("Enter"),
+         QT_TR_NOOP("runs the command line, as Go does")},
+        {ui_.ToolsPanel, "ToolsPanel", QT_TR_NOOP("mouse pad"),
+         QT_TR_NOOP("keys that insert into the command line")},
     };
     for (const auto& row : controls) {
         row.control->setObjectName(QString::fromLatin1(row.object_name));
-        row.control->setAccessibleName(QString::fromLatin1(row.name));
-        row.control->setAccessibleDescription(QString::fromLatin1(row.description));
+        row.control->setAccessibleName(*row.name ? tr(row.name) : QString());
+        row.control->setAccessibleDescription(*row.description ? tr(row.description) : QString());
     }
 
     cmd_bkgrd_color_ = kDesignedCmdColor;

@@ -177,6 +177,9 @@ class TMainForm : public QMainWindow {
         std::vector<std::string> AtomicWeights;
     };
 
+    // A length of the design, in pixels of the window as drawn.
+    int Px(int design_pixels) const { return qRound(design_pixels * scale_); }
+
     void BuildControls();
     void BuildActions();
     void BuildMenus();
@@ -265,6 +268,7 @@ class TMainForm : public QMainWindow {
     std::int32_t results_bkgrd_color_ = 0;
     std::int32_t results_font_color_ = 0;
     bool shown_once_ = false;
+    double scale_ = 1.0;  // see DesignScale
     bool settings_written_ = false;
     // The lines of a running paste not yet in the window, joined by line breaks.
     bool gathering_lines_ = false;

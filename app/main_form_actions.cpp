@@ -255,15 +255,15 @@ void TMainForm::BuildMenus() {
 }
 
 void TMainForm::FitMenuBarFont() {
-    // The window's width is fixed, so the titles' font is too: in pixels, whatever the desktop's
-    // font size or scale, the largest size up to kMenuFontPixels at which all nine titles fit
-    // (a title that does not fit would hide behind the overflow arrow).
+    // The window's width follows its scale, so the titles' font does too: in pixels, the largest
+    // size up to the scaled kMenuFontPixels at which all nine titles fit (a title that does not
+    // fit would hide behind the overflow arrow).
     QMenuBar* bar = menuBar();
     QFont font = bar->font();
-    for (int pixels = kMenuFontPixels; pixels >= kMinMenuFontPixels; --pixels) {
+    for (int pixels = Px(kMenuFontPixels); pixels >= kMinMenuFontPixels; --pixels) {
         font.setPixelSize(pixels);
         bar->setFont(font);
-        if (bar->sizeHint().width() <= kClientWidth) break;
+        if (bar->sizeHint().width() <= Px(kClientWidth)) break;
     }
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/mouse_pad.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFile>
 #include <QFrame>
@@ -51,36 +53,36 @@ class PadKey : public QToolButton {
 // What the keypad keys are called aloud: the text on the key, spelled out.
 const QHash<QString, QString>& SpokenKeypadTexts() {
     static const QHash<QString, QString> names = {
-        {"0", "zero"},
-        {"00", "double zero"},
-        {"000", "triple zero"},
-        {".", "decimal point"},
-        {"1", "one"},
-        {"2", "two"},
-        {"3", "three"},
-        {"4", "four"},
-        {"5", "five"},
-        {"6", "six"},
-        {"7", "seven"},
-        {"8", "eight"},
-        {"9", "nine"},
-        {"E", "exponent E"},
-        {"+", "plus"},
-        {"-", "minus"},
-        {"*", "times"},
-        {"/", "divided by"},
-        {"^", "power"},
-        {"!", "factorial"},
-        {"%", "remainder"},
-        {"=", "equals"},
-        {"(", "opening bracket"},
-        {")", "closing bracket"},
-        {"{", "opening brace"},
-        {"}", "closing brace"},
-        {"<", "opening angle bracket"},
-        {">", "closing angle bracket"},
-        {"[", "opening square bracket"},
-        {"]", "closing square bracket"},
+        {"0", QT_TRANSLATE_NOOP("brisalto::MousePad", "zero")},
+        {"00", QT_TRANSLATE_NOOP("brisalto::MousePad", "double zero")},
+        {"000", QT_TRANSLATE_NOOP("brisalto::MousePad", "triple zero")},
+        {".", QT_TRANSLATE_NOOP("brisalto::MousePad", "decimal point")},
+        {"1", QT_TRANSLATE_NOOP("brisalto::MousePad", "one")},
+        {"2", QT_TRANSLATE_NOOP("brisalto::MousePad", "two")},
+        {"3", QT_TRANSLATE_NOOP("brisalto::MousePad", "three")},
+        {"4", QT_TRANSLATE_NOOP("brisalto::MousePad", "four")},
+        {"5", QT_TRANSLATE_NOOP("brisalto::MousePad", "five")},
+        {"6", QT_TRANSLATE_NOOP("brisalto::MousePad", "six")},
+        {"7", QT_TRANSLATE_NOOP("brisalto::MousePad", "seven")},
+        {"8", QT_TRANSLATE_NOOP("brisalto::MousePad", "eight")},
+        {"9", QT_TRANSLATE_NOOP("brisalto::MousePad", "nine")},
+        {"E", QT_TRANSLATE_NOOP("brisalto::MousePad", "exponent E")},
+        {"+", QT_TRANSLATE_NOOP("brisalto::MousePad", "plus")},
+        {"-", QT_TRANSLATE_NOOP("brisalto::MousePad", "minus")},
+        {"*", QT_TRANSLATE_NOOP("brisalto::MousePad", "times")},
+        {"/", QT_TRANSLATE_NOOP("brisalto::MousePad", "divided by")},
+        {"^", QT_TRANSLATE_NOOP("brisalto::MousePad", "power")},
+        {"!", QT_TRANSLATE_NOOP("brisalto::MousePad", "factorial")},
+        {"%", QT_TRANSLATE_NOOP("brisalto::MousePad", "remainder")},
+        {"=", QT_TRANSLATE_NOOP("brisalto::MousePad", "equals")},
+        {"(", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening bracket")},
+        {")", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing bracket")},
+        {"{", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening brace")},
+        {"}", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing brace")},
+        {"<", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening angle bracket")},
+        {">", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing angle bracket")},
+        {"[", QT_TRANSLATE_NOOP("brisalto::MousePad", "opening square bracket")},
+        {"]", QT_TRANSLATE_NOOP("brisalto::MousePad", "closing square bracket")},
     };
     return names;
 }
@@ -88,39 +90,53 @@ const QHash<QString, QString>& SpokenKeypadTexts() {
 // Hints that read badly aloud.
 const QHash<QString, QString>& SpokenFunctionHints() {
     static const QHash<QString, QString> names = {
-        {"xlog", "ten to the power x"},
-        {"logn", "logarithm to base n"},
+        {"xlog", QT_TRANSLATE_NOOP("brisalto::MousePad", "ten to the power x")},
+        {"logn", QT_TRANSLATE_NOOP("brisalto::MousePad", "logarithm to base n")},
     };
     return names;
 }
 
-QFrame* MakeBevel(QWidget* panel, int x, int y, int width, int height) {
+// A pad group is a named grouping for assistive technology, not an anonymous frame.
+constexpr char kPadGroupProperty[] = "brisaltoPadGroup";
+
+QAccessibleInterface* PadGroupAccessible(const QString&, QObject* object) {
+    if (object == nullptr || !object->isWidgetType() ||
+        !object->property(kPadGroupProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+}
+
+QFrame* MakeBevel(QWidget* panel, const QString& name, int x, int y, int width, int height) {
+    static const bool installed = [] {
+        QAccessible::installFactory(PadGroupAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
     auto* bevel = new QFrame(panel);
+    bevel->setProperty(kPadGroupProperty, true);
+    bevel->setAccessibleName(name);
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setGeometry(x, y, width, height);
     return bevel;
 }
 
-int GroupWidth(int columns, int key_width) { return 2 * kFrameMargin + columns * key_width; }
-int GroupHeight(int rows, int key_height) { return 2 * kFrameMargin + rows * key_height; }
-
 }  // namespace
 
 QString KeypadKeyName(const QString& text) {
     const QString spoken = SpokenKeypadTexts().value(text);
-    if (!spoken.isEmpty()) return spoken;
-    return QStringLiteral("variable ") + text;
+    if (!spoken.isEmpty()) return MousePad::tr(spoken.toUtf8().constData());
+    return MousePad::tr("variable %1").arg(text);
 }
 
-QString KeypadKeyDescription(const QString& text) { return QStringLiteral("inserts ") + text; }
+QString KeypadKeyDescription(const QString& text) { return MousePad::tr("inserts %1").arg(text); }
 
 QString FunctionKeyName(const QString& name, const QString& hint) {
     const QString spoken = SpokenFunctionHints().value(name);
-    return spoken.isEmpty() ? hint.toLower() : spoken;
+    return spoken.isEmpty() ? hint.toLower() : MousePad::tr(spoken.toUtf8().constData());
 }
 
 QString FunctionKeyDescription(const QString& name, const QString& hint) {
-    return FunctionKeyName(name, hint) + QStringLiteral(", inserts ") + name + QStringLiteral("()");
+    return MousePad::tr("%1, inserts %2()").arg(FunctionKeyName(name, hint), name);
 }
 
 QToolButton* MousePad::AddKey(QWidget* group, const QString& picture, const QString& face,
@@ -145,6 +161,8 @@ QToolButton* MousePad::AddKey(QWidget* group, const QString& picture, const QStr
 
 void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QStringList& texts,
                                int first_row) {
+    key = Px(key);
+    const int margin = Px(kFrameMargin);
     int row = first_row;
     for (const auto& tags : rows) {
         int column = 0;
@@ -152,9 +170,7 @@ void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QS
             const QString text = texts.value(tag);
             QToolButton* button = AddKey(
                 group, QStringLiteral(":/pad/keypad_%1.svg").arg(tag), text,
-                QRect(
-                    QPoint(kFrameMargin + column * key.width(), kFrameMargin + row * key.height()),
-                    key),
+                QRect(QPoint(margin + column * key.width(), margin + row * key.height()), key),
                 KeypadKeyName(text), KeypadKeyDescription(text));
             connect(button, &QToolButton::clicked, this, [this, text] { emit textKey(text); });
             keypad_[static_cast<std::size_t>(tag)] = button;
@@ -165,15 +181,25 @@ void MousePad::PlaceKeypadRows(QWidget* group, TagRows rows, QSize key, const QS
 }
 
 MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_names,
-                   const QStringList& function_hints, QWidget* parent)
-    : QWidget(parent), keypad_(kKeypadKeyCount, nullptr), functions_(kFunctionKeyCount, nullptr) {
-    setFixedHeight(kToolsPanelHeight);
+                   const QStringList& function_hints, QWidget* parent, double scale)
+    : QWidget(parent),
+      keypad_(kKeypadKeyCount, nullptr),
+      functions_(kFunctionKeyCount, nullptr),
+      scale_(scale) {
+    setFixedHeight(Px(kToolsPanelHeight));
+    const int margin = Px(kFrameMargin);
+    const auto group_width = [&](int columns, QSize key) {
+        return 2 * margin + columns * Px(key).width();
+    };
+    const auto group_height = [&](int rows, QSize key) {
+        return 2 * margin + rows * Px(key).height();
+    };
 
     // Left column of groups: caret row on top, digits and operators, then zeros and brackets.
-    const int left_x = 2;
-    const int caret_y = 2;
-    QFrame* caret = MakeBevel(this, left_x, caret_y, GroupWidth(5, kCaretKey.width()),
-                              GroupHeight(1, kCaretKey.height()));
+    const int left_x = Px(2);
+    const int caret_y = Px(2);
+    QFrame* caret = MakeBevel(this, tr("editing keys"), left_x, caret_y, group_width(5, kCaretKey),
+                              group_height(1, kCaretKey));
     struct CaretKey {
         const char* object_name;
         const char* picture;
@@ -182,23 +208,23 @@ MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_
         const char* description;
     };
     const CaretKey caret_keys[] = {
-        {"FirstButton", ":/pad/first.svg", "|<", "caret to the start",
-         "moves the command line's caret to its start"},
-        {"LeftButton", ":/pad/left.svg", "<", "caret left",
-         "moves the command line's caret one character left"},
-        {"RightButton", ":/pad/right.svg", ">", "caret right",
-         "moves the command line's caret one character right"},
-        {"LastButton", ":/pad/last.svg", ">|", "caret to the end",
-         "moves the command line's caret to its end"},
-        {"Button2", ":/pad/delete.svg", "Del", "delete",
-         "deletes the selection or the character before the caret"},
+        {"FirstButton", ":/pad/first.svg", "|<", QT_TR_NOOP("caret to the start"),
+         QT_TR_NOOP("moves the command line's caret to its start")},
+        {"LeftButton", ":/pad/left.svg", "<", QT_TR_NOOP("caret left"),
+         QT_TR_NOOP("moves the command line's caret one character left")},
+        {"RightButton", ":/pad/right.svg", ">", QT_TR_NOOP("caret right"),
+         QT_TR_NOOP("moves the command line's caret one character right")},
+        {"LastButton", ":/pad/last.svg", ">|", QT_TR_NOOP("caret to the end"),
+         QT_TR_NOOP("moves the command line's caret to its end")},
+        {"Button2", ":/pad/delete.svg", "Del", QT_TR_NOOP("delete"),
+         QT_TR_NOOP("deletes the selection or the character before the caret")},
     };
     for (int column = 0; column < 5; ++column) {
         const CaretKey& k = caret_keys[column];
-        QToolButton* key = AddKey(
-            caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.face),
-            QRect(QPoint(kFrameMargin + column * kCaretKey.width(), kFrameMargin), kCaretKey),
-            QString::fromLatin1(k.name), QString::fromLatin1(k.description));
+        QToolButton* key =
+            AddKey(caret, QString::fromLatin1(k.picture), QString::fromLatin1(k.face),
+                   QRect(QPoint(margin + column * Px(kCaretKey).width(), margin), Px(kCaretKey)),
+                   tr(k.name), tr(k.description));
         key->setObjectName(QString::fromLatin1(k.object_name));
         if (column < 4) {
             const auto move = static_cast<CaretMove>(column);
@@ -208,47 +234,47 @@ MousePad::MousePad(const QStringList& keypad_texts, const QStringList& function_
         }
     }
 
-    const int digits_y = caret_y + caret->height() + 4;
-    QFrame* digits = MakeBevel(this, left_x, digits_y, GroupWidth(3, kKey.width()),
-                               GroupHeight(4, kKey.height()));
+    const int digits_y = caret_y + caret->height() + Px(4);
+    QFrame* digits = MakeBevel(this, tr("digits"), left_x, digits_y, group_width(3, kKey),
+                               group_height(4, kKey));
     PlaceKeypadRows(digits, kDigitRows, kKey, keypad_texts);
-    QFrame* operators = MakeBevel(this, left_x + digits->width() + 2, digits_y,
-                                  GroupWidth(2, kKey.width()), GroupHeight(4, kKey.height()));
+    QFrame* operators = MakeBevel(this, tr("operators"), left_x + digits->width() + Px(2), digits_y,
+                                  group_width(2, kKey), group_height(4, kKey));
     PlaceKeypadRows(operators, kOperatorRows, kKey, keypad_texts);
 
-    const int lower_y = digits_y + digits->height() + 4;
-    QFrame* zeros = MakeBevel(this, left_x, lower_y, GroupWidth(1, kKey.width()),
-                              GroupHeight(2, kKey.height()));
+    const int lower_y = digits_y + digits->height() + Px(4);
+    QFrame* zeros =
+        MakeBevel(this, tr("zeros"), left_x, lower_y, group_width(1, kKey), group_height(2, kKey));
     PlaceKeypadRows(zeros, kZeroRows, kKey, keypad_texts);
-    QFrame* brackets = MakeBevel(this, left_x + zeros->width() + 2, lower_y,
-                                 GroupWidth(4, kKey.width()), GroupHeight(2, kKey.height()));
+    QFrame* brackets = MakeBevel(this, tr("brackets"), left_x + zeros->width() + Px(2), lower_y,
+                                 group_width(4, kKey), group_height(2, kKey));
     PlaceKeypadRows(brackets, kBracketRows, kKey, keypad_texts);
 
     // Variables: the wide answer key on top of six rows of two.
-    const int variables_x = operators->x() + operators->width() + 4;
-    QFrame* variables = MakeBevel(this, variables_x, 2, GroupWidth(2, kVariableKey.width()),
-                                  GroupHeight(7, kVariableKey.height()));
+    const int variables_x = operators->x() + operators->width() + Px(4);
+    QFrame* variables = MakeBevel(this, tr("variables"), variables_x, Px(2),
+                                  group_width(2, kVariableKey), group_height(7, kVariableKey));
     QToolButton* answer =
         AddKey(variables, QStringLiteral(":/pad/answer.svg"), QStringLiteral("A"),
-               QRect(kFrameMargin, kFrameMargin, 2 * kVariableKey.width(), kVariableKey.height()),
-               QStringLiteral("answer A"), QStringLiteral("inserts A, the last answer"));
+               QRect(margin, margin, 2 * Px(kVariableKey).width(), Px(kVariableKey).height()),
+               tr("answer A"), tr("inserts A, the last answer"));
     answer->setObjectName(QStringLiteral("Button29"));
     connect(answer, &QToolButton::clicked, this, &MousePad::answerKey);
     PlaceKeypadRows(variables, kVariableRows, kVariableKey, keypad_texts, 1);
 
     // Functions fill the right half, three to a row.
-    const int functions_x = variables_x + variables->width() + 4;
+    const int functions_x = variables_x + variables->width() + Px(4);
     const int function_rows = (kFunctionKeyCount + kFunctionColumns - 1) / kFunctionColumns;
-    QFrame* functions =
-        MakeBevel(this, functions_x, 3, GroupWidth(kFunctionColumns, kFunctionKey.width()),
-                  GroupHeight(function_rows, kFunctionKey.height()));
+    QFrame* functions = MakeBevel(this, tr("functions"), functions_x, Px(3),
+                                  group_width(kFunctionColumns, kFunctionKey),
+                                  group_height(function_rows, kFunctionKey));
     for (int tag = 0; tag < kFunctionKeyCount; ++tag) {
         const QString name = function_names.value(tag);
         const QString hint = function_hints.value(tag);
-        const QPoint place(kFrameMargin + (tag % kFunctionColumns) * kFunctionKey.width(),
-                           kFrameMargin + (tag / kFunctionColumns) * kFunctionKey.height());
+        const QPoint place(margin + (tag % kFunctionColumns) * Px(kFunctionKey).width(),
+                           margin + (tag / kFunctionColumns) * Px(kFunctionKey).height());
         QToolButton* key = AddKey(functions, QStringLiteral(":/pad/func_%1.svg").arg(tag), name,
-                                  QRect(place, kFunctionKey), FunctionKeyName(name, hint),
+                                  QRect(place, Px(kFunctionKey)), FunctionKeyName(name, hint),
                                   FunctionKeyDescription(name, hint));
         key->setToolTip(hint);
         connect(key, &QToolButton::clicked, this, [this, name] { emit functionKey(name); });

@@ -26,11 +26,12 @@ class MousePad : public QWidget {
     Q_OBJECT
 
   public:
-    // keypad_texts (42) and function_names (30 or more) give what the keys insert; the hints
-    // are the function keys' tool tips. The key faces come from the ":/pad/" pictures; a missing
-    // picture falls back to the key's text so that the pad stays usable.
+    // Drawn at scale times the design's pixel sizes. keypad_texts (42) and function_names (30 or
+    // more) give what the keys insert; the hints are the function keys' tool tips. The key faces
+    // come from the ":/pad/" pictures; a missing picture falls back to the key's text so that the
+    // pad stays usable.
     MousePad(const QStringList& keypad_texts, const QStringList& function_names,
-             const QStringList& function_hints, QWidget* parent = nullptr);
+             const QStringList& function_hints, QWidget* parent = nullptr, double scale = 1.0);
 
     // Index = Tag into KeypadTexts and FunctionButtonNames.
     const std::vector<QToolButton*>& KeypadKeys() const { return keypad_; }
@@ -51,6 +52,10 @@ class MousePad : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A length of the design, drawn at the pad's scale.
+    int Px(int design_pixels) const { return qRound(design_pixels * scale_); }
+    QSize Px(QSize design) const { return QSize(Px(design.width()), Px(design.height())); }
+
     QToolButton* AddKey(QWidget* group, const QString& picture, const QString& face, QRect place,
                         const QString& name, const QString& description);
     void PlaceKeypadRows(QWidget* group, std::initializer_list<std::initializer_list<int>> rows,
@@ -63,6 +68,7 @@ class MousePad : public QWidget {
     std::vector<QToolButton*> keypad_;
     std::vector<QToolButton*> functions_;
     std::vector<QToolButton*> all_;
+    double scale_ = 1.0;
 };
 
 // The spoken name and the description of each key, as assistive technology reads them.

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/precision_form.h"
 
+#include <QBoxLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,14 +23,7 @@
 namespace brisalto {
 namespace {
 
-constexpr char kCaption[] = "Precision";
-constexpr char kSetPrecisionText[] = "Set precision";
-constexpr char kExampleCaption[] = "Example";
 constexpr char kDesignedExample[] = "0.123452525";
-constexpr char kOkText[] = "OK";
-constexpr char kCancelText[] = "Cancel";
-constexpr int kClientWidth = 294;
-constexpr int kClientHeight = 96;
 
 // A whole number brought into 0..20; any other text reads as the minimum.
 int PrecisionOfText(const QString& text) {
@@ -92,44 +87,54 @@ class PrecisionSpinBox : public QSpinBox {
 
 TPrecisionForm::TPrecisionForm(Calculator& calculator, QWidget* parent)
     : QDialog(parent), calculator_(calculator) {
-    setWindowTitle(kCaption);
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowTitle(tr("Precision"));
 
     auto* frame = new QFrame(this);
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setFrameShadow(QFrame::Sunken);
-    frame->setGeometry(6, 6, 282, 52);
 
-    auto* set_label = new QLabel(kSetPrecisionText, frame);
-    set_label->setGeometry(10, 4, 90, 18);
-
+    auto* set_label = new QLabel(tr("Set precision"), frame);
     PrecisionCSpinEdit = new PrecisionSpinBox(frame);
     PrecisionCSpinEdit->setObjectName("PrecisionCSpinEdit");
-    PrecisionCSpinEdit->setGeometry(10, 23, 64, 24);
     PrecisionCSpinEdit->setRange(kMinPrecision, 14);
     PrecisionCSpinEdit->setSingleStep(1);
     set_label->setBuddy(PrecisionCSpinEdit);
 
-    auto* example_caption = new QLabel(kExampleCaption, frame);
-    example_caption->setGeometry(96, 4, 90, 18);
-
-    ExampleLabel = new QLabel(kDesignedExample, frame);
+    auto* example_caption = new QLabel(tr("Example"), frame);
+    ExampleLabel = new QLabel(QString::fromLatin1(kDesignedExample), frame);
     ExampleLabel->setObjectName("ExampleLabel");
-    ExampleLabel->setGeometry(96, 23, 184, 24);
     QFont bold = ExampleLabel->font();
     bold.setBold(true);
     ExampleLabel->setFont(bold);
+    // Wide enough for the example at the largest precision, so the dialog never jumps.
+    const QString widest = QString::fromStdString(
+        calculator_.FormatNumber(FixedPatternFor(kMaxPrecision), ExampleValue()));
+    ExampleLabel->setMinimumWidth(ExampleLabel->fontMetrics().horizontalAdvance(widest));
 
-    OkButton = new QPushButton(kOkText, this);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(set_label, 0, 0);
+    grid->addWidget(PrecisionCSpinEdit, 1, 0);
+    grid->addWidget(example_caption, 0, 1);
+    grid->addWidget(ExampleLabel, 1, 1);
+    grid->setColumnStretch(1, 1);
+
+    OkButton = new QPushButton(tr("OK"), this);
     OkButton->setObjectName("OkButton");
-    OkButton->setGeometry(132, 64, 75, 25);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    CancelButton = new QPushButton(kCancelText, this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(213, 64, 75, 25);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Typed text reaches the editor's signal; the spin box writes its own text with the editor's
     // signals blocked, so its arrows and setValue are heard through its own signal.
@@ -162,6 +167,7 @@ bool TPrecisionForm::Run() {
     PrecisionCSpinEditChange();
     PrecisionCSpinEdit->setFocus();
     PrecisionCSpinEdit->selectAll();
+    adjustSize();
     if (const QScreen* desktop = screen())
         move(desktop->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted) return false;

@@ -3,6 +3,7 @@
 #include "app/results_window_ops.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -32,6 +33,7 @@
 
 #include "app/color_value.h"
 #include "app/ini_file.h"
+#include "tools/gui/named_combo_box.h"
 
 namespace brisalto {
 namespace {
@@ -40,14 +42,12 @@ constexpr char kUnableToSave[] = "Unable to save %1: %2";
 constexpr char kNotRegularFile[] = "it is not a regular file";
 constexpr char kUnableToPrint[] = "Unable to print: the printer could not be started";
 constexpr char kPrintPageFailed[] = "Unable to print: the printer refused a new page";
-constexpr char kFontDialogTitle[] = "Font";
-constexpr char kFontColorLabel[] = "&Color:";
 constexpr char kCurrentColorName[] = "Current";
 
 constexpr qreal kPointsPerInch = 72.0;
 constexpr qreal kFallbackScreenDpi = 96.0;
 
-QString AppTitle() { return QString::fromLatin1(kApplicationTitle); }
+QString AppTitle() { return QCoreApplication::translate("ResultsWindow", kApplicationTitle); }
 
 void ShowError(QWidget* parent, const QString& message) {
     QMessageBox::critical(parent, AppTitle(), message);
@@ -68,16 +68,18 @@ QIcon ColorSwatch(const QColor& color) {
     QPixmap swatch(16, 12);
     swatch.fill(color);
     QPainter painter(&swatch);
-    painter.setPen(Qt::black);
+    painter.setPen(QGuiApplication::palette().color(QPalette::WindowText));
     painter.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
     return QIcon(swatch);
 }
 
 // The standard font dialog with its effects, joined by the colour box the results font needs.
 class ResultsFontDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(ResultsFontDialog)
+
   public:
     ResultsFontDialog(QWidget* parent, const ResultsFontChoice& current) : QDialog(parent) {
-        setWindowTitle(QString::fromLatin1(kFontDialogTitle));
+        setWindowTitle(tr("Font"));
         // A family that is not installed (Arial on most Linux desktops) is preset as the family
         // actually drawn in its place, so the lists show what the user sees.
         QFont preset = current.font;
@@ -95,6 +97,8 @@ class ResultsFontDialog : public QDialog {
         connect(font_dialog_, &QDialog::rejected, this, &QDialog::reject);
 
         color_box_ = new QComboBox(this);
+        // Named for what it colours, before it has items: its shown value is a colour.
+        SetComboBoxName(color_box_, tr("Results text colour"));
         bool listed = false;
         for (const NamedColor& named : ListedColors()) {
             color_box_->addItem(ColorSwatch(ToQColor(named.value)), QString::fromLatin1(named.name),
@@ -107,7 +111,7 @@ class ResultsFontDialog : public QDialog {
         }
         color_box_->setCurrentIndex(color_box_->findData(current.color));
 
-        auto* color_label = new QLabel(QString::fromLatin1(kFontColorLabel), this);
+        auto* color_label = new QLabel(tr("&Color:"), this);
         color_label->setBuddy(color_box_);
         auto* color_row = new QHBoxLayout;
         color_row->addWidget(color_label);
@@ -185,9 +189,10 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
 void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
     const QString text = memo.toPlainText();
     if (text.isEmpty()) {
-        ScreenCentredMessageBox box(QMessageBox::Information, AppTitle(),
-                                    QString::fromLatin1(kNothingToSaveMessage), QMessageBox::Ok,
-                                    parent);
+        ScreenCentredMessageBox box(
+            QMessageBox::Information, AppTitle(),
+            QCoreApplication::translate("ResultsWindow", kNothingToSaveMessage), QMessageBox::Ok,
+            parent);
         box.exec();
         return;
     }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 
@@ -19,12 +20,14 @@ class QWidget;
 
 namespace brisalto {
 
-inline constexpr char kNothingToSaveMessage[] = "Nothing in result to be saved";
+inline constexpr char kNothingToSaveMessage[] =
+    QT_TRANSLATE_NOOP("ResultsWindow", "Nothing in result to be saved");
 inline constexpr char kSaveDialogFilter[] = "Text File(*.txt)";
 inline constexpr char kSaveDefaultSuffix[] = "txt";
 inline constexpr char kHelpFileName[] = "Brisalto Calculator Help.chm";
 // The title of the program's message boxes.
-inline constexpr char kApplicationTitle[] = "Brisalto Calculator";
+inline constexpr char kApplicationTitle[] =
+    QT_TRANSLATE_NOOP("ResultsWindow", "Brisalto Calculator");
 
 // Printed lines start this many printer pixels right of the printable area's left edge.
 inline constexpr int kPrintLeftMargin = 50;

@@ -106,6 +106,20 @@ QPoint FitFrameOnScreens(QPoint wanted, QSize frame_size, const QList<QRect>& sc
                   FitInto(y, height, best->y(), best->height()));
 }
 
+double DesignScale(int font_pixels, QSize design_size, QSize frame_extra, QRect free_area) {
+    constexpr double kDesignFontPixels = 12.0;
+    constexpr double kSmallest = 0.5;
+    double scale = std::max(1.0, font_pixels / kDesignFontPixels);
+    if (!free_area.isEmpty() && !design_size.isEmpty()) {
+        const double fit_width =
+            double(free_area.width() - frame_extra.width()) / design_size.width();
+        const double fit_height =
+            double(free_area.height() - frame_extra.height()) / design_size.height();
+        scale = std::min({scale, fit_width, fit_height});
+    }
+    return std::max(scale, kSmallest);
+}
+
 QList<QRect> AvailableScreenAreas() {
     QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens())

@@ -27,6 +27,12 @@ QList<QRect> AvailableScreenAreas();
 // known: window managers place a new window's client area, not its frame, where it asked to be.
 void PlaceWindowFrame(QWidget* window, QPoint frame_pos);
 
+// How much larger than its design in pixels the main window is drawn: by the desktop font's
+// pixel size against the 12 pixels (9 pt at 96 dpi) of the design, never smaller than the
+// design for a small font; then, when design_size times that (plus frame_extra for the title bar
+// and frame) is larger than the free area, as much smaller as it takes to fit, down to half.
+double DesignScale(int font_pixels, QSize design_size, QSize frame_extra, QRect free_area);
+
 // Where window's frame is now, as PlaceWindowFrame takes it.
 QPoint FramePosition(const QWidget& window);
 

@@ -17,9 +17,15 @@
 #include <functional>
 #include <memory>
 
+#include "app/about_form.h"
+#include "app/bkgrd_form.h"
 #include "app/main_form.h"
 #include "app/mouse_pad.h"
+#include "app/precision_form.h"
+#include "command/calculator.h"
 #include "command/cmd_edit_model.h"
+#include "tools/gui/conv_form.h"
+#include "tools/gui/molar_mass_form.h"
 
 using brisalto::MousePad;
 using brisalto::TMainForm;
@@ -342,6 +348,84 @@ class AccessibilityTest : public QObject {
             }
             QVERIFY2(best >= 4.5, qPrintable(QStringLiteral("%1: %2:1").arg(name).arg(best)));
         }
+    }
+
+    // Each window as a screen reader lists it: every interactive element and every grouping has
+    // a name, no two siblings share role and name, nothing hidden is listed, and the names a
+    // person would look for are there.
+    void EveryWindowIsNamedAsAPersonSaysIt_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("main") << 0 << QStringList{"digits",    "operators",    "variables",
+                                                  "functions", "editing keys", "zeros",
+                                                  "brackets",  "command line"};
+        QTest::newRow("background colours")
+            << 1 << QStringList{"Command line colour", "Results window colour", "Reset"};
+        QTest::newRow("unit conversions")
+            << 2
+            << QStringList{"Unit family", "Convert from unit", "Convert to unit",
+                           "Value to convert", "Converted value"};
+        QTest::newRow("molar mass")
+            << 3 << QStringList{"Formula", "Molar mass", "Composition of the formula"};
+        QTest::newRow("precision") << 4 << QStringList{"Set precision", "OK", "Cancel"};
+        QTest::newRow("about") << 5 << QStringList{"Web site", "E-mail address", "OK"};
+    }
+
+    void EveryWindowIsNamedAsAPersonSaysIt() {
+        QFETCH(int, window);
+        QFETCH(QStringList, names);
+        brisalto::Calculator calculator;
+        std::unique_ptr<QWidget> dialog;
+        switch (window) {
+            case 1:
+                dialog = std::make_unique<brisalto::TBkgrdForm>();
+                break;
+            case 2:
+                dialog = std::make_unique<brisalto::TConvForm>();
+                break;
+            case 3:
+                dialog = std::make_unique<brisalto::TMolarMassForm>();
+                break;
+            case 4:
+                dialog = std::make_unique<brisalto::TPrecisionForm>(calculator);
+                break;
+            case 5:
+                dialog = std::make_unique<brisalto::TAboutForm>();
+                break;
+            default:
+                break;
+        }
+        QWidget* shown = dialog ? dialog.get() : form_.get();
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        QStringList faults;
+        QStringList found;
+        const std::function<void(QAccessibleInterface*)> visit = [&](QAccessibleInterface* item) {
+            QSet<QPair<int, QString>> siblings;
+            for (int i = 0; i < item->childCount(); ++i) {
+                QAccessibleInterface* child = item->child(i);
+                if (child == nullptr || child->state().invisible) continue;
+                const QString name = child->text(QAccessible::Name).trimmed();
+                found << name;
+                const bool grouping = child->role() == QAccessible::Grouping;
+                if ((IsInteractive(child) || grouping) && name.isEmpty())
+                    faults << QStringLiteral("unnamed role %1").arg(int(child->role()));
+                if (!name.isEmpty() && (IsInteractive(child) || grouping)) {
+                    const QPair<int, QString> key{int(child->role()), name};
+                    if (siblings.contains(key)) faults << QStringLiteral("two \"%1\"").arg(name);
+                    siblings.insert(key);
+                }
+                if (const auto* widget = qobject_cast<const QWidget*>(child->object());
+                    widget != nullptr && !widget->isVisible())
+                    faults << QStringLiteral("hidden \"%1\" listed").arg(name);
+                visit(child);
+            }
+        };
+        visit(QAccessible::queryAccessibleInterface(shown));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(", ")));
+        for (const QString& name : names)
+            QVERIFY2(found.contains(name), qPrintable(name + " not in " + found.join("|")));
+        QVERIFY(!found.contains(QStringLiteral("Enter")));
     }
 };
 

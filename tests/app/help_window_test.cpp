@@ -156,6 +156,37 @@ class HelpWindowTest : public QObject {
         QVERIFY(help->BackBtn->isEnabled());
         QTest::mouseClick(help->BackBtn, Qt::LeftButton);
         QTRY_COMPARE(bar->value(), 0);
+        QCOMPARE(help->ContentsList->currentRow(), -1);
+    }
+
+    // Every entry in turn, then Back and Forward over all of them: the marked entry is always
+    // the section shown.
+    void ContentsFollowBackAndForward() {
+        THelpForm* help = brisalto::ShowHelpWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        QListWidget* list = help->ContentsList;
+        for (int row = 0; row < list->count(); ++row) emit list->itemClicked(list->item(row));
+        QCOMPARE(list->currentRow(), list->count() - 1);
+        for (int row = list->count() - 2; row >= -1; --row) {
+            QTest::mouseClick(help->BackBtn, Qt::LeftButton);
+            QCOMPARE(list->currentRow(), row);
+        }
+        QVERIFY(!help->BackBtn->isEnabled());
+        for (int row = 0; row < list->count(); ++row) {
+            QTest::mouseClick(help->ForwardBtn, Qt::LeftButton);
+            QCOMPARE(list->currentRow(), row);
+        }
+        QVERIFY(!help->ForwardBtn->isEnabled());
+    }
+
+    // At its default size on a screen that holds it, nothing needs scrolling sideways.
+    void NoHorizontalScrollBarAtTheDefaultSize() {
+        THelpForm* help = brisalto::ShowHelpWindow(form_.get());
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QRect free = help->screen()->availableGeometry();
+        if (help->width() >= free.width() * 9 / 10) QSKIP("the screen is too narrow to tell");
+        QTRY_VERIFY(!help->Browser->horizontalScrollBar()->isVisible());
+        QVERIFY(!help->ContentsList->horizontalScrollBar()->isVisible());
     }
 
     // A link to a section that does not exist would leave the reader where they are.

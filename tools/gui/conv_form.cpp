@@ -3,6 +3,7 @@
 #include "tools/gui/conv_form.h"
 
 #include <QAbstractItemView>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -10,50 +11,37 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 #include <exception>
 
 #include "tools/conversion_text.h"
+#include "tools/gui/named_combo_box.h"
+#include "tools/gui/palette_colors.h"
 #include "tools/program_families.h"
 
 namespace brisalto {
 namespace {
 
-constexpr char kCaption[] = "Unit Conversions";
-constexpr char kFamilyLabelText[] = "General Family";
-constexpr char kConvertFromText[] = "Convert from";
-constexpr char kToText[] = "To";
-constexpr char kUnitLabelText[] = "Unit";
-constexpr char kInsertValueText[] = "Insert Value";
-constexpr char kCancelText[] = "Cancel";
-constexpr int kClientWidth = 342;
-constexpr int kClientHeight = 175;
-constexpr int kErrorFontPixels = 11;
-const QColor kErrorColor(200, 0, 0);
-
-QComboBox* MakeList(QWidget* parent, const char* name, const QRect& place) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    list->setEditable(false);
-    list->setGeometry(place);
-    return list;
-}
-
-// A value field, the "Unit" label and a unit list in one frame.
-QGroupBox* MakeSide(QWidget* parent, const char* title, const QRect& place, QLineEdit*& edit,
-                    QComboBox*& list, const char* edit_name, const char* list_name) {
+// A value field and a unit list in one frame; the list is named for its side, since its shown
+// value is a unit.
+QGroupBox* MakeSide(QWidget* parent, const QString& title, const QString& list_name,
+                    QLineEdit*& edit, QComboBox*& list, const char* edit_object,
+                    const char* list_object) {
     auto* group = new QGroupBox(title, parent);
-    group->setGeometry(place);
     edit = new QLineEdit(group);
-    edit->setObjectName(edit_name);
-    edit->setGeometry(6, 22, place.width() - 12, 24);
-    auto* unit_label = new QLabel(kUnitLabelText, group);
-    unit_label->setGeometry(6, 56, 26, 24);
-    list = MakeList(group, list_name, QRect(32, 56, place.width() - 38, 24));
-    // The window is narrow for the longer unit names; a smaller font shows most of them whole.
-    QFont list_font = list->font();
-    list_font.setPixelSize(11);
-    list->setFont(list_font);
+    edit->setObjectName(edit_object);
+    auto* unit_label = new QLabel(TConvForm::tr("Unit"), group);
+    list = new QComboBox(group);
+    list->setObjectName(list_object);
+    list->setEditable(false);
+    SetComboBoxName(list, list_name);
     unit_label->setBuddy(list);
+    auto* unit_row = new QHBoxLayout;
+    unit_row->addWidget(unit_label);
+    unit_row->addWidget(list, 1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(edit);
+    layout->addLayout(unit_row);
     return group;
 }
 
@@ -62,48 +50,90 @@ void WidenPopup(QComboBox* list) {
     list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
 }
 
+// The longest unit name of any family, in characters: the unit lists are made wide enough
+// for it once, so the dialog does not change size with the family.
+int LongestUnitName() {
+    RegisterProgramFamilies();
+    const ConversionRegistry& registry = ConversionRegistry::Instance();
+    qsizetype longest = 0;
+    for (std::string_view name : kConversionFamilyNames) {
+        if (auto family = registry.FindFamilyByName(std::string(name))) {
+            for (TConvType unit : registry.UnitsOfFamily(*family)) {
+                longest = std::max(longest,
+                                   QString::fromStdString(registry.UnitDescription(unit)).size());
+            }
+        }
+    }
+    return static_cast<int>(longest);
+}
+
 }  // namespace
 
 TConvForm::TConvForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(kCaption);
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowTitle(tr("Unit Conversions"));
 
-    auto* family_label = new QLabel(kFamilyLabelText, this);
-    family_label->setGeometry(6, 8, 96, 24);
-    FamilyComboBox = MakeList(this, "FamilyComboBox", QRect(108, 8, 230, 24));
+    auto* family_label = new QLabel(tr("General Family"), this);
+    FamilyComboBox = new QComboBox(this);
+    FamilyComboBox->setObjectName("FamilyComboBox");
+    FamilyComboBox->setEditable(false);
+    SetComboBoxName(FamilyComboBox, tr("Unit family"));
     family_label->setBuddy(FamilyComboBox);
+    auto* family_row = new QHBoxLayout;
+    family_row->addWidget(family_label);
+    family_row->addWidget(FamilyComboBox, 1);
 
-    MakeSide(this, kConvertFromText, QRect(4, 40, 165, 92), ConvValueEdit, ConvFromComboBox,
-             "ConvValueEdit", "ConvFromComboBox");
-    MakeSide(this, kToText, QRect(173, 40, 165, 92), ConvertedValueEdit, ConvToComboBox,
-             "ConvertedValueEdit", "ConvToComboBox");
+    auto* from_side = MakeSide(this, tr("Convert from"), tr("Convert from unit"), ConvValueEdit,
+                               ConvFromComboBox, "ConvValueEdit", "ConvFromComboBox");
+    auto* to_side = MakeSide(this, tr("To"), tr("Convert to unit"), ConvertedValueEdit,
+                             ConvToComboBox, "ConvertedValueEdit", "ConvToComboBox");
+    ConvValueEdit->setAccessibleName(tr("Value to convert"));
+    ConvertedValueEdit->setAccessibleName(tr("Converted value"));
     ConvertedValueEdit->setReadOnly(true);
+    const int unit_chars = LongestUnitName();
+    for (QComboBox* list : {ConvFromComboBox, ConvToComboBox}) {
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(unit_chars);
+    }
+    auto* sides = new QHBoxLayout;
+    sides->addWidget(from_side, 1);
+    sides->addWidget(to_side, 1);
 
-    InsertButton = new QPushButton(kInsertValueText, this);
+    InsertButton = new QPushButton(tr("Insert Value"), this);
     InsertButton->setObjectName("InsertButton");
-    InsertButton->setGeometry(179, 142, 84, 25);
     InsertButton->setDefault(true);
     connect(InsertButton, &QPushButton::clicked, this, &QDialog::accept);
 
     // Enter anywhere in the dialog inserts, also with the focus on Cancel.
-    CancelButton = new QPushButton(kCancelText, this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(269, 142, 69, 25);
     CancelButton->setAutoDefault(false);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
+    // The error keeps its room when hidden, so showing it never resizes the dialog.
     ErrorLabel = new QLabel(this);
     ErrorLabel->setObjectName("ErrorLabel");
-    ErrorLabel->setGeometry(6, 134, 167, 38);
     ErrorLabel->setWordWrap(true);
     ErrorLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont error_font = ErrorLabel->font();
-    error_font.setPixelSize(kErrorFontPixels);
-    ErrorLabel->setFont(error_font);
+    ErrorLabel->setMinimumHeight(2 * ErrorLabel->fontMetrics().lineSpacing());
+    QSizePolicy keep_room = ErrorLabel->sizePolicy();
+    keep_room.setRetainSizeWhenHidden(true);
+    keep_room.setHorizontalPolicy(QSizePolicy::Ignored);
+    ErrorLabel->setSizePolicy(keep_room);
     QPalette error_palette = ErrorLabel->palette();
-    error_palette.setColor(QPalette::WindowText, kErrorColor);
+    error_palette.setColor(QPalette::WindowText, ErrorTextColor(error_palette));
     ErrorLabel->setPalette(error_palette);
     ErrorLabel->hide();
+
+    auto* bottom_row = new QHBoxLayout;
+    bottom_row->addWidget(ErrorLabel, 1);
+    bottom_row->addWidget(InsertButton, 0, Qt::AlignBottom);
+    bottom_row->addWidget(CancelButton, 0, Qt::AlignBottom);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(family_row);
+    layout->addLayout(sides);
+    layout->addLayout(bottom_row);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(FamilyComboBox, &QComboBox::activated, this, [this] { FamilyComboBoxSelect(); });
     connect(ConvValueEdit, &QLineEdit::textChanged, this, [this] { ConvValueEditChange(); });
@@ -169,6 +199,7 @@ void TConvForm::ConvValueEditChange() {
 }
 
 std::optional<QString> TConvForm::Run() {
+    adjustSize();
     if (const QScreen* desktop = screen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "tools/gui/molar_mass_form.h"
 
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,21 +14,13 @@
 #include <array>
 #include <string_view>
 
+#include "tools/gui/palette_colors.h"
 #include "tools/molar_mass.h"
 
 namespace brisalto {
 namespace {
 
-constexpr char kCaption[] = "Molar Mass";
-constexpr char kFormulaLabelText[] = "&Formula";
-constexpr char kMolarMassLabelText[] = "Molar mass";
-constexpr char kFormulaHint[] = "e.g. H2SO4, Ca(OH)2, CuSO4·5H2O";
-constexpr char kInsertValueText[] = "Insert Value";
-constexpr char kCancelText[] = "Cancel";
-constexpr int kClientWidth = 342;
-constexpr int kClientHeight = 300;
 constexpr int kTableColumns = 4;
-const QColor kMessageColor(Qt::red);
 
 QString Text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -40,60 +35,82 @@ QTableWidgetItem* Cell(const std::string& text, Qt::Alignment alignment) {
 }  // namespace
 
 TMolarMassForm::TMolarMassForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(kCaption);
-    setFixedSize(kClientWidth, kClientHeight);
+    setWindowTitle(tr("Molar Mass"));
 
-    auto* formula_label = new QLabel(kFormulaLabelText, this);
-    formula_label->setGeometry(6, 8, 76, 24);
+    auto* formula_label = new QLabel(tr("&Formula"), this);
     FormulaEdit = new QLineEdit(this);
     FormulaEdit->setObjectName("FormulaEdit");
-    FormulaEdit->setGeometry(84, 8, 252, 24);
-    FormulaEdit->setPlaceholderText(kFormulaHint);
+    FormulaEdit->setPlaceholderText(tr("e.g. H2SO4, Ca(OH)2, CuSO4·5H2O"));
+    // Room for the hint and a long formula.
+    FormulaEdit->setMinimumWidth(FormulaEdit->fontMetrics().horizontalAdvance(
+        FormulaEdit->placeholderText() + QStringLiteral("MM")));
     formula_label->setBuddy(FormulaEdit);
 
-    auto* mass_label = new QLabel(kMolarMassLabelText, this);
-    mass_label->setGeometry(6, 38, 76, 24);
+    auto* mass_label = new QLabel(tr("Molar mass"), this);
     MolarMassEdit = new QLineEdit(this);
     MolarMassEdit->setObjectName("MolarMassEdit");
-    MolarMassEdit->setGeometry(84, 38, 252, 24);
     MolarMassEdit->setReadOnly(true);
     MolarMassEdit->setFocusPolicy(Qt::ClickFocus);
     mass_label->setBuddy(MolarMassEdit);
 
     // The fault of a bad formula stands here while the user types on; no box interrupts them.
+    // Two lines are kept for it, so that it never moves the table.
     MessageLabel = new QLabel(this);
     MessageLabel->setObjectName("MessageLabel");
-    MessageLabel->setGeometry(6, 66, 330, 32);
     MessageLabel->setWordWrap(true);
     MessageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    MessageLabel->setMinimumHeight(2 * MessageLabel->fontMetrics().lineSpacing());
+    QSizePolicy message_policy = MessageLabel->sizePolicy();
+    message_policy.setHorizontalPolicy(QSizePolicy::Ignored);
+    MessageLabel->setSizePolicy(message_policy);
     QPalette message_palette = MessageLabel->palette();
-    message_palette.setColor(QPalette::WindowText, kMessageColor);
+    message_palette.setColor(QPalette::WindowText, ErrorTextColor(message_palette));
     MessageLabel->setPalette(message_palette);
 
     CompositionTable = new QTableWidget(0, kTableColumns, this);
     CompositionTable->setObjectName("CompositionTable");
-    CompositionTable->setGeometry(6, 100, 330, 160);
-    CompositionTable->setHorizontalHeaderLabels({Text(kElementColumnTitle), Text(kCountColumnTitle),
-                                                 Text(kMassColumnTitle),
-                                                 Text(kPercentColumnTitle)});
+    CompositionTable->setAccessibleName(tr("Composition of the formula"));
+    CompositionTable->setHorizontalHeaderLabels(
+        {QCoreApplication::translate("MolarMass", kElementColumnTitle.data()),
+         QCoreApplication::translate("MolarMass", kCountColumnTitle.data()),
+         QCoreApplication::translate("MolarMass", kMassColumnTitle.data()),
+         QCoreApplication::translate("MolarMass", kPercentColumnTitle.data())});
     CompositionTable->verticalHeader()->hide();
-    CompositionTable->verticalHeader()->setDefaultSectionSize(20);
-    CompositionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    CompositionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    CompositionTable->horizontalHeader()->setStretchLastSection(true);
     CompositionTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     CompositionTable->setSelectionMode(QAbstractItemView::NoSelection);
     CompositionTable->setFocusPolicy(Qt::NoFocus);
+    // Seven rows show without scrolling, at any font.
+    CompositionTable->setMinimumHeight(
+        CompositionTable->horizontalHeader()->sizeHint().height() +
+        7 * CompositionTable->verticalHeader()->defaultSectionSize() +
+        2 * CompositionTable->frameWidth());
 
-    InsertButton = new QPushButton(kInsertValueText, this);
+    InsertButton = new QPushButton(tr("Insert Value"), this);
     InsertButton->setObjectName("InsertButton");
-    InsertButton->setGeometry(179, 268, 84, 25);
     InsertButton->setDefault(true);
     connect(InsertButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    CancelButton = new QPushButton(kCancelText, this);
+    CancelButton = new QPushButton(tr("Cancel"), this);
     CancelButton->setObjectName("CancelButton");
-    CancelButton->setGeometry(269, 268, 69, 25);
     CancelButton->setAutoDefault(false);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(formula_label, 0, 0);
+    fields->addWidget(FormulaEdit, 0, 1);
+    fields->addWidget(mass_label, 1, 0);
+    fields->addWidget(MolarMassEdit, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(InsertButton);
+    buttons->addWidget(CancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(MessageLabel);
+    layout->addWidget(CompositionTable, 1);
+    layout->addLayout(buttons);
 
     connect(FormulaEdit, &QLineEdit::textChanged, this, [this] { FormulaEditChange(); });
     FormulaEditChange();
@@ -129,6 +146,7 @@ void TMolarMassForm::FormulaEditChange() {
 }
 
 std::optional<QString> TMolarMassForm::Run() {
+    adjustSize();
     if (const QScreen* desktop = screen()) {
         move(desktop->availableGeometry().center() - rect().center());
     }
