@@ -290,8 +290,7 @@ class ReactionReader {
         } catch (const FormulaError& error) {
             const std::size_t position =
                 error.position() == 0 ? 0 : error.position() + CharacterPosition(text_, b) - 1;
-            throw ReactionError(ReactionErrorKind::kFormula, species.formula + ": " + error.text(),
-                                position);
+            throw ReactionError(ReactionErrorKind::kFormula, error.text(), position);
         }
         return species;
     }
