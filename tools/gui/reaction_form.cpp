@@ -57,6 +57,8 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     MessageLabel->setWordWrap(true);
     MessageLabel->setTextFormat(Qt::PlainText);
     MessageLabel->setAccessibleName(tr("Message"));
+    // Room kept for two lines, so a message that comes and goes does not move the table.
+    MessageLabel->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
     AmountsTable = new QTableWidget(0, kColumns, this);
     AmountsTable->setObjectName("AmountsTable");
@@ -72,12 +74,16 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     AmountsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AmountsTable->setSelectionMode(QAbstractItemView::SingleSelection);
     AmountsTable->setSelectionBehavior(QAbstractItemView::SelectItems);
+    // Wide enough for the numbers as the calculator writes them, tall enough for a few species.
+    AmountsTable->setMinimumSize(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 80,
+                                 fontMetrics().lineSpacing() * 10);
 
     SummaryLabel = new QLabel(this);
     SummaryLabel->setObjectName("SummaryLabel");
     SummaryLabel->setWordWrap(true);
     SummaryLabel->setTextFormat(Qt::PlainText);
     SummaryLabel->setAccessibleName(tr("Limiting reactant and yield"));
+    SummaryLabel->setMinimumHeight(fontMetrics().lineSpacing() * 3);
 
     auto* buttons = new QDialogButtonBox(this);
     InsertButton = buttons->addButton(tr("Insert Value"), QDialogButtonBox::AcceptRole);
@@ -109,10 +115,7 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     Update();
 }
 
-void TReactionForm::ShowMessage(const QString& text) {
-    MessageLabel->setText(text);
-    MessageLabel->setVisible(!text.isEmpty());
-}
+void TReactionForm::ShowMessage(const QString& text) { MessageLabel->setText(text); }
 
 void TReactionForm::FillTable(const std::vector<QStringList>& rows, int default_column) {
     const int row_was = AmountsTable->currentRow();
@@ -206,7 +209,6 @@ void TReactionForm::Update() {
         }
     }
     FillTable(rows, default_column);
-    SummaryLabel->setVisible(!SummaryLabel->text().isEmpty());
     // Enter without a number to insert leaves the dialog open on its message.
     InsertButton->setEnabled(!SelectedValue().isEmpty());
 }

@@ -49,7 +49,7 @@ TSolutionForm::TSolutionForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Solution"));
 
     FormulaEdit = Edit(this, "FormulaEdit", tr("e.g. CuSO4·5H2O"));
-    FormulaEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 22);
+    FormulaEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 24);
     ConcentrationEdit = Edit(this, "ConcentrationEdit", tr("e.g. 0.1 M, 5 g/L, 2 % w/v"));
     MassEdit = Edit(this, "MassEdit", tr("or the mass weighed, e.g. 6.24 g"));
     VolumeEdit = Edit(this, "VolumeEdit", tr("e.g. 250 mL"));
@@ -60,6 +60,8 @@ TSolutionForm::TSolutionForm(QWidget* parent) : QDialog(parent) {
     RecipeLabel->setTextFormat(Qt::PlainText);
     RecipeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     RecipeLabel->setAccessibleName(tr("Recipe"));
+    // Room kept for two lines: the dialog is sized once, before any text comes.
+    RecipeLabel->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
     auto* solution_box = new QGroupBox(tr("Solution to prepare"), this);
     auto* solution_form = new QFormLayout(solution_box);
@@ -80,6 +82,7 @@ TSolutionForm::TSolutionForm(QWidget* parent) : QDialog(parent) {
     SolventLabel->setWordWrap(true);
     SolventLabel->setTextFormat(Qt::PlainText);
     SolventLabel->setAccessibleName(tr("Solvent to add"));
+    SolventLabel->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
     auto* dilution_box = new QGroupBox(tr("Dilution: C1·V1 = C2·V2, one left empty"), this);
     auto* dilution_form = new QFormLayout(dilution_box);
@@ -95,6 +98,7 @@ TSolutionForm::TSolutionForm(QWidget* parent) : QDialog(parent) {
     MessageLabel->setWordWrap(true);
     MessageLabel->setTextFormat(Qt::PlainText);
     MessageLabel->setAccessibleName(tr("Message"));
+    MessageLabel->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
     auto* buttons = new QDialogButtonBox(this);
     InsertButton = buttons->addButton(tr("Insert Value"), QDialogButtonBox::AcceptRole);
@@ -197,9 +201,6 @@ void TSolutionForm::Update() {
     UpdateSolution(messages);
     UpdateDilution(messages);
     MessageLabel->setText(messages.join('\n'));
-    MessageLabel->setVisible(!messages.isEmpty());
-    RecipeLabel->setVisible(!RecipeLabel->text().isEmpty());
-    SolventLabel->setVisible(!SolventLabel->text().isEmpty());
     InsertButton->setEnabled(!SelectedValue().isEmpty());
 }
 
