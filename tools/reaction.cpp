@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "tools/reaction.h"
 
+#include <gmpxx.h>
+
 #include <algorithm>
 #include <cctype>
 #include <limits>
@@ -61,14 +63,6 @@ Int Add(Int a, Int b) {
     if (__builtin_add_overflow(a, b, &r)) Overflow();
     return r;
 }
-Int Abs(Int a) { return a < 0 ? Sub(0, a) : a; }
-Int Gcd(Int a, Int b) {
-    a = Abs(a);
-    b = Abs(b);
-    while (b != 0) a = std::exchange(b, a % b);
-    return a;
-}
-
 std::string IntText(Int value) {
     if (value == 0) return "0";
     const bool negative = value < 0;
@@ -445,20 +439,28 @@ void CheckWritten(const Reaction& reaction, const Matrix& matrix,
     }
 }
 
-// Integer Gauss-Jordan: each row kept divided by its gcd, so the numbers stay small.
+// Integer Gauss-Jordan on GMP's whole numbers: the intermediate values of a large reaction are
+// minors of its matrix, far beyond 128 bits; each row is kept divided by its gcd.
+using Big = mpz_class;
+
 struct Echelon {
-    std::vector<std::vector<Int>> rows;
+    std::vector<std::vector<Big>> rows;
     std::vector<std::size_t> pivots;  // pivot column of each row
 };
 
-Echelon Reduce(std::vector<std::vector<Int>> rows, std::size_t n) {
+Echelon Reduce(const std::vector<std::vector<Int>>& matrix, std::size_t n) {
     Echelon echelon;
+    std::vector<std::vector<Big>> rows;
+    for (const auto& source : matrix) {
+        auto& row = rows.emplace_back();
+        for (Int v : source) row.emplace_back(static_cast<long>(v));
+    }
     std::size_t rank = 0;
-    const auto normalize = [](std::vector<Int>& row) {
-        Int g = 0;
-        for (Int v : row) g = Gcd(g, v);
+    const auto normalize = [](std::vector<Big>& row) {
+        Big g = 0;
+        for (const Big& v : row) g = gcd(g, v);
         if (g > 1) {
-            for (Int& v : row) v /= g;
+            for (Big& v : row) mpz_divexact(v.get_mpz_t(), v.get_mpz_t(), g.get_mpz_t());
         }
     };
     for (std::size_t col = 0; col < n && rank < rows.size(); ++col) {
@@ -467,16 +469,14 @@ Echelon Reduce(std::vector<std::vector<Int>> rows, std::size_t n) {
         if (pivot == rows.size()) continue;
         std::swap(rows[rank], rows[pivot]);
         if (rows[rank][col] < 0) {
-            for (Int& v : rows[rank]) v = Sub(0, v);
+            for (Big& v : rows[rank]) v = -v;
         }
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (i == rank || rows[i][col] == 0) continue;
-            const Int g = Gcd(rows[rank][col], rows[i][col]);
-            const Int a = rows[rank][col] / g;
-            const Int b = rows[i][col] / g;
-            for (std::size_t k = 0; k < n; ++k) {
-                rows[i][k] = Sub(Mul(rows[i][k], a), Mul(rows[rank][k], b));
-            }
+            const Big g = gcd(rows[rank][col], rows[i][col]);
+            const Big a = rows[rank][col] / g;
+            const Big b = rows[i][col] / g;
+            for (std::size_t k = 0; k < n; ++k) rows[i][k] = rows[i][k] * a - rows[rank][k] * b;
             normalize(rows[i]);
         }
         echelon.pivots.push_back(col);
@@ -488,35 +488,34 @@ Echelon Reduce(std::vector<std::vector<Int>> rows, std::size_t n) {
 }
 
 // The nullspace vector with `free_column` set and the other free columns 0, smallest whole.
-std::vector<Int> NullVector(const Echelon& echelon, std::size_t free_column, std::size_t n) {
-    Int lcm = 1;
+std::vector<Big> NullVector(const Echelon& echelon, std::size_t free_column, std::size_t n) {
+    Big lcm_value = 1;
     for (std::size_t i = 0; i < echelon.rows.size(); ++i) {
         if (echelon.rows[i][free_column] == 0) continue;
-        const Int d = echelon.rows[i][echelon.pivots[i]];
-        lcm = Mul(lcm / Gcd(lcm, d), d);
+        lcm_value = lcm(lcm_value, echelon.rows[i][echelon.pivots[i]]);
     }
-    std::vector<Int> vector(n, 0);
-    vector[free_column] = lcm;
+    std::vector<Big> vector(n, 0);
+    vector[free_column] = lcm_value;
     for (std::size_t i = 0; i < echelon.rows.size(); ++i) {
-        const Int d = echelon.rows[i][echelon.pivots[i]];
-        vector[echelon.pivots[i]] = Sub(0, Mul(echelon.rows[i][free_column], lcm / d));
+        const Big& d = echelon.rows[i][echelon.pivots[i]];
+        vector[echelon.pivots[i]] = -(echelon.rows[i][free_column] * (lcm_value / d));
     }
-    Int g = 0;
-    for (Int v : vector) g = Gcd(g, v);
-    for (Int& v : vector) v /= g;
+    Big g = 0;
+    for (const Big& v : vector) g = gcd(g, v);
+    for (Big& v : vector) v /= g;
     return vector;
 }
 
 // A reaction with signed coefficients written with each species on the side its sign gives.
-std::string SubReactionText(const Reaction& reaction, const std::vector<Int>& vector) {
+std::string SubReactionText(const Reaction& reaction, const std::vector<Big>& vector) {
     std::string sides[2];
     for (std::size_t s = 0; s < vector.size(); ++s) {
         if (vector[s] == 0) continue;
         const bool product = reaction.species[s].product != (vector[s] < 0);
         std::string& side = sides[product ? 1 : 0];
         if (!side.empty()) side += " + ";
-        const Int magnitude = Abs(vector[s]);
-        if (magnitude != 1) side += IntText(magnitude) + " ";
+        const Big magnitude = abs(vector[s]);
+        if (magnitude != 1) side += magnitude.get_str() + " ";
         side += reaction.species[s].text;
     }
     return sides[0] + " " + reaction.arrow + " " + sides[1];
@@ -594,12 +593,14 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
         }
         throw ReactionError(ReactionErrorKind::kAmbiguous, text, 0, std::move(independent));
     }
-    std::vector<Int> vector = NullVector(echelon, free_columns[0], n);
+    std::vector<Big> vector = NullVector(echelon, free_columns[0], n);
     // The orientation with more positive coefficients names the species that is wrong.
-    const auto positives = std::count_if(vector.begin(), vector.end(), [](Int v) { return v > 0; });
-    const auto negatives = std::count_if(vector.begin(), vector.end(), [](Int v) { return v < 0; });
+    const auto positives =
+        std::count_if(vector.begin(), vector.end(), [](const Big& v) { return v > 0; });
+    const auto negatives =
+        std::count_if(vector.begin(), vector.end(), [](const Big& v) { return v < 0; });
     if (negatives > positives) {
-        for (Int& v : vector) v = -v;
+        for (Big& v : vector) v = -v;
     }
     for (std::size_t s = 0; s < n; ++s) {
         if (vector[s] == 0) {
@@ -615,9 +616,9 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
                                 reaction.species[s].position);
         }
     }
-    for (Int v : vector) {
-        if (v > std::numeric_limits<std::int64_t>::max()) Overflow();
-        result.coefficients.push_back(static_cast<std::int64_t>(v));
+    for (const Big& v : vector) {
+        if (!v.fits_slong_p()) Overflow();
+        result.coefficients.push_back(v.get_si());
     }
     return result;
 }
