@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/tools/reaction_maker.h"
 #include "tools/element_symbols.h"
 #include "tools/reaction.h"
 
@@ -20,58 +21,7 @@ namespace {
 
 constexpr double kGoalSeconds = 0.010;
 
-struct Made {
-    std::string text;
-    std::vector<std::int64_t> coefficients;
-    std::vector<std::vector<long>> matrix;  // element rows, species columns, products negative
-};
-
-// Species 0 (left) and n/2 (right) have coefficient 1 and take up each element's difference,
-// so the chosen coefficients conserve every element.
-Made MakeReaction(int species, unsigned seed) {
-    std::mt19937 random(seed);
-    const int elements = species - 1;
-    const int left = species / 2;
-    std::vector<long> c(static_cast<std::size_t>(species));
-    for (long& v : c) v = static_cast<long>(random() % 5 + 1);
-    c[0] = 1;
-    c[static_cast<std::size_t>(left)] = 1;
-    std::vector<std::vector<long>> counts(static_cast<std::size_t>(elements),
-                                          std::vector<long>(static_cast<std::size_t>(species), 0));
-    for (auto& row : counts) {
-        long difference = 0;
-        for (int s = 0; s < species; ++s) {
-            if (s == 0 || s == left) continue;
-            const long n = random() % 2 == 0 ? 0 : static_cast<long>(random() % 4 + 1);
-            row[static_cast<std::size_t>(s)] = n;
-            difference += (s < left ? 1 : -1) * n * c[static_cast<std::size_t>(s)];
-        }
-        row[difference > 0 ? static_cast<std::size_t>(left) : 0] +=
-            difference > 0 ? difference : -difference;
-        row[0] += 1;
-        row[static_cast<std::size_t>(left)] += 1;
-    }
-    Made made;
-    for (int s = 0; s < species; ++s) {
-        if (s > 0) made.text += s == left ? " = " : " + ";
-        for (int e = 0; e < elements; ++e) {
-            const long n = counts[static_cast<std::size_t>(e)][static_cast<std::size_t>(s)];
-            if (n == 0) continue;
-            made.text += std::string(brisalto::ElementSymbol(e));
-            if (n > 1) made.text += std::to_string(n);
-        }
-    }
-    long divisor = 0;
-    for (long v : c) divisor = std::gcd(divisor, v);
-    for (long v : c) made.coefficients.push_back(v / divisor);
-    for (auto& row : counts) {
-        for (int s = left; s < species; ++s) row[static_cast<std::size_t>(s)] *= -1;
-    }
-    made.matrix = counts;
-    return made;
-}
-
-double BalanceSeconds(const Made& made, int repeats, bool& right) {
+double BalanceSeconds(const brisalto::bench::Made& made, int repeats, bool& right) {
     std::vector<double> times;
     right = true;
     for (int k = 0; k < repeats; ++k) {
@@ -91,7 +41,7 @@ double BalanceSeconds(const Made& made, int repeats, bool& right) {
 }
 
 // bc -l solving the system with the last species' coefficient set to 1.
-void ReportBc(const Made& made) {
+void ReportBc(const brisalto::bench::Made& made) {
     const std::size_t rows = made.matrix.size();
     const std::size_t columns = made.matrix[0].size();
     std::string program = "scale=40\n";
@@ -128,9 +78,10 @@ void ReportBc(const Made& made) {
 }  // namespace
 
 int main() {
-    Made largest;
+    brisalto::bench::Made largest;
     for (int species : {10, 20, 30}) {
-        const Made made = MakeReaction(species, 20u + static_cast<unsigned>(species));
+        const brisalto::bench::Made made =
+            brisalto::bench::MakeReaction(species, 20u + static_cast<unsigned>(species));
         bool right = false;
         const double seconds = BalanceSeconds(made, 101, right);
         std::printf("%-22s %2d species  %9.3f ms  %s\n", "brisalto balance", species, seconds * 1e3,

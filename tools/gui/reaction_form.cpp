@@ -69,7 +69,8 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     }
     AmountsTable->setHorizontalHeaderLabels(titles);
     AmountsTable->verticalHeader()->hide();
-    AmountsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents once a fill: measuring every row on each cell set is quadratic.
+    AmountsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     AmountsTable->horizontalHeader()->setStretchLastSection(true);
     AmountsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AmountsTable->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,6 +121,7 @@ void TReactionForm::ShowMessage(const QString& text) { MessageLabel->setText(tex
 void TReactionForm::FillTable(const std::vector<QStringList>& rows, int default_column) {
     const int row_was = AmountsTable->currentRow();
     const int column_was = AmountsTable->currentColumn();
+    AmountsTable->setUpdatesEnabled(false);
     AmountsTable->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < kColumns; ++c) {
@@ -128,6 +130,8 @@ void TReactionForm::FillTable(const std::vector<QStringList>& rows, int default_
             AmountsTable->setItem(r, c, item);
         }
     }
+    AmountsTable->resizeColumnsToContents();
+    AmountsTable->setUpdatesEnabled(true);
     // The user's cell stays chosen while they type; else the first row's grams or coefficient.
     if (rows.empty()) return;
     const bool kept = row_was >= 0 && row_was < static_cast<int>(rows.size()) && column_was > 0 &&
