@@ -38,6 +38,10 @@ constexpr std::string_view kNegativeText =
     " would need a negative coefficient: it belongs on the other side";
 constexpr std::string_view kOverflowText = "the coefficients are too large to compute exactly";
 constexpr std::string_view kChargeName = "the charge";
+constexpr std::string_view kTooManyText = "a reaction has at most 500 species";
+constexpr std::size_t kMaxSpecies = 500;
+// An ambiguous reaction of many species is made of many parts; a few say enough.
+constexpr std::size_t kShownParts = 5;
 constexpr std::string_view kPositionText = " (at character ";
 constexpr std::int64_t kMaxCount = std::int64_t{1} << 53;
 
@@ -138,6 +142,9 @@ class ReactionReader {
         Split();
         Reaction reaction;
         reaction.arrow = arrow_;
+        if (sides_[0].size() + sides_[1].size() > kMaxSpecies) {
+            throw ReactionError(ReactionErrorKind::kSyntax, std::string(kTooManyText));
+        }
         for (std::size_t side = 0; side < 2; ++side) {
             for (const Piece& piece : sides_[side]) {
                 reaction.species.push_back(ReadSpecies(piece, side == 1));
@@ -587,6 +594,10 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
         std::vector<std::string> independent;
         std::string text(kAmbiguousText);
         for (std::size_t f : free_columns) {
+            if (independent.size() == kShownParts) {
+                text += "; and " + std::to_string(free_columns.size() - kShownParts) + " more";
+                break;
+            }
             independent.push_back(SubReactionText(reaction, NullVector(echelon, f, n)));
             if (independent.size() > 1) text += "; ";
             text += independent.back();

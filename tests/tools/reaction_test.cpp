@@ -290,6 +290,9 @@ TEST(ReactionTest, RefusalsSayWhy) {
         {"Fe^x + e^- = Fe", K::kSyntax,
          "^x is not a charge: write it as ^2+, ^- or ³⁺ (at character 3)"},
         {"e^2- = H2", K::kSyntax, "the electron is written e^- (at character 1)"},
+        {"H + H + H + H + H + H + H = H2", K::kAmbiguous,
+         "the reaction has more than one independent balance; it is made of: H = H; H = H; "
+         "H = H; H = H; H = H; and 2 more"},
         {"H2 + Xx = H2O", K::kFormula, "Xx is not an element (at character 6)"},
         {"H2 + Ca(OH = H2O", K::kFormula, "( is not closed (at character 8)"},
     };
@@ -303,6 +306,10 @@ TEST(ReactionTest, RefusalsSayWhy) {
             EXPECT_EQ(std::string(error.what()), row.message) << row.text;
         }
     }
+    // A paste of hundreds of species is refused before the arithmetic could stall the dialog.
+    std::string many = "H2";
+    for (int k = 0; k < 500; ++k) many += k == 250 ? " = H2" : " + H2";
+    EXPECT_EQ(Refusal(many), ReactionErrorKind::kSyntax);
     // A plain formula still refuses a charge.
     EXPECT_THROW(ParseFormula("SO4^2-"), FormulaError);
 }
