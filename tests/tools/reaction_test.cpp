@@ -34,7 +34,7 @@ std::vector<std::string> SplitOn(const std::string& text, const std::string& sep
 
 // "2 C8H18 + 25 O2 = 16 CO2 + 18 H2O" into its two sides of terms.
 std::vector<std::vector<Term>> Sides(const std::string& equation) {
-    for (const std::string arrow : {" = ", " -> ", " \u2192 "}) {
+    for (const std::string arrow : {" = ", " -> ", " \u2192 ", " <=> ", " \u21CC "}) {
         const std::vector<std::string> halves = SplitOn(equation, arrow);
         if (halves.size() != 2) continue;
         std::vector<std::vector<Term>> sides(2);
@@ -395,6 +395,27 @@ TEST(ReactionTest, RandomReactionsAreNeverBalancedWrongly) {
     // Both outcomes are exercised.
     EXPECT_GT(balanced_count, 25);
     EXPECT_GT(refused, 100);
+}
+
+// Any text of the characters reactions are written with is read or refused with a message;
+// nothing else escapes, whether from the reader, the formula parser or the arithmetic.
+TEST(ReactionTest, RandomTextsAreReadOrRefusedCleanly) {
+    const std::vector<std::string> pieces = {
+        "H", "2",    "O", "Fe", "e", "+", " + ",     "=", " -> ", "<=>", "^",    "-", "(",
+        ")", "(aq)", "·", "³",  "⁺", "⁻", "1000000", "0", ".5",   " ",   "\xC3", "Xy"};
+    std::mt19937 random(13);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        const int length = static_cast<int>(random() % 16);
+        for (int k = 0; k < length; ++k) text += pieces[random() % pieces.size()];
+        try {
+            const BalancedReaction balanced = BalanceReaction(text);
+            ExpectConserved(EquationText(balanced.reaction, balanced.coefficients));
+        } catch (const ReactionError&) {
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << text << ": " << error.what();
+        }
+    }
 }
 
 TEST(ReactionTest, CoefficientsBeyondRangeAreReportedNotWrapped) {
