@@ -214,6 +214,34 @@ class WorkbenchFormsTest : public QObject {
         QCOMPARE(inserted, std::optional<QString>("10"));
     }
 
+    // At a large font every button and one-line label shows its whole text.
+    void NothingCutAtALargeFont() {
+        const QFont kept = QApplication::font();
+        QFont large = kept;
+        large.setPointSize(22);
+        QApplication::setFont(large);
+        QStringList cut;
+        const auto check = [&cut](QDialog& form) {
+            for (QWidget* widget : form.findChildren<QWidget*>()) {
+                const auto* label = qobject_cast<QLabel*>(widget);
+                const bool one_line = label != nullptr && !label->wordWrap();
+                if ((one_line || qobject_cast<QPushButton*>(widget) != nullptr) &&
+                    widget->isVisible() && widget->width() < widget->sizeHint().width()) {
+                    cut << widget->objectName() + ":" + widget->property("text").toString();
+                }
+            }
+        };
+        TReactionForm reaction;
+        RunWith(reaction, [&] {
+            QTest::keyClicks(reaction.ReactionEdit, "Cr2O7^2- + Fe^2+ + H^+ = Cr^3+ + Fe^3+ + H2O");
+            check(reaction);
+        });
+        TSolutionForm solution;
+        RunWith(solution, [&] { check(solution); });
+        QApplication::setFont(kept);
+        QCOMPARE(cut.join(' '), QString());
+    }
+
     // The whole road from the main window: the key, the dialog, Enter or Esc, the command line.
     void ToolsInsertAtTheCaretOfTheCommandLine_data() {
         QTest::addColumn<int>("tool");
