@@ -87,6 +87,7 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     SummaryLabel->setMinimumHeight(fontMetrics().lineSpacing() * 3);
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons->setAccessibleName(tr("Insert or cancel"));
     InsertButton = buttons->addButton(tr("Insert Value"), QDialogButtonBox::AcceptRole);
     InsertButton->setObjectName("InsertButton");
     InsertButton->setDefault(true);

@@ -101,6 +101,7 @@ TSolutionForm::TSolutionForm(QWidget* parent) : QDialog(parent) {
     MessageLabel->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
     auto* buttons = new QDialogButtonBox(this);
+    buttons->setAccessibleName(tr("Insert or cancel"));
     InsertButton = buttons->addButton(tr("Insert Value"), QDialogButtonBox::AcceptRole);
     InsertButton->setObjectName("InsertButton");
     InsertButton->setDefault(true);
