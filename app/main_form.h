@@ -35,6 +35,8 @@ class TBkgrdForm;
 class TConvForm;
 class TMolWtForm;
 class TMolarMassForm;
+class TReactionForm;
+class TSolutionForm;
 class TPrecisionForm;
 
 inline constexpr char kMainFormCaption[] = "Brisalto Calculator v 1.0.0";
@@ -54,6 +56,8 @@ struct DialogForms {
     TConvForm* conv = nullptr;
     TAboutForm* about = nullptr;
     TMolarMassForm* molar_mass = nullptr;
+    TReactionForm* reaction = nullptr;
+    TSolutionForm* solution = nullptr;
 };
 
 class TMainForm : public QMainWindow {
@@ -168,6 +172,8 @@ class TMainForm : public QMainWindow {
         QAction* AtmWtAction = nullptr;
         QAction* PiAction = nullptr;
         QAction* MolarMassAction = nullptr;
+        QAction* ReactionAction = nullptr;
+        QAction* SolutionAction = nullptr;
         std::vector<QAction*> ConstantActions;  // index = Tag into ConstantValues
     };
 
@@ -218,6 +224,8 @@ class TMainForm : public QMainWindow {
     void InsertAtmWtActionExecute();
     void ConversionActionExecute();
     void MolarMassActionExecute();
+    void ReactionActionExecute();
+    void SolutionActionExecute();
     void SetPrecisionActionExecute();
     void BkgrdColorExecute();
     void SaveAsExecute();

@@ -21,6 +21,8 @@
 #include "tools/gui/conv_form.h"
 #include "tools/gui/mol_wt_form.h"
 #include "tools/gui/molar_mass_form.h"
+#include "tools/gui/reaction_form.h"
+#include "tools/gui/solution_form.h"
 
 namespace brisalto {
 namespace {
@@ -115,6 +117,8 @@ void TMainForm::BuildActions() {
         {&A::SetPrecisionAction, "SetPrecisionAction", kFormatCategory,  "Precision...",                "",       &F::SetPrecisionActionExecute},
         {&A::InsertAtmWtAction, "InsertAtmWtAction", kConstantsCategory.data(), "InsertAtmWtAction",   "",       &F::InsertAtmWtActionExecute},
         {&A::ConversionAction,  "ConversionAction",  kToolsCategory,     "Units Conversions...",        "F5",     &F::ConversionActionExecute},
+        {&A::ReactionAction,    "ReactionAction",    kToolsCategory,     "Reaction...",                 "F6",     &F::ReactionActionExecute},
+        {&A::SolutionAction,    "SolutionAction",    kToolsCategory,     "Solution...",                 "F7",     &F::SolutionActionExecute},
         // clang-format on
     };
     for (const ActionRow& row : kActions) {
@@ -227,7 +231,7 @@ void TMainForm::BuildMenus() {
           {&A::cycAction, "Cycle mode (cyc)"}}},
         {"Variables", {{&A::VarShowValAction}, {&A::ClearAllVarAction}}},
         {"Constants", {}},
-        {"Tools", {{&A::ConversionAction}}},
+        {"Tools", {{&A::ConversionAction}, {&A::ReactionAction}, {&A::SolutionAction}}},
         {"Help", {{&A::ContentsAction}, {&A::AboutAction}}},
     };
     QMenuBar* bar = menuBar();
@@ -334,6 +338,24 @@ void TMainForm::MolarMassActionExecute() {
     }
     if (const std::optional<QString> molar_mass = dialogs_.molar_mass->Run()) {
         InsertAtCaret(*molar_mass);
+    }
+}
+
+void TMainForm::ReactionActionExecute() {
+    if (dialogs_.reaction == nullptr) {
+        return;
+    }
+    if (const std::optional<QString> value = dialogs_.reaction->Run()) {
+        InsertAtCaret(*value);
+    }
+}
+
+void TMainForm::SolutionActionExecute() {
+    if (dialogs_.solution == nullptr) {
+        return;
+    }
+    if (const std::optional<QString> value = dialogs_.solution->Run()) {
+        InsertAtCaret(*value);
     }
 }
 

@@ -19,6 +19,8 @@
 #include "tools/gui/conv_form.h"
 #include "tools/gui/mol_wt_form.h"
 #include "tools/gui/molar_mass_form.h"
+#include "tools/gui/reaction_form.h"
+#include "tools/gui/solution_form.h"
 
 namespace brisalto {
 namespace {
@@ -112,6 +114,8 @@ int RunCalculator(QApplication& app) {
     dialogs.conv = new TConvForm(main_form.get());
     dialogs.about = new TAboutForm(main_form.get());
     dialogs.molar_mass = new TMolarMassForm(main_form.get());
+    dialogs.reaction = new TReactionForm(main_form.get());
+    dialogs.solution = new TSolutionForm(main_form.get());
     main_form->SetDialogs(dialogs);
 
     splash->hide();

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: MIT
 # brisalto-calc beside bc -l from the same run: CPU seconds (user + sys) and peak RSS, medians of
 # BENCH_REPS runs (5; BENCH_LONG_REPS, also 5, for the 100 MB line), then the window figures of
-# main_window_bench when it is built.
+# main_window_bench, reaction_bench and workbench_dialog_bench when they are built.
 # Usage: run_benchmarks.sh [BUILD_DIR]   env: BENCH_REPS, BENCH_LONG_REPS, BENCH_LINES,
 #        BENCH_MIXED_LINES, BENCH_SKIP_100MB=1, BENCH_SKIP_WINDOW=1
 set -euo pipefail
@@ -155,4 +155,16 @@ if [[ "${BENCH_SKIP_WINDOW:-0}" != 1 ]]; then
   else
     echo "window: no $window_bench (configure with -DBRISALTO_GUI=ON)"
   fi
+fi
+
+# The chemist's bench: balancing beside bc, and the dialogs' keys against one frame.
+if [[ -x "$build/bin/reaction_bench" ]]; then
+  echo
+  echo "reactions (reaction_bench)"
+  "$build/bin/reaction_bench" | sed 's/^/  /'
+fi
+if [[ "${BENCH_SKIP_WINDOW:-0}" != 1 && -x "$build/bin/workbench_dialog_bench" ]]; then
+  echo
+  echo "reaction and solution dialogs (workbench_dialog_bench, offscreen)"
+  QT_QPA_PLATFORM=offscreen "$build/bin/workbench_dialog_bench" 2>/dev/null | sed 's/^/  /'
 fi

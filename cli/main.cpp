@@ -19,6 +19,7 @@
 #include "cli/quiet_view.h"
 #include "cli/standard_streams.h"
 #include "cli/tools_options.h"
+#include "cli/workbench_options.h"
 #include "command/calculator.h"
 #include "command/calculator_start.h"
 
@@ -164,8 +165,10 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     std::vector<std::string> arguments(argv + 1, argv + argc);
     const MolarMassOptions molar_mass = TakeMolarMassOptions(arguments);
+    const WorkbenchOptions workbench = TakeWorkbenchOptions(arguments);
     ParseResult parsed = ParseCliOptions(arguments);
     if (parsed.error.empty()) parsed.error = molar_mass.error;
+    if (parsed.error.empty()) parsed.error = workbench.error;
     if (!parsed.error.empty()) {
         std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName.data(),
                      parsed.error.c_str(), kProgramName.data());
@@ -182,6 +185,8 @@ int main(int argc, char** argv) {
                                   options.convert->to, std::cout, std::cerr);
     } else if (molar_mass.requested) {
         status = RunMolarMassOption(molar_mass, std::cout, std::cerr);
+    } else if (workbench.requested) {
+        status = RunWorkbenchOptions(workbench, std::cout, std::cerr);
     } else if (options.list_units) {
         status = RunListUnitsOption(options.list_units_family, std::cout, std::cerr);
     } else {

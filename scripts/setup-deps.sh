@@ -17,6 +17,7 @@ build_packages=(
   make
   pkg-config
   libedit-dev
+  libgmp-dev
   qt6-base-dev
   qt6-svg-dev
   qt6-qpa-plugins

@@ -149,7 +149,7 @@ class HelpWindowTest : public QObject {
         QScrollBar* bar = help->Browser->verticalScrollBar();
         QCOMPARE(bar->value(), 0);
         QListWidgetItem* last = help->ContentsList->item(help->ContentsList->count() - 1);
-        QCOMPARE(last->text(), QStringLiteral("17. Files and where they live"));
+        QCOMPARE(last->text(), QStringLiteral("18. Files and where they live"));
         help->ContentsList->setCurrentItem(last);
         emit help->ContentsList->itemClicked(last);
         QTRY_VERIFY(bar->value() > 0);

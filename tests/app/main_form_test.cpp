@@ -271,7 +271,8 @@ class MainFormTest : public QObject {
                                                   "Rydberg Constant (1/m)",
                                                   "Speed Of Light (m/s)",
                                                   "Standard acceleration of Gravity (m/s^2)"};
-        QTest::newRow("Tools") << "Tools" << QStringList{"Units Conversions..."};
+        QTest::newRow("Tools") << "Tools"
+                               << QStringList{"Units Conversions...", "Reaction...", "Solution..."};
         QTest::newRow("Help") << "Help" << QStringList{"Contents... (help)", "About... (about)"};
     }
 
@@ -312,6 +313,8 @@ class MainFormTest : public QObject {
             {"ContentsAction", "F1", ""},
             {"MouseToolsAction", "F4", "View"},
             {"ConversionAction", "F5", "Tools"},
+            {"ReactionAction", "F6", "Tools"},
+            {"SolutionAction", "F7", "Tools"},
             {"AtmWtAction", "Shift+F2", "Constants"},
             {"MolarMassAction", "Ctrl+M", "Constants"},
             {"PiAction", "Ctrl+Shift+F5", "Constants"},
@@ -348,7 +351,16 @@ class MainFormTest : public QObject {
             QVERIFY2(!seen.contains(text), qPrintable(text));
             seen.insert(text);
         }
-        QCOMPARE(seen.size(), 11 + 25 + 1);
+        QCOMPARE(seen.size(), 13 + 25 + 1);
+        // Nor do the chemist's tools take a key the text fields have a use for.
+        for (const char* name : {"ReactionAction", "SolutionAction"}) {
+            const QKeySequence shortcut = form_->FindAction(name)->shortcut();
+            for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key) {
+                const auto bindings =
+                    QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(key));
+                QVERIFY2(!bindings.contains(shortcut), name);
+            }
+        }
     }
 
     // Each menu command runs its own keyword, named here apart from both lists the window binds.

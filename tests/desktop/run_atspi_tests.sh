@@ -27,6 +27,8 @@ WINDOWS=(
   "Atomic Weight|shift+F2"
   "Molar Mass|ctrl+m"
   "Unit Conversions|F5"
+  "Reaction|F6"
+  "Solution|F7"
   "Brisalto Calculator Help|F1"
   "Background Colors|menu Right Right Right Down Down Return"
   "Precision|menu Right Right Right Down Down Down Down Down Down Return"

@@ -6,18 +6,22 @@
 An example is a <pre class="example"> block: its lines starting with "> " are the typed lines
 (and also their echo in the results window), every line is a results-window line expected.
 A claim in the prose, "<code>LINE</code> is NUMBER", is checked with brisalto-calc -q.
+A <pre class="command"> block holds shell runs: "$ brisalto-calc ARGS" lines, each followed by
+its standard output exactly.
 Usage: manual_examples.py BRISALTO_CALC MANUAL.html [--write]
 --write replaces each block's lines by the program's (to be reviewed before committing).
 """
 import html
 import os
 import re
+import shlex
 import subprocess
 import sys
 import tempfile
 
 BLOCK = re.compile(r'(<pre class="example">\n)(.*?)(</pre>)', re.S)
 CLAIM = re.compile(r'<code>([^<]+)</code> is (-?[0-9][0-9.]*[0-9]|-?[0-9])')
+COMMAND_BLOCK = re.compile(r'<pre class="command">\n(.*?)</pre>', re.S)
 BANNER_LINES = 3
 
 
@@ -48,6 +52,30 @@ def check_claims(calc, text, state_dir):
             print(f"the manual says {line!r} is {number:g}; brisalto-calc -q gives {got!r} "
                   f"{done.stderr.strip()!r}")
     return len(claims), failures
+
+
+def check_commands(calc, text, state_dir):
+    """Every "$ brisalto-calc ARGS" run of the command blocks; returns (count, failures)."""
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANG="C.UTF-8", XDG_STATE_HOME=state_dir,
+               XDG_CONFIG_HOME=state_dir, HOME=state_dir)
+    runs = []
+    for block in COMMAND_BLOCK.findall(text):
+        for line in html.unescape(block).splitlines():
+            if line.startswith("$ brisalto-calc "):
+                runs.append((shlex.split(line[len("$ brisalto-calc "):]), []))
+            elif runs:
+                runs[-1][1].append(line)
+    failures = 0
+    for args, expected in runs:
+        done = subprocess.run([calc] + args, capture_output=True, text=True, env=env, timeout=60)
+        if done.stdout.splitlines() != expected:
+            failures += 1
+            print(f"brisalto-calc {shlex.join(args)} differs:")
+            for line in expected:
+                print("  expected: " + line)
+            for line in done.stdout.splitlines() + done.stderr.splitlines():
+                print("  got:      " + line)
+    return len(runs), failures
 
 
 def main():
@@ -82,6 +110,7 @@ def main():
 
         new_text = BLOCK.sub(check, text)
         claims, claim_failures = check_claims(calc, text, state_dir)
+        commands, command_failures = check_commands(calc, text, state_dir)
     if write:
         with open(manual, "w", encoding="utf-8") as f:
             f.write(new_text)
@@ -93,8 +122,9 @@ def main():
         print(f"only {claims} claims found in {manual}")
         return 1
     print(f"{count - failures} examples passed, {failures} failed; "
-          f"{claims - claim_failures} claims held, {claim_failures} did not")
-    return 1 if failures or claim_failures else 0
+          f"{claims - claim_failures} claims held, {claim_failures} did not; "
+          f"{commands - command_failures} commands ran as shown, {command_failures} did not")
+    return 1 if failures or claim_failures or command_failures else 0
 
 
 if __name__ == "__main__":

@@ -23,7 +23,7 @@ dpkg -x "$deb" "$scratch/root"
 check_tree "$scratch/root/usr"
 
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libedit2 qt6-qpa-plugins; do
+for lib in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libedit2 libgmp10 qt6-qpa-plugins; do
   if ! grep -q "\b$lib\b" <<<"$depends"; then
     echo "Depends lacks $lib: $depends"
     exit 1

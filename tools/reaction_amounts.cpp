@@ -1,0 +1,169 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
+#include "tools/reaction_amounts.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/calc_arith.h"
+#include "engine/errors.h"
+#include "engine/number_text.h"
+#include "tools/molar_mass.h"
+#include "tools/solution.h"
+
+namespace brisalto {
+namespace {
+
+constexpr CalcValue kElectronMolarMass = 5.48579909065e-4L;  // g/mol
+constexpr std::string_view kNoEqualsText = " needs a species and an amount: 'H2O=10 g'";
+constexpr std::string_view kNotInReactionText = " is not a species of the reaction";
+constexpr std::string_view kTwiceText = " is given twice";
+constexpr std::string_view kMixedText =
+    "give the amounts of reactants, or of one product, not both";
+constexpr std::string_view kYieldProductText = "the actual yield is of a product: ";
+constexpr std::string_view kTooLargeText = "the numbers are too large";
+
+std::string PadLeft(const std::string& text, std::size_t width) {
+    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+// Width in characters, so a · or a superscript counts once.
+std::size_t Width(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string PadRight(const std::string& text, std::size_t width) {
+    const std::size_t w = Width(text);
+    return w >= width ? text : text + std::string(width - w, ' ');
+}
+
+}  // namespace
+
+CalcValue SpeciesMolarMass(const Species& species) {
+    if (species.elements.empty()) return kElectronMolarMass;
+    return ComputeMolarMass(species.formula).value;
+}
+
+GivenAmount ParseGivenAmount(const BalancedReaction& balanced, std::string_view text) {
+    const std::size_t equals = text.rfind('=');
+    if (equals == std::string_view::npos) {
+        throw QuantityError(std::string(text) + std::string(kNoEqualsText));
+    }
+    const std::string name(text.substr(0, equals));
+    const int species = FindSpecies(balanced.reaction, name);
+    if (species < 0) throw QuantityError(name + std::string(kNotInReactionText));
+    const std::string_view amount = text.substr(equals + 1);
+    try {
+        return {species,
+                MolesOf(amount, SpeciesMolarMass(
+                                    balanced.reaction.species[static_cast<std::size_t>(species)]))};
+    } catch (const QuantityError& error) {
+        // Positions count in the whole argument.
+        const std::size_t position = error.position() == 0 ? 0 : error.position() + equals + 1;
+        throw QuantityError(error.text(), position);
+    }
+}
+
+Amounts ComputeAmounts(const BalancedReaction& balanced, const std::vector<GivenAmount>& given,
+                       const std::optional<GivenAmount>& actual) {
+    const std::vector<Species>& species = balanced.reaction.species;
+    Amounts amounts;
+    amounts.rows.resize(species.size());
+    std::vector<std::optional<CalcValue>> given_moles(species.size());
+    int reactants = 0;
+    int products = 0;
+    for (const GivenAmount& g : given) {
+        const auto s = static_cast<std::size_t>(g.species);
+        if (given_moles[s]) throw QuantityError(species[s].text + std::string(kTwiceText));
+        given_moles[s] = g.moles;
+        (species[s].product ? products : reactants) += 1;
+    }
+    if ((reactants > 0 && products > 0) || products > 1)
+        throw QuantityError(std::string(kMixedText));
+    try {
+        // The extent of reaction: the smallest that any given reactant allows.
+        CalcValue extent = -1;
+        int reactants_given = 0;
+        for (std::size_t s = 0; s < species.size(); ++s) {
+            if (!given_moles[s]) continue;
+            const CalcValue e =
+                Divide(*given_moles[s], static_cast<CalcValue>(balanced.coefficients[s]));
+            if (!species[s].product) ++reactants_given;
+            if (extent < 0 || e < extent) {
+                extent = e;
+                amounts.limiting = static_cast<int>(s);
+            }
+        }
+        if (reactants_given < 2) amounts.limiting = -1;
+        if (extent < 0) extent = 0;
+        for (std::size_t s = 0; s < species.size(); ++s) {
+            AmountRow& row = amounts.rows[s];
+            row.molar_mass = SpeciesMolarMass(species[s]);
+            row.moles = Multiply(extent, static_cast<CalcValue>(balanced.coefficients[s]));
+            row.grams = Multiply(row.moles, row.molar_mass);
+            row.given = given_moles[s].has_value();
+            if (row.given && !species[s].product) {
+                row.left_moles = std::max<CalcValue>(Subtract(*given_moles[s], row.moles), 0);
+                row.left_grams = Multiply(row.left_moles, row.molar_mass);
+            }
+        }
+        if (actual) {
+            const auto s = static_cast<std::size_t>(actual->species);
+            if (!species[s].product) {
+                throw QuantityError(std::string(kYieldProductText) + species[s].text);
+            }
+            amounts.yield_species = actual->species;
+            amounts.percent_yield = amounts.rows[s].moles > 0 ? Divide(Multiply(actual->moles, 100),
+                                                                       amounts.rows[s].moles)
+                                                              : 0;
+        }
+    } catch (const FloatError&) {
+        throw QuantityError(std::string(kTooLargeText));
+    }
+    return amounts;
+}
+
+std::vector<std::string> AmountsLines(const BalancedReaction& balanced, const Amounts& amounts) {
+    const std::vector<Species>& species = balanced.reaction.species;
+    std::vector<std::array<std::string, 5>> cells;
+    cells.push_back({kAmountColumnTitles[0], kAmountColumnTitles[1], kAmountColumnTitles[2],
+                     kAmountColumnTitles[3], kAmountColumnTitles[4]});
+    for (std::size_t s = 0; s < species.size(); ++s) {
+        const AmountRow& row = amounts.rows[s];
+        cells.push_back({species[s].text, std::to_string(balanced.coefficients[s]),
+                         ValueToText(row.molar_mass), ValueToText(row.moles),
+                         ValueToText(row.grams)});
+    }
+    std::array<std::size_t, 5> width{};
+    for (const auto& line : cells) {
+        for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], Width(line[c]));
+    }
+    std::vector<std::string> lines;
+    for (const auto& line : cells) {
+        std::string text = PadRight(line[0], width[0]);
+        for (std::size_t c = 1; c < 5; ++c) text += "  " + PadLeft(line[c], width[c]);
+        lines.push_back(text);
+    }
+    if (amounts.limiting >= 0) {
+        lines.push_back("Limiting reactant: " +
+                        species[static_cast<std::size_t>(amounts.limiting)].text);
+        for (std::size_t s = 0; s < species.size(); ++s) {
+            const AmountRow& row = amounts.rows[s];
+            if (!row.given || species[s].product || static_cast<int>(s) == amounts.limiting) {
+                continue;
+            }
+            lines.push_back("Left over: " + species[s].text + " " + ValueToText(row.left_moles) +
+                            " mol, " + ValueToText(row.left_grams) + " g");
+        }
+    }
+    if (amounts.yield_species >= 0) {
+        lines.push_back("Percent yield of " +
+                        species[static_cast<std::size_t>(amounts.yield_species)].text + ": " +
+                        ValueToText(amounts.percent_yield) + " %");
+    }
+    return lines;
+}
+
+}  // namespace brisalto
