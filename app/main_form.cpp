@@ -52,9 +52,7 @@ namespace {
 
 const QColor kMediumGrey(160, 160, 164);
 constexpr char kModeCaptionText[] = QT_TRANSLATE_NOOP("brisalto::TMainForm", "Mode:");
-constexpr char kDesignedModeText[] = "Degrees";
-constexpr char kDesignedFormatText[] = "Automatic";
-constexpr char kGoText[] = "Go";
+constexpr char kModeLineContext[] = "ModeLine";
 constexpr char kResultsFontName[] = "Arial Rounded MT Bold";
 constexpr char kLabelFontName[] = "Arial";
 constexpr int kResultsFontPixels = 19;
@@ -179,7 +177,8 @@ QIcon GoButtonIcon(QSize size, int font_pixels) {
         painter.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 3, size.height() - 3), 6, 6);
         painter.setPen(face.text);
         painter.setFont(PixelFont(kLabelFontName, font_pixels, true));
-        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter, QString::fromLatin1(kGoText));
+        painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter,
+                         QCoreApplication::translate("brisalto::TMainForm", "Go"));
         painter.end();
         icon.addPixmap(pixmap, face.mode, face.state);
     }
@@ -321,8 +320,8 @@ void TMainForm::BuildControls() {
     mode_palette.setColor(QPalette::WindowText,
                           ReadableOn(kMediumGrey, grey.color(QPalette::WindowText)));
     ui_.ModPanel->setPalette(mode_palette);
-    const auto make_label = [&](const char* name, const char* text, int x) {
-        auto* label = new QLabel(QString::fromLatin1(text), ui_.ModPanel);
+    const auto make_label = [&](const char* name, const QString& text, int x) {
+        auto* label = new QLabel(text, ui_.ModPanel);
         label->setObjectName(QString::fromLatin1(name));
         label->setFont(mode_font);
         label->move(Px(x), Px(1));
@@ -332,8 +331,9 @@ void TMainForm::BuildControls() {
     ui_.ModeCaptionLabel = make_label("Label1", kModeCaptionText, 3);
     ui_.ModeCaptionLabel->setText(tr(kModeCaptionText));
     ui_.ModeCaptionLabel->adjustSize();
-    ui_.ModeLabel = make_label("ModeLabel", kDesignedModeText, 64);
-    ui_.SciLabel = make_label("SciLabel", kDesignedFormatText, 145);
+    ui_.ModeLabel = make_label("ModeLabel", QCoreApplication::translate("ModeLine", "Degrees"), 64);
+    ui_.SciLabel =
+        make_label("SciLabel", QCoreApplication::translate("ModeLine", "Automatic"), 145);
 
     ui_.CmdPanel = new QWidget(ui_.MainPanel);
     ui_.CmdPanel->setFixedHeight(Px(kCmdPanelHeight));
@@ -639,12 +639,12 @@ void TMainForm::WriteStandardOutput(const std::string& text) {
 }
 
 void TMainForm::SetModeCaption(const std::string& caption) {
-    ui_.ModeLabel->setText(QString::fromStdString(caption));
+    ui_.ModeLabel->setText(QCoreApplication::translate(kModeLineContext, caption.c_str()));
     ui_.ModeLabel->adjustSize();
 }
 
 void TMainForm::SetFormatCaption(const std::string& caption) {
-    ui_.SciLabel->setText(QString::fromStdString(caption));
+    ui_.SciLabel->setText(QCoreApplication::translate(kModeLineContext, caption.c_str()));
     ui_.SciLabel->adjustSize();
 }
 

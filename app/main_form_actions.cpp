@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <cctype>
 
 #include "app/about_form.h"
 #include "app/bkgrd_form.h"
@@ -87,44 +88,47 @@ void TMainForm::BuildActions() {
     using F = TMainForm;
     static const ActionRow kActions[] = {
         // clang-format off
-        {&A::LastCmdAction,     "LastCmdAction",     kViewCategory,      "Last Commad",                 "F3",     &F::LastCmdActionExecute},
-        {&A::AboutAction,       "AboutAction",       kNoCategory,        "About... (about)",            "",       &F::AboutActionExecute},
-        {&A::SaveAs,            "SaveAs",            kNoCategory,        "Save Result as... (save)",    "Ctrl+S", &F::SaveAsExecute},
-        {&A::PrintSetupAction,  "PrintSetupAction",  kNoCategory,        "PrintSetup...",               "",       &F::PrintSetupActionExecute},
-        {&A::PrintAction,       "PrintAction",       kNoCategory,        "Print... (print)",            "Ctrl+P", &F::PrintActionExecute},
-        {&A::ExitAction,        "ExitAction",        kNoCategory,        "Exit (exit)",                 "Ctrl+Q", &F::ExitActionExecute},
-        {&A::FontAction,        "FontAction",        kNoCategory,        "Results window Font...",      "",       &F::FontActionExecute},
-        {&A::CopyAction,        "CopyAction",        kEditCategory,      "Copy",                        "Ctrl+C", &F::CopyActionExecute},
-        {&A::CutAction,         "CutAction",         kEditCategory,      "Cut",                         "Ctrl+X", &F::CutActionExecute},
-        {&A::PastAction,        "PastAction",        kEditCategory,      "Past",                        "Ctrl+V", &F::PastActionExecute},
-        {&A::ContentsAction,    "ContentsAction",    kNoCategory,        "Contents... (help)",          "F1",     &F::ContentsActionExecute},
-        {&A::ClearAction,       "ClearAction",       kEditCategory,      "Clear Results",               "",       &F::ClearActionExecute},
-        {&A::WordwrapAction,    "WordwrapAction",    kEditCategory,      "Word Wrap",                   "",       &F::WordwrapActionExecute, nullptr, true},
-        {&A::UndoAction,        "UndoAction",        kEditCategory,      "Undo",                        "Ctrl+Z", &F::UndoActionExecute},
-        {&A::MouseToolsAction,  "MouseToolsAction",  kViewCategory,      "Mouse Tools",                 "F4",     &F::MouseToolsActionExecute, nullptr, true},
-        {&A::VarShowValAction,  "VarShowValAction",  kVariablesCategory, "Show values (var)",           "",       nullptr, "var"},
-        {&A::ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, "Clear all variables (clear)", "",       nullptr, "clear"},
-        {&A::clsAction,         "clsAction",         kEditCategory,      "cls",                         "",       nullptr, "cls"},
-        {&A::cycAction,         "cycAction",         kModeCategory,      "cyc",                         "",       nullptr, "cyc", true},
-        {&A::degAction,         "degAction",         kModeCategory,      "deg",                         "",       nullptr, "deg", true},
-        {&A::fixAction,         "fixAction",         kModeCategory,      "fix",                         "",       nullptr, "fix", true},
-        {&A::grdAction,         "grdAction",         kModeCategory,      "grd",                         "",       nullptr, "grd", true},
-        {&A::modAction,         "modAction",         kModeCategory,      "mod",                         "",       nullptr, "mod"},
-        {&A::radAction,         "radAction",         kModeCategory,      "rad",                         "",       nullptr, "rad", true},
-        {&A::sciAction,         "sciAction",         kModeCategory,      "sci",                         "",       nullptr, "sci", true},
-        {&A::autoAction,        "autoAction",        kModeCategory,      "autoAction",                  "",       nullptr, "auto", true},
-        {&A::BkgrdColor,        "BkgrdColor",        kFormatCategory,    "Background Colors...",        "",       &F::BkgrdColorExecute},
-        {&A::SetPrecisionAction, "SetPrecisionAction", kFormatCategory,  "Precision...",                "",       &F::SetPrecisionActionExecute},
-        {&A::InsertAtmWtAction, "InsertAtmWtAction", kConstantsCategory.data(), "InsertAtmWtAction",   "",       &F::InsertAtmWtActionExecute},
-        {&A::ConversionAction,  "ConversionAction",  kToolsCategory,     "Units Conversions...",        "F5",     &F::ConversionActionExecute},
-        {&A::ReactionAction,    "ReactionAction",    kToolsCategory,     "Reaction...",                 "F6",     &F::ReactionActionExecute},
-        {&A::SolutionAction,    "SolutionAction",    kToolsCategory,     "Solution...",                 "F7",     &F::SolutionActionExecute},
+        {&A::LastCmdAction,     "LastCmdAction",     kViewCategory,      QT_TR_NOOP("Last Commad"),                      "F3",     &F::LastCmdActionExecute},
+        {&A::AboutAction,       "AboutAction",       kNoCategory,        QT_TR_NOOP("About... (about)"),                 "",       &F::AboutActionExecute},
+        {&A::SaveAs,            "SaveAs",            kNoCategory,        QT_TR_NOOP("Save Result as... (save)"),         "Ctrl+S", &F::SaveAsExecute},
+        {&A::PrintSetupAction,  "PrintSetupAction",  kNoCategory,        QT_TR_NOOP("PrintSetup..."),                    "",       &F::PrintSetupActionExecute},
+        {&A::PrintAction,       "PrintAction",       kNoCategory,        QT_TR_NOOP("Print... (print)"),                 "Ctrl+P", &F::PrintActionExecute},
+        {&A::ExitAction,        "ExitAction",        kNoCategory,        QT_TR_NOOP("Exit (exit)"),                      "Ctrl+Q", &F::ExitActionExecute},
+        {&A::FontAction,        "FontAction",        kNoCategory,        QT_TR_NOOP("Results window Font..."),           "",       &F::FontActionExecute},
+        {&A::CopyAction,        "CopyAction",        kEditCategory,      QT_TR_NOOP("Copy"),                             "Ctrl+C", &F::CopyActionExecute},
+        {&A::CutAction,         "CutAction",         kEditCategory,      QT_TR_NOOP("Cut"),                              "Ctrl+X", &F::CutActionExecute},
+        {&A::PastAction,        "PastAction",        kEditCategory,      QT_TR_NOOP("Past"),                             "Ctrl+V", &F::PastActionExecute},
+        {&A::ContentsAction,    "ContentsAction",    kNoCategory,        QT_TR_NOOP("Contents... (help)"),               "F1",     &F::ContentsActionExecute},
+        {&A::ClearAction,       "ClearAction",       kEditCategory,      QT_TR_NOOP("Clear Results"),                    "",       &F::ClearActionExecute},
+        {&A::WordwrapAction,    "WordwrapAction",    kEditCategory,      QT_TR_NOOP("Word Wrap"),                        "",       &F::WordwrapActionExecute, nullptr, true},
+        {&A::UndoAction,        "UndoAction",        kEditCategory,      QT_TR_NOOP("Undo"),                             "Ctrl+Z", &F::UndoActionExecute},
+        {&A::MouseToolsAction,  "MouseToolsAction",  kViewCategory,      QT_TR_NOOP("Mouse Tools"),                      "F4",     &F::MouseToolsActionExecute, nullptr, true},
+        {&A::VarShowValAction,  "VarShowValAction",  kVariablesCategory, QT_TR_NOOP("Show values (var)"),                "",       nullptr, "var"},
+        {&A::ClearAllVarAction, "ClearAllVarAction", kVariablesCategory, QT_TR_NOOP("Clear all variables (clear)"),      "",       nullptr, "clear"},
+        {&A::clsAction,         "clsAction",         kEditCategory,      "cls",                                          "",       nullptr, "cls"},
+        {&A::cycAction,         "cycAction",         kModeCategory,      "cyc",                                          "",       nullptr, "cyc", true},
+        {&A::degAction,         "degAction",         kModeCategory,      "deg",                                          "",       nullptr, "deg", true},
+        {&A::fixAction,         "fixAction",         kModeCategory,      "fix",                                          "",       nullptr, "fix", true},
+        {&A::grdAction,         "grdAction",         kModeCategory,      "grd",                                          "",       nullptr, "grd", true},
+        {&A::modAction,         "modAction",         kModeCategory,      "mod",                                          "",       nullptr, "mod"},
+        {&A::radAction,         "radAction",         kModeCategory,      "rad",                                          "",       nullptr, "rad", true},
+        {&A::sciAction,         "sciAction",         kModeCategory,      "sci",                                          "",       nullptr, "sci", true},
+        {&A::autoAction,        "autoAction",        kModeCategory,      "autoAction",                                   "",       nullptr, "auto", true},
+        {&A::BkgrdColor,        "BkgrdColor",        kFormatCategory,    QT_TR_NOOP("Background Colors..."),             "",       &F::BkgrdColorExecute},
+        {&A::SetPrecisionAction, "SetPrecisionAction", kFormatCategory,  QT_TR_NOOP("Precision..."),                     "",       &F::SetPrecisionActionExecute},
+        {&A::InsertAtmWtAction, "InsertAtmWtAction", kConstantsCategory.data(), "InsertAtmWtAction",                            "",       &F::InsertAtmWtActionExecute},
+        {&A::ConversionAction,  "ConversionAction",  kToolsCategory,     QT_TR_NOOP("Units Conversions..."),             "F5",     &F::ConversionActionExecute},
+        {&A::ReactionAction,    "ReactionAction",    kToolsCategory,     QT_TR_NOOP("Reaction..."),                      "F6",     &F::ReactionActionExecute},
+        {&A::SolutionAction,    "SolutionAction",    kToolsCategory,     QT_TR_NOOP("Solution..."),                      "F7",     &F::SolutionActionExecute},
         // clang-format on
     };
     for (const ActionRow& row : kActions) {
-        QAction* action = MakeAction(row.name, row.category, Text(row.caption),
-                                     QKeySequence::fromString(QString::fromLatin1(row.shortcut),
-                                                              QKeySequence::PortableText));
+        // The command words' own captions ("cls", "deg") are never shown: their menu items are.
+        const bool command_word = row.handler == nullptr && std::islower(row.caption[0]) != 0;
+        QAction* action =
+            MakeAction(row.name, row.category, command_word ? Text(row.caption) : tr(row.caption),
+                       QKeySequence::fromString(QString::fromLatin1(row.shortcut),
+                                                QKeySequence::PortableText));
         action->setCheckable(row.checkable);
         if (row.command != nullptr) action->setProperty(kCommandProperty, Text(row.command));
         const auto handler = row.handler;
@@ -151,7 +155,8 @@ void TMainForm::BuildActions() {
     const auto make_constant = [&](const ConstantAction& info) {
         const std::string name(info.name);
         QAction* action =
-            MakeAction(name.c_str(), constants_category, Text(info.caption),
+            MakeAction(name.c_str(), constants_category,
+                       QCoreApplication::translate("Constants", std::string(info.caption).c_str()),
                        QKeySequence::fromString(Text(info.shortcut), QKeySequence::PortableText));
         action->setProperty(kTagProperty, info.tag);
         return action;
@@ -170,7 +175,7 @@ void TMainForm::BuildActions() {
     run(act_.PiAction, &TMainForm::PiActionExecute);
     act_.AtmWtAction = make_constant(AtmWtActionInfo());
     run(act_.AtmWtAction, &TMainForm::AtmWtActionExecute);
-    act_.MolarMassAction = MakeAction("MolarMassAction", constants_category, Text("Molar Mass..."),
+    act_.MolarMassAction = MakeAction("MolarMassAction", constants_category, tr("Molar Mass..."),
                                       Qt::CTRL | Qt::Key_M);
     run(act_.MolarMassAction, &TMainForm::MolarMassActionExecute);
 }
@@ -197,52 +202,52 @@ void TMainForm::BuildMenus() {
     using A = ActionSet;
     const MenuItem separator{nullptr};
     const MenuRow menus[] = {
-        {"&File",
+        {QT_TR_NOOP("&File"),
          {{&A::SaveAs},
           separator,
           {&A::PrintAction},
           {&A::PrintSetupAction},
           separator,
           {&A::ExitAction}}},
-        {"Edit",
+        {QT_TR_NOOP("Edit"),
          {{&A::UndoAction},
           separator,
           {&A::CopyAction},
           {&A::CutAction},
           {&A::PastAction},
-          {&A::ClearAction, "Clear results window (cls)"}}},
-        {"View", {{&A::LastCmdAction}, {&A::MouseToolsAction}}},
-        {"Format",
+          {&A::ClearAction, QT_TR_NOOP("Clear results window (cls)")}}},
+        {QT_TR_NOOP("View"), {{&A::LastCmdAction}, {&A::MouseToolsAction}}},
+        {QT_TR_NOOP("Format"),
          {{&A::FontAction},
           {&A::WordwrapAction},
           {&A::BkgrdColor},
           separator,
-          {&A::autoAction, "Automatic format (auto)"},
-          {&A::sciAction, "Scientific format (sci)"},
-          {&A::fixAction, "Fixed format (fix)"},
+          {&A::autoAction, QT_TR_NOOP("Automatic format (auto)")},
+          {&A::sciAction, QT_TR_NOOP("Scientific format (sci)")},
+          {&A::fixAction, QT_TR_NOOP("Fixed format (fix)")},
           separator,
           {&A::SetPrecisionAction}}},
-        {"Mode",
-         {{&A::modAction, "Current mode (mod)"},
+        {QT_TR_NOOP("Mode"),
+         {{&A::modAction, QT_TR_NOOP("Current mode (mod)")},
           separator,
-          {&A::degAction, "Degrees mode (deg)"},
-          {&A::radAction, "Radian mode (rad)"},
-          {&A::grdAction, "Grads mode (grd)"},
-          {&A::cycAction, "Cycle mode (cyc)"}}},
-        {"Variables", {{&A::VarShowValAction}, {&A::ClearAllVarAction}}},
-        {"Constants", {}},
-        {"Tools", {{&A::ConversionAction}, {&A::ReactionAction}, {&A::SolutionAction}}},
-        {"Help", {{&A::ContentsAction}, {&A::AboutAction}}},
+          {&A::degAction, QT_TR_NOOP("Degrees mode (deg)")},
+          {&A::radAction, QT_TR_NOOP("Radian mode (rad)")},
+          {&A::grdAction, QT_TR_NOOP("Grads mode (grd)")},
+          {&A::cycAction, QT_TR_NOOP("Cycle mode (cyc)")}}},
+        {QT_TR_NOOP("Variables"), {{&A::VarShowValAction}, {&A::ClearAllVarAction}}},
+        {QT_TR_NOOP("Constants"), {}},
+        {QT_TR_NOOP("Tools"), {{&A::ConversionAction}, {&A::ReactionAction}, {&A::SolutionAction}}},
+        {QT_TR_NOOP("Help"), {{&A::ContentsAction}, {&A::AboutAction}}},
     };
     QMenuBar* bar = menuBar();
     for (const MenuRow& row : menus) {
-        QMenu* menu = bar->addMenu(Text(row.title));
+        QMenu* menu = bar->addMenu(tr(row.title));
         for (const MenuItem& item : row.items) {
             if (item.action == nullptr) {
                 menu->addSeparator();
             } else {
                 AddMenuItem(menu, act_.*item.action,
-                            item.text != nullptr ? Text(item.text) : QString());
+                            item.text != nullptr ? tr(item.text) : QString());
             }
         }
         if (row.items.empty()) {

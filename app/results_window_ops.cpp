@@ -38,11 +38,18 @@
 namespace brisalto {
 namespace {
 
-constexpr char kUnableToSave[] = "Unable to save %1: %2";
-constexpr char kNotRegularFile[] = "it is not a regular file";
-constexpr char kUnableToPrint[] = "Unable to print: the printer could not be started";
-constexpr char kPrintPageFailed[] = "Unable to print: the printer refused a new page";
-constexpr char kCurrentColorName[] = "Current";
+constexpr char kContext[] = "ResultsWindow";
+constexpr char kUnableToSave[] = QT_TRANSLATE_NOOP("ResultsWindow", "Unable to save %1: %2");
+constexpr char kNotRegularFile[] = QT_TRANSLATE_NOOP("ResultsWindow", "it is not a regular file");
+constexpr char kUnableToPrint[] =
+    QT_TRANSLATE_NOOP("ResultsWindow", "Unable to print: the printer could not be started");
+constexpr char kPrintPageFailed[] =
+    QT_TRANSLATE_NOOP("ResultsWindow", "Unable to print: the printer refused a new page");
+constexpr char kFontDialogTitle[] = QT_TRANSLATE_NOOP("ResultsWindow", "Font");
+constexpr char kFontColorLabel[] = QT_TRANSLATE_NOOP("ResultsWindow", "&Color:");
+constexpr char kCurrentColorName[] = QT_TRANSLATE_NOOP("ResultsWindow", "Current");
+
+QString Shown(const char* text) { return QCoreApplication::translate(kContext, text); }
 
 constexpr qreal kPointsPerInch = 72.0;
 constexpr qreal kFallbackScreenDpi = 96.0;
@@ -79,7 +86,7 @@ class ResultsFontDialog : public QDialog {
 
   public:
     ResultsFontDialog(QWidget* parent, const ResultsFontChoice& current) : QDialog(parent) {
-        setWindowTitle(tr("Font"));
+        setWindowTitle(Shown(kFontDialogTitle));
         // A family that is not installed (Arial on most Linux desktops) is preset as the family
         // actually drawn in its place, so the lists show what the user sees.
         QFont preset = current.font;
@@ -107,11 +114,11 @@ class ResultsFontDialog : public QDialog {
         }
         if (!listed) {
             color_box_->insertItem(0, ColorSwatch(ToQColor(current.color)),
-                                   QString::fromLatin1(kCurrentColorName), current.color);
+                                   Shown(kCurrentColorName), current.color);
         }
         color_box_->setCurrentIndex(color_box_->findData(current.color));
 
-        auto* color_label = new QLabel(tr("&Color:"), this);
+        auto* color_label = new QLabel(Shown(kFontColorLabel), this);
         color_label->setBuddy(color_box_);
         auto* color_row = new QHBoxLayout;
         color_row->addWidget(color_label);
@@ -170,8 +177,7 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
     // Saving replaces the file; a FIFO or a device in its place must stay what it is.
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isFile()) {
-        return QString::fromLatin1(kUnableToSave)
-            .arg(QDir::toNativeSeparators(path), QString::fromLatin1(kNotRegularFile));
+        return Shown(kUnableToSave).arg(QDir::toNativeSeparators(path), Shown(kNotRegularFile));
     }
     QSaveFile file(path);
     const QByteArray content = ResultsFileContent(results_text);
@@ -183,23 +189,21 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
     }
     const QString reason = file.errorString();
     file.cancelWriting();
-    return QString::fromLatin1(kUnableToSave).arg(QDir::toNativeSeparators(path), reason);
+    return Shown(kUnableToSave).arg(QDir::toNativeSeparators(path), reason);
 }
 
 void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
     const QString text = memo.toPlainText();
     if (text.isEmpty()) {
-        ScreenCentredMessageBox box(
-            QMessageBox::Information, AppTitle(),
-            QCoreApplication::translate("ResultsWindow", kNothingToSaveMessage), QMessageBox::Ok,
-            parent);
+        ScreenCentredMessageBox box(QMessageBox::Information, AppTitle(),
+                                    Shown(kNothingToSaveMessage), QMessageBox::Ok, parent);
         box.exec();
         return;
     }
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QString::fromLatin1(kSaveDialogFilter));
+    dialog.setNameFilter(Shown(kSaveDialogFilter));
     dialog.setDefaultSuffix(QString::fromLatin1(kSaveDefaultSuffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     if (const std::optional<QString> error =
@@ -241,7 +245,7 @@ std::optional<QString> PrintLinesTo(QPrinter& printer, const QStringList& lines,
     copies = std::max(1, copies);
     printer.setCopyCount(1);
     QPainter painter;
-    if (!painter.begin(&printer)) return QString::fromLatin1(kUnableToPrint);
+    if (!painter.begin(&printer)) return Shown(kUnableToPrint);
     painter.setFont(FontForPrinter(font));
     painter.setPen(color);
     const QFontMetricsF metrics = painter.fontMetrics();
@@ -249,11 +253,11 @@ std::optional<QString> PrintLinesTo(QPrinter& printer, const QStringList& lines,
     const qreal page_height = printer.height();
 
     for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0 && !printer.newPage()) return QString::fromLatin1(kPrintPageFailed);
+        if (copy > 0 && !printer.newPage()) return Shown(kPrintPageFailed);
         qreal top = 0;
         for (const QString& line : lines) {
             if (top > 0 && top + line_height > page_height) {
-                if (!printer.newPage()) return QString::fromLatin1(kPrintPageFailed);
+                if (!printer.newPage()) return Shown(kPrintPageFailed);
                 top = 0;
             }
             painter.drawText(QPointF(kPrintLeftMargin, top + metrics.ascent()), line);

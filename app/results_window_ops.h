@@ -20,9 +20,10 @@ class QWidget;
 
 namespace brisalto {
 
+// Shown texts, translated in the "ResultsWindow" context.
 inline constexpr char kNothingToSaveMessage[] =
     QT_TRANSLATE_NOOP("ResultsWindow", "Nothing in result to be saved");
-inline constexpr char kSaveDialogFilter[] = "Text File(*.txt)";
+inline constexpr char kSaveDialogFilter[] = QT_TRANSLATE_NOOP("ResultsWindow", "Text File(*.txt)");
 inline constexpr char kSaveDefaultSuffix[] = "txt";
 inline constexpr char kHelpFileName[] = "Brisalto Calculator Help.chm";
 // The title of the program's message boxes.

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/angle_mode.h"
+#include "engine/translate_noop.h"
 
 namespace brisalto {
 
@@ -31,17 +32,20 @@ struct FormatModeInfo {
 
 // Indexed by AngleMode.
 inline constexpr std::array<AngleModeInfo, 4> kAngleModes = {{
-    {kRadian, "Radian", "rad", "Radian mode"},
-    {kGrads, "Grads", "grd", "Grads mode"},
-    {kDegrees, "Degrees", "deg", "Degrees mode"},
-    {kCycle, "Cycle", "cyc", "Cycle mode"},
+    {kRadian, QT_TRANSLATE_NOOP("ModeLine", "Radian"), "rad", "Radian mode"},
+    {kGrads, QT_TRANSLATE_NOOP("ModeLine", "Grads"), "grd", "Grads mode"},
+    {kDegrees, QT_TRANSLATE_NOOP("ModeLine", "Degrees"), "deg", "Degrees mode"},
+    {kCycle, QT_TRANSLATE_NOOP("ModeLine", "Cycle"), "cyc", "Cycle mode"},
 }};
 
 // Indexed by FormatKind.
 inline constexpr std::array<FormatModeInfo, 3> kFormatModes = {{
-    {FormatKind::kScientific, "Scientific", "sci", "Scintific format     0.00000e+00"},
-    {FormatKind::kFixed, "Fixed", "fix", "Fixed format       0.00000000000"},
-    {FormatKind::kAutomatic, "Automatic", "auto", "Automatic format   0.00000000000 Or 0.00e+00"},
+    {FormatKind::kScientific, QT_TRANSLATE_NOOP("ModeLine", "Scientific"), "sci",
+     "Scintific format     0.00000e+00"},
+    {FormatKind::kFixed, QT_TRANSLATE_NOOP("ModeLine", "Fixed"), "fix",
+     "Fixed format       0.00000000000"},
+    {FormatKind::kAutomatic, QT_TRANSLATE_NOOP("ModeLine", "Automatic"), "auto",
+     "Automatic format   0.00000000000 Or 0.00e+00"},
 }};
 
 // Nothing for a mode outside 0..3.
