@@ -16,6 +16,7 @@
 #include "app/precision_form.h"
 #include "app/results_window_ops.h"
 #include "app/splash_form.h"
+#include "app/ui_language.h"
 #include "tools/gui/conv_form.h"
 #include "tools/gui/mol_wt_form.h"
 #include "tools/gui/molar_mass_form.h"
@@ -101,6 +102,8 @@ void QuitOnSignals(QApplication& app) {
 }
 
 int RunCalculator(QApplication& app) {
+    // Without the program's translations the window stays English; nothing else depends on them.
+    InstallTranslators(app, ChooseUiLanguage(ProcessEnvironment));
     auto splash = std::make_unique<TSplashForm>();
     splash->ShowAndPaint();
     SetUpApplication(app);

@@ -21,6 +21,9 @@ build_packages=(
   qt6-base-dev
   qt6-svg-dev
   qt6-qpa-plugins
+  qt6-tools-dev
+  qt6-l10n-tools
+  qt6-translations-l10n
   fonts-liberation
   librsvg2-bin
 )
