@@ -1,0 +1,224 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
+// The window in German, French and Spanish: the language chosen from the environment, menus
+// that speak it with unique accelerators and still fit, and a results window, settings file and
+// history that stay byte for byte the English ones.
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <map>
+
+#include "app/main_form.h"
+#include "app/ui_language.h"
+
+using brisalto::TMainForm;
+
+namespace {
+
+const QStringList kTranslated = {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+
+// Menu texts that are the same word in the language.
+const std::map<QString, QSet<QString>> kSameAsEnglish = {
+    {QStringLiteral("de"), {QStringLiteral("Format"), QStringLiteral("Pi")}},
+    {QStringLiteral("fr"),
+     {QStringLiteral("Format"), QStringLiteral("Mode"), QStringLiteral("Variables"),
+      QStringLiteral("Pi")}},
+    {QStringLiteral("es"), {QStringLiteral("Variables"), QStringLiteral("Pi")}},
+};
+
+// Each menu's title, then its items' texts; separators left out.
+QList<QStringList> MenuTexts(TMainForm& form) {
+    QList<QStringList> menus;
+    for (QAction* title : form.menuBar()->actions()) {
+        QStringList texts{title->text()};
+        for (QAction* item : title->menu()->actions()) {
+            if (!item->isSeparator()) texts.append(item->text());
+        }
+        menus.append(texts);
+    }
+    return menus;
+}
+
+// The letter after a single '&', lower case; none for a text without one.
+QChar Accelerator(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+        ++i;
+    }
+    return QChar();
+}
+
+void ExpectUniqueAccelerators(const QString& where, const QStringList& texts) {
+    QSet<QChar> seen;
+    for (const QString& text : texts) {
+        const QChar key = Accelerator(text);
+        if (key.isNull()) continue;
+        QVERIFY2(!seen.contains(key), qPrintable(where + ": '" + key + "' twice, at " + text));
+        seen.insert(key);
+    }
+}
+
+// The command lines of the golden transcripts, without those that open a window or end the run.
+QStringList GoldenLines() {
+    QStringList lines;
+    const QDir dir(QStringLiteral(BRISALTO_GOLDEN_DIR));
+    for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            if (!line.startsWith(QLatin1String("> "))) continue;
+            const QString command = line.mid(2);
+            static const QStringList kWindowed = {"about", "help", "print", "save", "exit"};
+            if (!kWindowed.contains(command.trimmed().toLower())) lines.append(command);
+        }
+    }
+    return lines;
+}
+
+struct Session {
+    QString results;
+    QByteArray settings;
+    QByteArray history;
+};
+
+// Runs lines through a window with its own settings and history folders.
+Session RunSession(const QStringList& lines) {
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_STATE_HOME", home.filePath(QStringLiteral("state")).toLocal8Bit());
+    Session session;
+    {
+        TMainForm form;
+        auto* cmd_edit = form.findChild<QLineEdit*>(QStringLiteral("CmdEdit"));
+        auto* go = form.findChild<QToolButton*>(QStringLiteral("GoBtn"));
+        for (const QString& line : lines) {
+            cmd_edit->setText(line);
+            go->click();
+        }
+        session.results =
+            form.findChild<QPlainTextEdit*>(QStringLiteral("ResultsMemo"))->toPlainText();
+    }
+    // Every file the window left, with its name.
+    const auto read_all = [](const QString& folder) {
+        QByteArray bytes;
+        QDirIterator files(folder, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            if (file.open(QIODevice::ReadOnly)) {
+                bytes +=
+                    QDir(folder).relativeFilePath(file.fileName()).toUtf8() + ':' + file.readAll();
+            }
+        }
+        return bytes;
+    };
+    session.settings = read_all(home.filePath(QStringLiteral("config")));
+    session.history = read_all(home.filePath(QStringLiteral("state")));
+    return session;
+}
+
+}  // namespace
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void cleanup() { brisalto::RemoveTranslators(*QCoreApplication::instance()); }
+
+    void LanguageFromEnvironment_data() {
+        QTest::addColumn<QStringList>("environment");  // NAME=value pairs
+        QTest::addColumn<QString>("language");
+        const auto row = [](const char* name, QStringList env, const char* language) {
+            QTest::newRow(name) << env << QString::fromLatin1(language);
+        };
+        row("nothing set", {}, "");
+        row("LANG", {"LANG=de_DE.UTF-8"}, "de");
+        row("LANG with modifier", {"LANG=fr_BE.UTF-8@euro"}, "fr");
+        row("LC_MESSAGES over LANG", {"LANG=de_DE.UTF-8", "LC_MESSAGES=es_ES.UTF-8"}, "es");
+        row("LC_ALL over both", {"LANG=de_DE", "LC_MESSAGES=es_ES", "LC_ALL=fr_FR"}, "fr");
+        row("empty LC_ALL is unset", {"LC_ALL=", "LANG=es_MX.UTF-8"}, "es");
+        row("LANGUAGE list, first carried", {"LANG=de_DE.UTF-8", "LANGUAGE=fr:de"}, "fr");
+        row("LANGUAGE skips uncarried", {"LANG=de_DE.UTF-8", "LANGUAGE=pt_BR:ja:es"}, "es");
+        row("LANGUAGE of none carried is English", {"LANG=de_DE.UTF-8", "LANGUAGE=pt:ja"}, "");
+        row("LANGUAGE naming English", {"LANG=de_DE.UTF-8", "LANGUAGE=en_GB:de"}, "");
+        row("LANGUAGE ignored under C", {"LC_ALL=C", "LANGUAGE=fr:de", "LANG=de_DE"}, "");
+        row("LC_ALL=C over LANG", {"LANG=de_DE.UTF-8", "LC_ALL=C"}, "");
+        row("POSIX", {"LANG=POSIX", "LANGUAGE=de"}, "");
+        row("C.UTF-8 is C", {"LC_ALL=C.UTF-8", "LANGUAGE=es"}, "");
+        row("LANGUAGE alone, no locale", {"LANGUAGE=de"}, "");
+        row("uncarried locale", {"LANG=it_IT.UTF-8"}, "");
+        row("English locale", {"LANG=en_US.UTF-8"}, "");
+    }
+    void LanguageFromEnvironment() {
+        QFETCH(QStringList, environment);
+        QFETCH(QString, language);
+        const auto reader = [&environment](const char* name) {
+            const QString prefix = QString::fromLatin1(name) + QLatin1Char('=');
+            for (const QString& pair : environment) {
+                if (pair.startsWith(prefix)) return pair.mid(prefix.size());
+            }
+            return QString();
+        };
+        QCOMPARE(brisalto::ChooseUiLanguage(reader), language);
+    }
+
+    void MenusSpeakTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : kTranslated) QTest::newRow(qPrintable(language)) << language;
+    }
+    void MenusSpeakTheLanguage() {
+        QFETCH(QString, language);
+        QList<QStringList> english;
+        {
+            TMainForm form;
+            english = MenuTexts(form);
+        }
+        QVERIFY(brisalto::InstallTranslators(*QCoreApplication::instance(), language));
+        // Qt's own texts come along (the standard buttons of every message box).
+        QVERIFY(QCoreApplication::translate("QPlatformTheme", "Cancel") != "Cancel");
+        TMainForm form;
+        const QList<QStringList> translated = MenuTexts(form);
+        QCOMPARE(translated.size(), english.size());
+        QStringList titles;
+        for (qsizetype m = 0; m < english.size(); ++m) {
+            QCOMPARE(translated[m].size(), english[m].size());
+            for (qsizetype i = 0; i < english[m].size(); ++i) {
+                const QString& text = translated[m][i];
+                QVERIFY2(text != english[m][i] || kSameAsEnglish.at(language).contains(text),
+                         qPrintable("untranslated: " + text));
+            }
+            titles.append(translated[m].first());
+            ExpectUniqueAccelerators(translated[m].first(), translated[m].mid(1));
+        }
+        ExpectUniqueAccelerators(QStringLiteral("menu bar"), titles);
+        // All the titles fit the fixed width: none behind the overflow arrow.
+        QVERIFY(form.menuBar()->sizeHint().width() <= brisalto::kClientWidth);
+    }
+
+    void TranscriptStaysEnglish() {
+        const QStringList lines = GoldenLines();
+        QVERIFY(lines.size() > 100);
+        const Session english = RunSession(lines);
+        QVERIFY(english.results.count(QLatin1Char('\n')) > 100);
+        QVERIFY(!english.settings.isEmpty() && !english.history.isEmpty());
+        for (const QString& language : kTranslated) {
+            QVERIFY(brisalto::InstallTranslators(*QCoreApplication::instance(), language));
+            const Session session = RunSession(lines);
+            QVERIFY2(session.results == english.results, qPrintable(language));
+            QVERIFY2(session.settings == english.settings, qPrintable(language));
+            QVERIFY2(session.history == english.history, qPrintable(language));
+        }
+    }
+};
+
+QTEST_MAIN(TranslationTest)
+#include "translation_test.moc"
