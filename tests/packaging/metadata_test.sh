@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: Brisalto Calculator contributors
 # SPDX-License-Identifier: MIT
 # The desktop entry and the AppStream metainfo pass their validators without a remark, and the
-# manual pages format without a warning.
+# manual pages format without a warning; both carry the name, comment and summary in every
+# language the window speaks.
 # Usage: metadata_test.sh SOURCE_DIR
 set -euo pipefail
 src="$1"
@@ -11,6 +12,22 @@ out="$(desktop-file-validate "$src/packaging/io.github.brisalto.calculator.deskt
 if [ -n "$out" ]; then echo "desktop-file-validate: $out"; status=1; fi
 out="$(appstreamcli validate --pedantic --no-net "$src/packaging/brisalto-calculator.metainfo.xml" 2>&1)" || status=1
 if grep -q '^[EWIP]:' <<<"$out"; then echo "appstreamcli: $out"; status=1; fi
+desktop="$src/packaging/io.github.brisalto.calculator.desktop"
+metainfo="$src/packaging/brisalto-calculator.metainfo.xml"
+for lang in de es fr; do
+  for key in Name GenericName Comment Keywords; do
+    english="$(grep -m1 "^$key=" "$desktop" | cut -d= -f2-)"
+    translated="$(grep -m1 "^$key\[$lang\]=" "$desktop" | cut -d= -f2- || true)"
+    if [ -z "$translated" ] || [ "$translated" = "$english" ]; then
+      echo "desktop entry: no $key[$lang]"; status=1
+    fi
+  done
+  for tag in name summary p; do
+    if ! grep -q "<$tag xml:lang=\"$lang\">" "$metainfo"; then
+      echo "metainfo: no <$tag xml:lang=\"$lang\">"; status=1
+    fi
+  done
+done
 for page in "$src"/docs/man/*.1; do
   out="$(groff -man -ww -z "$page" 2>&1)"
   if [ -n "$out" ]; then echo "groff $(basename "$page"): $out"; status=1; fi
