@@ -57,6 +57,9 @@ constexpr char kResultsFontName[] = "Arial Rounded MT Bold";
 constexpr char kLabelFontName[] = "Arial";
 constexpr int kResultsFontPixels = 19;
 constexpr int kModeFontPixels = 16;
+constexpr int kModeLabelLeft = 64;
+constexpr int kFormatLabelLeft = 145;
+constexpr int kModeLabelGap = 8;
 constexpr int kCmdFontPixels = 21;
 constexpr int kToolsFontPixels = 13;
 constexpr int kDesignedLeft = 394;
@@ -331,9 +334,11 @@ void TMainForm::BuildControls() {
     ui_.ModeCaptionLabel = make_label("Label1", kModeCaptionText, 3);
     ui_.ModeCaptionLabel->setText(tr(kModeCaptionText));
     ui_.ModeCaptionLabel->adjustSize();
-    ui_.ModeLabel = make_label("ModeLabel", QCoreApplication::translate("ModeLine", "Degrees"), 64);
-    ui_.SciLabel =
-        make_label("SciLabel", QCoreApplication::translate("ModeLine", "Automatic"), 145);
+    ui_.ModeLabel =
+        make_label("ModeLabel", QCoreApplication::translate("ModeLine", "Degrees"), kModeLabelLeft);
+    ui_.SciLabel = make_label("SciLabel", QCoreApplication::translate("ModeLine", "Automatic"),
+                              kFormatLabelLeft);
+    PlaceModeLabels();
 
     ui_.CmdPanel = new QWidget(ui_.MainPanel);
     ui_.CmdPanel->setFixedHeight(Px(kCmdPanelHeight));
@@ -641,11 +646,21 @@ void TMainForm::WriteStandardOutput(const std::string& text) {
 void TMainForm::SetModeCaption(const std::string& caption) {
     ui_.ModeLabel->setText(QCoreApplication::translate(kModeLineContext, caption.c_str()));
     ui_.ModeLabel->adjustSize();
+    PlaceModeLabels();
 }
 
 void TMainForm::SetFormatCaption(const std::string& caption) {
     ui_.SciLabel->setText(QCoreApplication::translate(kModeLineContext, caption.c_str()));
     ui_.SciLabel->adjustSize();
+}
+
+void TMainForm::PlaceModeLabels() {
+    const int mode_left =
+        std::max(Px(kModeLabelLeft), ui_.ModeCaptionLabel->geometry().right() + Px(kModeLabelGap));
+    ui_.ModeLabel->move(mode_left, ui_.ModeLabel->y());
+    const int format_left =
+        std::max(Px(kFormatLabelLeft), ui_.ModeLabel->geometry().right() + Px(kModeLabelGap));
+    ui_.SciLabel->move(format_left, ui_.SciLabel->y());
 }
 
 void TMainForm::CheckAngleAction(AngleMode mode) {

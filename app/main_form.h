@@ -200,6 +200,9 @@ class TMainForm : public QMainWindow {
     // Standard output and the mode line.
     void WriteStandardOutput(const std::string& text);
     void SetModeCaption(const std::string& caption);
+    // The mode line's labels at their designed places, moved right as far as a longer
+    // (translated) caption before them needs.
+    void PlaceModeLabels();
     void SetFormatCaption(const std::string& caption);
     void CheckAngleAction(AngleMode mode);
     void CheckFormatAction(FormatKind kind);

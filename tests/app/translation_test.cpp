@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -202,6 +203,26 @@ class TranslationTest : public QObject {
         ExpectUniqueAccelerators(QStringLiteral("menu bar"), titles);
         // All the titles fit the fixed width: none behind the overflow arrow.
         QVERIFY(form.menuBar()->sizeHint().width() <= brisalto::kClientWidth);
+
+        // The mode line's three labels never overlap, whatever the captions' lengths.
+        auto* cmd_edit = form.findChild<QLineEdit*>(QStringLiteral("CmdEdit"));
+        auto* go = form.findChild<QToolButton*>(QStringLiteral("GoBtn"));
+        QList<QLabel*> labels;
+        for (const char* name : {"Label1", "ModeLabel", "SciLabel"})
+            labels.append(form.findChild<QLabel*>(QString::fromLatin1(name)));
+        for (const char* angle : {"rad", "grd", "cyc", "deg"}) {
+            for (const char* format : {"sci", "fix", "auto"}) {
+                for (const char* word : {angle, format}) {
+                    cmd_edit->setText(QString::fromLatin1(word));
+                    go->click();
+                }
+                for (qsizetype i = 1; i < labels.size(); ++i) {
+                    QVERIFY2(labels[i - 1]->geometry().right() < labels[i]->x(),
+                             qPrintable(labels[i - 1]->text() + " / " + labels[i]->text()));
+                }
+                QVERIFY(labels.last()->geometry().right() < brisalto::kClientWidth);
+            }
+        }
     }
 
     void TranscriptStaysEnglish() {
