@@ -64,10 +64,6 @@
         <translation>Elektrische Feldkonstante (C^2/N.m^-2) oder (F/m)</translation>
     </message>
     <message>
-        <source>Permittivity Of Vacuum (N.m^2/C^2)</source>
-        <translation>Elektrische Feldkonstante (N.m^2/C^2)</translation>
-    </message>
-    <message>
         <source>Standard acceleration of Gravity (m/s^2)</source>
         <translation>Normfallbeschleunigung (m/s^2)</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>Atomic Weight...</source>
         <translation>Atommasse...</translation>
+    </message>
+    <message>
+        <source>Coulomb Constant (N.m^2/C^2)</source>
+        <translation>Coulomb-Konstante (N.m^2/C^2)</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,6 @@
         <translation>Permitividad del vacío (C^2/N.m^-2) o (F/m)</translation>
     </message>
     <message>
-        <source>Permittivity Of Vacuum (N.m^2/C^2)</source>
-        <translation>Permitividad del vacío (N.m^2/C^2)</translation>
-    </message>
-    <message>
         <source>Standard acceleration of Gravity (m/s^2)</source>
         <translation>Aceleración estándar de la gravedad (m/s^2)</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>Atomic Weight...</source>
         <translation>Masa atómica...</translation>
+    </message>
+    <message>
+        <source>Coulomb Constant (N.m^2/C^2)</source>
+        <translation>Constante de Coulomb (N.m^2/C^2)</translation>
     </message>
 </context>
 <context>

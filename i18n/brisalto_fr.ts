@@ -64,10 +64,6 @@
         <translation>Permittivité du vide (C^2/N.m^-2) ou (F/m)</translation>
     </message>
     <message>
-        <source>Permittivity Of Vacuum (N.m^2/C^2)</source>
-        <translation>Permittivité du vide (N.m^2/C^2)</translation>
-    </message>
-    <message>
         <source>Standard acceleration of Gravity (m/s^2)</source>
         <translation>Accélération normale de la pesanteur (m/s^2)</translation>
     </message>
@@ -102,6 +98,10 @@
     <message>
         <source>Atomic Weight...</source>
         <translation>Masse atomique...</translation>
+    </message>
+    <message>
+        <source>Coulomb Constant (N.m^2/C^2)</source>
+        <translation>Constante de Coulomb (N.m^2/C^2)</translation>
     </message>
 </context>
 <context>
