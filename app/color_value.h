@@ -16,7 +16,7 @@ using TColor = std::int32_t;
 
 struct NamedColor {
     TColor value;
-    const char* name;
+    const char* name;  // English; the window shows QCoreApplication::translate("Colors", name)
 };
 
 inline constexpr std::uint32_t kSystemColorBit = 0x80000000u;

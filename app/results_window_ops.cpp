@@ -108,8 +108,8 @@ class ResultsFontDialog : public QDialog {
         SetComboBoxName(color_box_, tr("Results text colour"));
         bool listed = false;
         for (const NamedColor& named : ListedColors()) {
-            color_box_->addItem(ColorSwatch(ToQColor(named.value)), QString::fromLatin1(named.name),
-                                named.value);
+            color_box_->addItem(ColorSwatch(ToQColor(named.value)),
+                                QCoreApplication::translate("Colors", named.name), named.value);
             listed = listed || named.value == current.color;
         }
         if (!listed) {

@@ -2,6 +2,209 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Colors</name>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsie</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Geldgrün</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Himmelblau</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Creme</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Mittelgrau</translation>
+    </message>
+    <message>
+        <source>Scroll Bar</source>
+        <translation>Bildlaufleiste</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Active Caption</source>
+        <translation>Aktive Titelleiste</translation>
+    </message>
+    <message>
+        <source>Inactive Caption</source>
+        <translation>Inaktive Titelleiste</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenster</translation>
+    </message>
+    <message>
+        <source>Window Frame</source>
+        <translation>Fensterrahmen</translation>
+    </message>
+    <message>
+        <source>Menu Text</source>
+        <translation>Menütext</translation>
+    </message>
+    <message>
+        <source>Window Text</source>
+        <translation>Fenstertext</translation>
+    </message>
+    <message>
+        <source>Caption Text</source>
+        <translation>Titeltext</translation>
+    </message>
+    <message>
+        <source>Active Border</source>
+        <translation>Aktiver Rahmen</translation>
+    </message>
+    <message>
+        <source>Inactive Border</source>
+        <translation>Inaktiver Rahmen</translation>
+    </message>
+    <message>
+        <source>Application Workspace</source>
+        <translation>Anwendungsarbeitsbereich</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>Highlight Text</source>
+        <translation>Markierter Text</translation>
+    </message>
+    <message>
+        <source>Button Face</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <source>Button Shadow</source>
+        <translation>Schaltflächenschatten</translation>
+    </message>
+    <message>
+        <source>Gray Text</source>
+        <translation>Grauer Text</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Schaltflächentext</translation>
+    </message>
+    <message>
+        <source>Inactive Caption Text</source>
+        <translation>Text der inaktiven Titelleiste</translation>
+    </message>
+    <message>
+        <source>Button Highlight</source>
+        <translation>Schaltflächenlicht</translation>
+    </message>
+    <message>
+        <source>3D Dark Shadow</source>
+        <translation>3D-Dunkelschatten</translation>
+    </message>
+    <message>
+        <source>3D Light</source>
+        <translation>3D-Licht</translation>
+    </message>
+    <message>
+        <source>Info Text</source>
+        <translation>Infotext</translation>
+    </message>
+    <message>
+        <source>Info Background</source>
+        <translation>Infohintergrund</translation>
+    </message>
+    <message>
+        <source>Hot Light</source>
+        <translation>Hervorhebung</translation>
+    </message>
+    <message>
+        <source>Gradient Active Caption</source>
+        <translation>Verlauf der aktiven Titelleiste</translation>
+    </message>
+    <message>
+        <source>Gradient Inactive Caption</source>
+        <translation>Verlauf der inaktiven Titelleiste</translation>
+    </message>
+    <message>
+        <source>Menu Highlight</source>
+        <translation>Menümarkierung</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Menüleiste</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>Speed Of Light (m/s)</source>

@@ -2,6 +2,209 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Colors</name>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Granate</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Azul marino</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Púrpura</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Verde azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Plata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fucsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Aguamarina</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Verde dólar</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Azul cielo</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crema</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris medio</translation>
+    </message>
+    <message>
+        <source>Scroll Bar</source>
+        <translation>Barra de desplazamiento</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Fondo</translation>
+    </message>
+    <message>
+        <source>Active Caption</source>
+        <translation>Título activo</translation>
+    </message>
+    <message>
+        <source>Inactive Caption</source>
+        <translation>Título inactivo</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Ventana</translation>
+    </message>
+    <message>
+        <source>Window Frame</source>
+        <translation>Marco de ventana</translation>
+    </message>
+    <message>
+        <source>Menu Text</source>
+        <translation>Texto de menú</translation>
+    </message>
+    <message>
+        <source>Window Text</source>
+        <translation>Texto de ventana</translation>
+    </message>
+    <message>
+        <source>Caption Text</source>
+        <translation>Texto de título</translation>
+    </message>
+    <message>
+        <source>Active Border</source>
+        <translation>Borde activo</translation>
+    </message>
+    <message>
+        <source>Inactive Border</source>
+        <translation>Borde inactivo</translation>
+    </message>
+    <message>
+        <source>Application Workspace</source>
+        <translation>Área de trabajo de la aplicación</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Selección</translation>
+    </message>
+    <message>
+        <source>Highlight Text</source>
+        <translation>Texto seleccionado</translation>
+    </message>
+    <message>
+        <source>Button Face</source>
+        <translation>Cara de botón</translation>
+    </message>
+    <message>
+        <source>Button Shadow</source>
+        <translation>Sombra de botón</translation>
+    </message>
+    <message>
+        <source>Gray Text</source>
+        <translation>Texto atenuado</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Texto de botón</translation>
+    </message>
+    <message>
+        <source>Inactive Caption Text</source>
+        <translation>Texto del título inactivo</translation>
+    </message>
+    <message>
+        <source>Button Highlight</source>
+        <translation>Brillo de botón</translation>
+    </message>
+    <message>
+        <source>3D Dark Shadow</source>
+        <translation>Sombra oscura 3D</translation>
+    </message>
+    <message>
+        <source>3D Light</source>
+        <translation>Luz 3D</translation>
+    </message>
+    <message>
+        <source>Info Text</source>
+        <translation>Texto de información</translation>
+    </message>
+    <message>
+        <source>Info Background</source>
+        <translation>Fondo de información</translation>
+    </message>
+    <message>
+        <source>Hot Light</source>
+        <translation>Elemento activo</translation>
+    </message>
+    <message>
+        <source>Gradient Active Caption</source>
+        <translation>Degradado del título activo</translation>
+    </message>
+    <message>
+        <source>Gradient Inactive Caption</source>
+        <translation>Degradado del título inactivo</translation>
+    </message>
+    <message>
+        <source>Menu Highlight</source>
+        <translation>Selección de menú</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Barra de menús</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>Speed Of Light (m/s)</source>

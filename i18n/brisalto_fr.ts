@@ -2,6 +2,209 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Colors</name>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Money Green</source>
+        <translation>Vert billet</translation>
+    </message>
+    <message>
+        <source>Sky Blue</source>
+        <translation>Bleu ciel</translation>
+    </message>
+    <message>
+        <source>Cream</source>
+        <translation>Crème</translation>
+    </message>
+    <message>
+        <source>Medium Gray</source>
+        <translation>Gris moyen</translation>
+    </message>
+    <message>
+        <source>Scroll Bar</source>
+        <translation>Barre de défilement</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arrière-plan</translation>
+    </message>
+    <message>
+        <source>Active Caption</source>
+        <translation>Titre actif</translation>
+    </message>
+    <message>
+        <source>Inactive Caption</source>
+        <translation>Titre inactif</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Fenêtre</translation>
+    </message>
+    <message>
+        <source>Window Frame</source>
+        <translation>Cadre de fenêtre</translation>
+    </message>
+    <message>
+        <source>Menu Text</source>
+        <translation>Texte de menu</translation>
+    </message>
+    <message>
+        <source>Window Text</source>
+        <translation>Texte de fenêtre</translation>
+    </message>
+    <message>
+        <source>Caption Text</source>
+        <translation>Texte de titre</translation>
+    </message>
+    <message>
+        <source>Active Border</source>
+        <translation>Bordure active</translation>
+    </message>
+    <message>
+        <source>Inactive Border</source>
+        <translation>Bordure inactive</translation>
+    </message>
+    <message>
+        <source>Application Workspace</source>
+        <translation>Espace de travail de l&apos;application</translation>
+    </message>
+    <message>
+        <source>Highlight</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>Highlight Text</source>
+        <translation>Texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Button Face</source>
+        <translation>Face de bouton</translation>
+    </message>
+    <message>
+        <source>Button Shadow</source>
+        <translation>Ombre de bouton</translation>
+    </message>
+    <message>
+        <source>Gray Text</source>
+        <translation>Texte grisé</translation>
+    </message>
+    <message>
+        <source>Button Text</source>
+        <translation>Texte de bouton</translation>
+    </message>
+    <message>
+        <source>Inactive Caption Text</source>
+        <translation>Texte du titre inactif</translation>
+    </message>
+    <message>
+        <source>Button Highlight</source>
+        <translation>Reflet de bouton</translation>
+    </message>
+    <message>
+        <source>3D Dark Shadow</source>
+        <translation>Ombre foncée 3D</translation>
+    </message>
+    <message>
+        <source>3D Light</source>
+        <translation>Lumière 3D</translation>
+    </message>
+    <message>
+        <source>Info Text</source>
+        <translation>Texte d&apos;info-bulle</translation>
+    </message>
+    <message>
+        <source>Info Background</source>
+        <translation>Fond d&apos;info-bulle</translation>
+    </message>
+    <message>
+        <source>Hot Light</source>
+        <translation>Élément survolé</translation>
+    </message>
+    <message>
+        <source>Gradient Active Caption</source>
+        <translation>Dégradé du titre actif</translation>
+    </message>
+    <message>
+        <source>Gradient Inactive Caption</source>
+        <translation>Dégradé du titre inactif</translation>
+    </message>
+    <message>
+        <source>Menu Highlight</source>
+        <translation>Sélection de menu</translation>
+    </message>
+    <message>
+        <source>Menu Bar</source>
+        <translation>Barre de menus</translation>
+    </message>
+</context>
+<context>
     <name>Constants</name>
     <message>
         <source>Speed Of Light (m/s)</source>
