@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # Fails on a text a person reads that escapes translation, and on a translation left undone.
 #  1. Every string literal of the files listed in checked_files.txt that reads as prose is inside
-#     tr(), QCoreApplication::translate() or a QT_TR*_NOOP mark, or is in allowed_texts.txt.
+#     tr(), QCoreApplication::translate() or a QT_TR*_NOOP mark, names an object or a property
+#     (setObjectName, setProperty...), or is in allowed_texts.txt.
 #  2. The .ts files hold no unfinished, obsolete or empty entry, and keep an accelerator where
 #     the English text has one.
 #  3. lupdate, run afresh over the sources into copies of the .ts files, finds no text of a
@@ -20,6 +21,8 @@ import xml.etree.ElementTree as ET
 HERE = os.path.dirname(os.path.abspath(__file__))
 TRANSLATING_CALLS = {"tr", "translate", "QT_TR_NOOP", "QT_TRANSLATE_NOOP", "QT_TRANSLATE_NOOP3",
                      "QT_TR_N_NOOP", "QT_TRANSLATE_N_NOOP"}
+# Calls whose text argument names an object or a property: never shown.
+NAMING_CALLS = {"setObjectName", "setProperty", "property", "findChild", "findChildren"}
 
 
 def read_list(name):
@@ -117,7 +120,8 @@ def check_sources(src, allow_list):
             text = f.read()
         found, blank = literals(text)
         for value, offset in found:
-            if not reads_as_prose(value) or enclosing_call(blank, offset) in TRANSLATING_CALLS:
+            call = enclosing_call(blank, offset)
+            if not reads_as_prose(value) or call in TRANSLATING_CALLS or call in NAMING_CALLS:
                 continue
             line = text.count("\n", 0, offset) + 1
             if allowed(value, text.splitlines()[line - 1], allow_list):
