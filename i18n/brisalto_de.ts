@@ -783,6 +783,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Not enough memory to finish the line; the window goes on without it</source>
+        <translation>Nicht genug Speicher, um die Zeile zu beenden; das Fenster arbeitet ohne sie weiter</translation>
+    </message>
+</context>
+<context>
     <name>ModeLine</name>
     <message>
         <source>Degrees</source>
@@ -850,6 +857,13 @@
     <message>
         <source>Text File(*.txt)</source>
         <translation>Textdatei (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>it would grow past what is read back; remove the lines the calculator does not use</source>
+        <translation>sie würde größer, als wieder eingelesen wird; entfernen Sie die Zeilen, die der Rechner nicht verwendet</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1075,14 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>History notice</source>
+        <translation>Hinweis zum Verlauf</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>Verlauf: %1</translation>
     </message>
 </context>
 <context>

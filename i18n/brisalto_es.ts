@@ -783,6 +783,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Not enough memory to finish the line; the window goes on without it</source>
+        <translation>No hay memoria suficiente para terminar la línea; la ventana sigue sin ella</translation>
+    </message>
+</context>
+<context>
     <name>ModeLine</name>
     <message>
         <source>Degrees</source>
@@ -850,6 +857,13 @@
     <message>
         <source>Text File(*.txt)</source>
         <translation>Archivo de texto (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>it would grow past what is read back; remove the lines the calculator does not use</source>
+        <translation>crecería más de lo que se vuelve a leer; elimine las líneas que la calculadora no usa</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1075,14 @@
     <message>
         <source>Help</source>
         <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>History notice</source>
+        <translation>Aviso del historial</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>Historial: %1</translation>
     </message>
 </context>
 <context>

@@ -783,6 +783,13 @@
     </message>
 </context>
 <context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Not enough memory to finish the line; the window goes on without it</source>
+        <translation>Mémoire insuffisante pour terminer la ligne ; la fenêtre continue sans elle</translation>
+    </message>
+</context>
+<context>
     <name>ModeLine</name>
     <message>
         <source>Degrees</source>
@@ -850,6 +857,13 @@
     <message>
         <source>Text File(*.txt)</source>
         <translation>Fichier texte (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>it would grow past what is read back; remove the lines the calculator does not use</source>
+        <translation>il dépasserait ce qui est relu ; supprimez les lignes que la calculatrice n&apos;utilise pas</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1075,14 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>History notice</source>
+        <translation>Avis sur l&apos;historique</translation>
+    </message>
+    <message>
+        <source>History: %1</source>
+        <translation>Historique : %1</translation>
     </message>
 </context>
 <context>
