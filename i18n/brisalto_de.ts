@@ -821,6 +821,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFontDialog</name>
+    <message>
+        <source>Results text colour</source>
+        <translation>Textfarbe der Ergebnisse</translation>
+    </message>
+</context>
+<context>
     <name>ResultsWindow</name>
     <message>
         <source>Unable to save %1: %2</source>
@@ -857,6 +864,10 @@
     <message>
         <source>Text File(*.txt)</source>
         <translation>Textdatei (*.txt)</translation>
+    </message>
+    <message>
+        <source>Brisalto Calculator</source>
+        <translation>Brisalto-Rechner</translation>
     </message>
 </context>
 <context>

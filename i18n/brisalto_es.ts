@@ -821,6 +821,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFontDialog</name>
+    <message>
+        <source>Results text colour</source>
+        <translation>Color del texto de resultados</translation>
+    </message>
+</context>
+<context>
     <name>ResultsWindow</name>
     <message>
         <source>Unable to save %1: %2</source>
@@ -857,6 +864,10 @@
     <message>
         <source>Text File(*.txt)</source>
         <translation>Archivo de texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Brisalto Calculator</source>
+        <translation>Calculadora Brisalto</translation>
     </message>
 </context>
 <context>

@@ -821,6 +821,13 @@
     </message>
 </context>
 <context>
+    <name>ResultsFontDialog</name>
+    <message>
+        <source>Results text colour</source>
+        <translation>Couleur du texte des résultats</translation>
+    </message>
+</context>
+<context>
     <name>ResultsWindow</name>
     <message>
         <source>Unable to save %1: %2</source>
@@ -857,6 +864,10 @@
     <message>
         <source>Text File(*.txt)</source>
         <translation>Fichier texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Brisalto Calculator</source>
+        <translation>Calculatrice Brisalto</translation>
     </message>
 </context>
 <context>
