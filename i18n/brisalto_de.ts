@@ -1095,6 +1095,14 @@
         <source>History: %1</source>
         <translation>Verlauf: %1</translation>
     </message>
+    <message>
+        <source>Reaction...</source>
+        <translation>Reaktion...</translation>
+    </message>
+    <message>
+        <source>Solution...</source>
+        <translation>Lösung...</translation>
+    </message>
 </context>
 <context>
     <name>brisalto::TMolWtForm</name>

@@ -1095,6 +1095,14 @@
         <source>History: %1</source>
         <translation>Historial: %1</translation>
     </message>
+    <message>
+        <source>Reaction...</source>
+        <translation>Reacción...</translation>
+    </message>
+    <message>
+        <source>Solution...</source>
+        <translation>Disolución...</translation>
+    </message>
 </context>
 <context>
     <name>brisalto::TMolWtForm</name>

@@ -1095,6 +1095,14 @@
         <source>History: %1</source>
         <translation>Historique : %1</translation>
     </message>
+    <message>
+        <source>Reaction...</source>
+        <translation>Réaction...</translation>
+    </message>
+    <message>
+        <source>Solution...</source>
+        <translation>Solution...</translation>
+    </message>
 </context>
 <context>
     <name>brisalto::TMolWtForm</name>

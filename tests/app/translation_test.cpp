@@ -32,7 +32,7 @@ const std::map<QString, QSet<QString>> kSameAsEnglish = {
     {QStringLiteral("de"), {QStringLiteral("Format"), QStringLiteral("Pi")}},
     {QStringLiteral("fr"),
      {QStringLiteral("Format"), QStringLiteral("Mode"), QStringLiteral("Variables"),
-      QStringLiteral("Pi")}},
+      QStringLiteral("Solution..."), QStringLiteral("Pi")}},
     {QStringLiteral("es"), {QStringLiteral("Variables"), QStringLiteral("Pi")}},
 };
 
