@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/help_summary.h"
+#include "cli/shown_text.h"
 #include "cli/terminal_output.h"
 
 namespace brisalto {
@@ -16,15 +17,13 @@ constexpr std::size_t kDirectLineBytes = 1u << 16;
 }  // namespace
 
 void CliView::Render(const LineOutcome& outcome) {
-    if (!outcome.standard_output.empty()) {
-        std::fwrite(outcome.standard_output.data(), 1, outcome.standard_output.size(), out_);
-    }
+    if (!outcome.standard_output.empty()) WriteShown(out_, outcome.standard_output);
     if (outcome.clear_window) {
         pending_.clear();
         buffer_.clear();
         if (terminal_) std::fwrite(kClearScreen.data(), 1, kClearScreen.size(), out_);
     }
-    if (terminal_) {
+    if (fit_) {
         // Shaped to the terminal's width when flushed.
         pending_.insert(pending_.end(), outcome.lines.begin(), outcome.lines.end());
     } else {
@@ -45,15 +44,15 @@ void CliView::Render(const LineOutcome& outcome) {
 }
 
 void CliView::Flush(bool to_device) {
-    if (terminal_) {
-        ShapeForTerminal(pending_, TerminalColumns());
+    if (fit_) {
+        ShapeForTerminal(pending_, TerminalColumns(), terminal_);
         for (const std::string& line : pending_) {
             buffer_ += line;
             buffer_.push_back('\n');
         }
         pending_.clear();
     }
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), out_);
+    if (!buffer_.empty()) WriteShown(out_, buffer_);
     if (to_device) std::fflush(out_);
     buffer_.clear();
     // A huge line should not keep its memory for the rest of the session.

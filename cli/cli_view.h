@@ -26,9 +26,13 @@ class CliView {
     // device unless more input is already waiting.
     void Flush(bool to_device = true);
     bool exit_requested() const { return exit_requested_; }
-    // At a terminal the typed line is not echoed again, separators fit its width, and "cls"
-    // clears the screen.
-    void SetTerminal(bool terminal) { terminal_ = terminal; }
+    // typed: the lines are typed at a terminal, which shows them already, so the echo is left
+    // out and "cls" clears the screen. terminal_out: separators fit the terminal's width, and
+    // control characters are shown, not obeyed.
+    void SetTerminal(bool typed, bool terminal_out) {
+        terminal_ = typed;
+        fit_ = typed || terminal_out;
+    }
 
   private:
     std::FILE* out_;
@@ -39,6 +43,7 @@ class CliView {
     std::string buffer_;
     bool exit_requested_ = false;
     bool terminal_ = false;
+    bool fit_ = false;
 };
 
 }  // namespace brisalto

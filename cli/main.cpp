@@ -1,14 +1,18 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
 // brisalto-calc: the calculator on standard input and output.
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +21,7 @@
 #include "cli/cli_view.h"
 #include "cli/line_reader.h"
 #include "cli/quiet_view.h"
+#include "cli/shown_text.h"
 #include "cli/standard_streams.h"
 #include "cli/tools_options.h"
 #include "cli/workbench_options.h"
@@ -90,28 +95,74 @@ int FinishedStatus(const Session& session, bool interactive) {
     return written && (interactive || !session.failed()) ? 0 : 1;
 }
 
+// Runs the lines of one input to its end; false when the session ends with it ("exit", or
+// output that can no longer be written).
+bool RunStream(Session& session, LineReader& reader) {
+    std::string line;
+    while (reader.ReadLine(line)) {
+        if (!session.Process(line, reader.MoreInputWaiting())) return false;
+    }
+    return true;
+}
+
+// The files of -f, opened before any line runs, so that a wrong name costs nothing half done.
+// Null for "-", standard input.
+bool OpenInputFiles(const CliOptions& options, std::vector<std::unique_ptr<std::ifstream>>& files) {
+    for (const CalcInput& input : options.inputs) {
+        if (input.kind != CalcInput::Kind::kFile) continue;
+        if (input.text == "-") {
+            files.push_back(nullptr);
+            continue;
+        }
+        struct stat info {};
+        int problem = 0;
+        if (stat(input.text.c_str(), &info) != 0) {
+            problem = errno;
+        } else if (S_ISDIR(info.st_mode)) {
+            problem = EISDIR;
+        } else {
+            files.push_back(std::make_unique<std::ifstream>(input.text, std::ios::binary));
+            if (!*files.back()) problem = errno != 0 ? errno : EIO;
+        }
+        if (problem != 0) {
+            const std::string text = std::string(kProgramName) + ": " + input.text + ": " +
+                                     std::strerror(problem) + "\n";
+            WriteShown(stderr, text);
+            return false;
+        }
+    }
+    return true;
+}
+
 int RunCalculator(const CliOptions& options) {
     const bool terminal_in = isatty(STDIN_FILENO) == 1;
-    const bool terminal_out = isatty(STDOUT_FILENO) == 1;
-    const bool interactive = terminal_in && isatty(STDERR_FILENO) == 1;
-    if (options.lines.empty()) {
+    const bool terminal_out = IsTerminal(STDOUT_FILENO);
+    const bool reads_stdin =
+        options.inputs.empty() ||
+        std::any_of(options.inputs.begin(), options.inputs.end(), [](const CalcInput& input) {
+            return input.kind == CalcInput::Kind::kFile && input.text == "-";
+        });
+    if (reads_stdin) {
         const std::string problem = StandardInputProblem();
         if (!problem.empty()) {
             ReportInputError(problem);
             return 1;
         }
     }
-    const bool at_terminal = options.lines.empty() && terminal_in && terminal_out;
-    // The help summary is what the user asked for at a terminal; beside a pipe it stays apart.
-    CliView view(stdout, at_terminal ? stdout : interactive ? stderr : nullptr);
-    view.SetTerminal(at_terminal);
+    std::vector<std::unique_ptr<std::ifstream>> files;
+    if (!OpenInputFiles(options, files)) return 1;
+    const bool at_terminal = options.inputs.empty() && terminal_in && terminal_out;
+    // "help" asked for the summary, wherever the output goes.
+    CliView view(stdout, stdout);
+    view.SetTerminal(at_terminal, terminal_out);
 
     Calculator calculator;
-    StartOptions start;
+    // Values in -q have no separators; the user's locale is not even read for them.
+    StartOptions start{.separators = options.quiet ? NumberSeparators{} : SeparatorsFromLocale()};
     if (options.precision) start.precision = *options.precision;
     LineOutcome banner;
     StartCalculator(calculator, start, banner);
-    QuietView quiet_view(stdout, stderr, at_terminal ? stdout : interactive ? stderr : nullptr);
+    QuietView quiet_view(stdout, stderr, stdout, options.plain);
     if (!options.quiet) {
         view.Render(banner);
         view.Flush();
@@ -119,32 +170,44 @@ int RunCalculator(const CliOptions& options) {
 
     Session session(calculator, view, options.quiet ? &quiet_view : nullptr);
     // Lines typed at a terminal, not a script's: its errors do not decide the exit status.
-    const bool typed = options.lines.empty() && terminal_in;
-    if (!options.lines.empty()) {
-        for (const std::string& text : options.lines) {
-            std::string_view rest = text;
-            while (true) {
+    const bool typed = options.inputs.empty() && terminal_in;
+    std::ios::sync_with_stdio(false);
+    if (!options.inputs.empty()) {
+        auto file = files.begin();
+        for (const CalcInput& input : options.inputs) {
+            if (input.kind == CalcInput::Kind::kFile) {
+                std::istream& in = *file != nullptr ? static_cast<std::istream&>(**file) : std::cin;
+                StreamLineReader reader(in);
+                const bool go_on = RunStream(session, reader);
+                if (in.bad()) {
+                    ReportInputError(input.text, std::strerror(errno != 0 ? errno : EIO));
+                    FinishStandardOutput();
+                    return 1;
+                }
+                ++file;
+                if (!go_on) break;
+                continue;
+            }
+            std::string_view rest = input.text;
+            bool go_on = true;
+            while (go_on) {
                 const size_t end = rest.find('\n');
-                if (!session.Process(rest.substr(0, end))) return FinishedStatus(session, typed);
+                go_on = session.Process(rest.substr(0, end));
                 if (end == std::string_view::npos) break;
                 rest.remove_prefix(end + 1);
             }
+            if (!go_on) break;
         }
         return FinishedStatus(session, typed);
     }
 
-    std::ios::sync_with_stdio(false);
     std::unique_ptr<LineReader> reader;
     if (at_terminal) {
         reader = MakeTerminalLineReader(std::cin, !options.quiet);
     } else {
         reader = std::make_unique<StreamLineReader>(std::cin);
     }
-    std::string line;
-    while (reader->ReadLine(line)) {
-        if (!session.Process(line, reader->MoreInputWaiting()))
-            return FinishedStatus(session, typed);
-    }
+    RunStream(session, *reader);
     if (std::cin.bad()) {
         ReportInputError(std::strerror(errno != 0 ? errno : EIO));
         FinishStandardOutput();
@@ -153,25 +216,52 @@ int RunCalculator(const CliOptions& options) {
     return FinishedStatus(session, typed);
 }
 
+// The tools' requests in order; the worst status of them.
+int RunTools(const CliOptions& options) {
+    int status = 0;
+    for (const ToolRequest& tool : options.tools) {
+        const std::vector<std::string>& v = tool.values;
+        int one = 0;
+        switch (tool.kind) {
+            case ToolRequest::Kind::kConvert:
+                one = RunConvertOption(v[0], v[1], v[2], std::cout, std::cerr, options.plain);
+                break;
+            case ToolRequest::Kind::kListUnits:
+                one = RunListUnitsOption(v, std::cout, std::cerr);
+                break;
+            case ToolRequest::Kind::kMolarMass:
+                one = RunMolarMassOption(v, options.composition, std::cout, std::cerr);
+                break;
+        }
+        status = std::max(status, one);
+        if (StandardOutputFailed()) break;
+    }
+    return status;
+}
+
 }  // namespace
 }  // namespace brisalto
 
 int main(int argc, char** argv) {
     using namespace brisalto;
     ReserveStandardDescriptors();
-    // The user's character set for the terminal; numbers keep the C locale's conventions, the
-    // separators of the results come from the start-up.
-    std::setlocale(LC_ALL, "");
-    std::setlocale(LC_NUMERIC, "C");
+    // The C locale throughout: numbers keep its conventions, the separators of the results come
+    // from the start-up, and the terminal's character set is read only where lines are edited.
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    const MolarMassOptions molar_mass = TakeMolarMassOptions(arguments);
+    // The workbench's options go alone; they are taken out before the table's.
     const WorkbenchOptions workbench = TakeWorkbenchOptions(arguments);
     ParseResult parsed = ParseCliOptions(arguments);
-    if (parsed.error.empty()) parsed.error = molar_mass.error;
     if (parsed.error.empty()) parsed.error = workbench.error;
+    const CliOptions& given = parsed.options;
+    if (parsed.error.empty() && workbench.requested && !given.show_help && !given.show_version &&
+        (!given.inputs.empty() || !given.tools.empty())) {
+        parsed.error =
+            "'--balance', '--solution' and '--dilute' go alone; give the rest in separate calls";
+    }
     if (!parsed.error.empty()) {
-        std::fprintf(stderr, "%s: %s\nTry '%s --help' for more information.\n", kProgramName.data(),
-                     parsed.error.c_str(), kProgramName.data());
+        const std::string text = std::string(kProgramName) + ": " + parsed.error + "\nTry '" +
+                                 std::string(kProgramName) + " --help' for more information.\n";
+        WriteShown(stderr, text);
         return kUsageStatus;
     }
     const CliOptions& options = parsed.options;
@@ -180,15 +270,10 @@ int main(int argc, char** argv) {
         std::cout << UsageText();
     } else if (options.show_version) {
         std::cout << kVersionText << '\n';
-    } else if (options.convert) {
-        status = RunConvertOption(options.convert->value, options.convert->from,
-                                  options.convert->to, std::cout, std::cerr);
-    } else if (molar_mass.requested) {
-        status = RunMolarMassOption(molar_mass, std::cout, std::cerr);
     } else if (workbench.requested) {
         status = RunWorkbenchOptions(workbench, std::cout, std::cerr);
-    } else if (options.list_units) {
-        status = RunListUnitsOption(options.list_units_family, std::cout, std::cerr);
+    } else if (!options.tools.empty()) {
+        status = RunTools(options);
     } else {
         return RunCalculator(options);
     }

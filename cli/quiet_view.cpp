@@ -3,6 +3,8 @@
 #include "cli/quiet_view.h"
 
 #include "cli/help_summary.h"
+#include "cli/plain_number.h"
+#include "cli/shown_text.h"
 #include "command/command_processor.h"
 #include "engine/number_text.h"
 #include "engine/variable_table.h"
@@ -22,8 +24,7 @@ void QuietView::Render(std::string_view line, const LineOutcome& outcome,
     switch (outcome.kind) {
         case OutcomeKind::kAnswer:
         case OutcomeKind::kAssignment:
-            buffer_ += ValueToText(outcome.value);
-            buffer_.push_back('\n');
+            AppendValue(outcome.value);
             break;
         case OutcomeKind::kKeyword:
             RenderKeyword(line, calculator);
@@ -46,13 +47,17 @@ void QuietView::RenderKeyword(std::string_view line, const Calculator& calculato
             const auto k = static_cast<std::size_t>(i);
             buffer_ += table.names[k];
             buffer_ += kListingSeparator;
-            buffer_ += ValueToText(table.values[k]);
-            buffer_.push_back('\n');
+            AppendValue(table.values[k]);
         }
     } else if (word == "mod") {
         buffer_ += calculator.ModeLineText();
         buffer_.push_back('\n');
     }
+}
+
+void QuietView::AppendValue(CalcValue value) {
+    buffer_ += plain_ ? PlainNumberText(ValueToText(value)) : ValueToText(value);
+    buffer_.push_back('\n');
 }
 
 void QuietView::ReportError(std::string_view line, std::string_view error) {
@@ -63,7 +68,7 @@ void QuietView::ReportError(std::string_view line, std::string_view error) {
     message += ": ";
     message += error;
     message.push_back('\n');
-    std::fwrite(message.data(), 1, message.size(), err_);
+    WriteShown(err_, message);
     std::fflush(err_);
 }
 

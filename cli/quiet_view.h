@@ -16,8 +16,9 @@ namespace brisalto {
 class QuietView {
   public:
     // help_out receives the command summary of "help"; null on a pipe.
-    QuietView(std::FILE* out, std::FILE* err, std::FILE* help_out)
-        : out_(out), err_(err), help_out_(help_out) {}
+    // plain: numbers without an exponent.
+    QuietView(std::FILE* out, std::FILE* err, std::FILE* help_out, bool plain = false)
+        : out_(out), err_(err), help_out_(help_out), plain_(plain) {}
 
     // line is the command line as processed; calculator is the state after it.
     void Render(std::string_view line, const LineOutcome& outcome, const Calculator& calculator);
@@ -28,12 +29,14 @@ class QuietView {
   private:
     void RenderKeyword(std::string_view line, const Calculator& calculator);
     void ReportError(std::string_view line, std::string_view error);
+    void AppendValue(CalcValue value);
 
     std::FILE* out_;
     std::FILE* err_;
     std::FILE* help_out_;
     std::string buffer_;
     bool exit_requested_ = false;
+    bool plain_;
 };
 
 }  // namespace brisalto

@@ -12,6 +12,8 @@
 #include <iostream>
 #include <string_view>
 
+#include "cli/shown_text.h"
+
 namespace brisalto {
 namespace {
 
@@ -71,6 +73,14 @@ void ReportInputError(const std::string& reason) {
     text += reason;
     text += '\n';
     std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
+}  // namespace brisalto
+
+namespace brisalto {
+
+void ReportInputError(const std::string& name, const std::string& reason) {
+    WriteShown(stderr, "brisalto-calc: " + name + ": " + reason + "\n");
 }
 
 }  // namespace brisalto

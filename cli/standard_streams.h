@@ -24,5 +24,7 @@ std::string StandardInputProblem();
 
 // Reports a failed read of standard input on standard error.
 void ReportInputError(const std::string& reason);
+// The same for an input file of -f.
+void ReportInputError(const std::string& name, const std::string& reason);
 
 }  // namespace brisalto

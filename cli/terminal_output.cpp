@@ -29,8 +29,9 @@ int TerminalColumns() {
 
 std::string TerminalSeparator() { return SeparatorFor(TerminalColumns()); }
 
-void ShapeForTerminal(std::vector<std::string>& lines, int columns) {
-    if (lines.size() >= 2 && lines[0] == kSeparatorLine && lines[1].starts_with(kEchoPrefix)) {
+void ShapeForTerminal(std::vector<std::string>& lines, int columns, bool typed) {
+    if (typed && lines.size() >= 2 && lines[0] == kSeparatorLine &&
+        lines[1].starts_with(kEchoPrefix)) {
         lines.erase(lines.begin(), lines.begin() + 2);
     }
     const std::string separator = SeparatorFor(columns);

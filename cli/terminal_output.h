@@ -16,9 +16,9 @@ int TerminalColumns();
 // The separator line, no wider than the terminal.
 std::string TerminalSeparator();
 
-// One command's results lines as a terminal shows them: a leading separator and "> " echo are
-// dropped (the prompt line already shows them) and separators are cut to width.
-void ShapeForTerminal(std::vector<std::string>& lines, int columns);
+// One command's results lines as a terminal shows them: separators cut to width, and for a typed
+// line a leading separator and "> " echo dropped (the prompt line already shows them).
+void ShapeForTerminal(std::vector<std::string>& lines, int columns, bool typed = true);
 
 // Clears the screen and puts the cursor at the top, as "cls" does to the results window.
 inline constexpr std::string_view kClearScreen = "\x1b[H\x1b[2J";

@@ -6,6 +6,8 @@
 #include <exception>
 #include <ostream>
 
+#include "cli/plain_number.h"
+#include "cli/shown_text.h"
 #include "tools/conversion_registry.h"
 #include "tools/conversion_text.h"
 #include "tools/molar_mass.h"
@@ -21,15 +23,14 @@ constexpr const char* kUnknownFamilyText = "Unknown unit family '%s'";
 constexpr const char* kAmbiguousUnitText = "Ambiguous unit '%s': give one of ";
 constexpr const char* kUnitIndent = "  ";
 constexpr std::size_t kSymbolGap = 2;
-constexpr std::string_view kMolarMassOption = "--molar-mass";
-constexpr std::string_view kCompositionOption = "--composition";
 constexpr std::string_view kProgramPrefix = "brisalto-calc: ";
-constexpr const char* kNeedsFormulaText = "option '--molar-mass' needs a FORMULA";
-constexpr const char* kCompositionAloneText = "option '--composition' goes with '--molar-mass'";
 constexpr std::string_view kCompositionIndent = "  ";
 constexpr int kBadFormulaStatus = 2;
 
-bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+// One error line with the program's name; control characters shown on a terminal.
+void ReportError(std::ostream& err, std::string_view text) {
+    err << ForOutput(2, std::string(kProgramPrefix) + std::string(text)) << '\n';
+}
 
 std::string WithName(std::string_view pattern, std::string_view name) {
     const std::size_t at = pattern.find("%s");
@@ -77,82 +78,66 @@ std::string UnitNotFoundText(std::string_view text) {
 }  // namespace
 
 int RunConvertOption(const std::string& value, const std::string& from, const std::string& to,
-                     std::ostream& out, std::ostream& err) {
+                     std::ostream& out, std::ostream& err, bool plain) {
     try {
         RegisterProgramFamilies();
         const std::optional<TConvType> from_unit = FindUnitByNameOrSymbol(from);
         const std::optional<TConvType> to_unit = FindUnitByNameOrSymbol(to);
         if (!from_unit || !to_unit) {
-            err << UnitNotFoundText(from_unit ? to : from) << '\n';
+            ReportError(err, UnitNotFoundText(from_unit ? to : from));
             return 1;
         }
-        out << ConvValueText(value, *from_unit, *to_unit) << '\n';
+        const std::string result = ConvValueText(value, *from_unit, *to_unit);
+        // The dialog shows the overflow in its result field; a script must not take it as one.
+        if (result == kFloatingPointOverFlowText) {
+            ReportError(err, value + " " + from + " in " + to + ": " + result);
+            return 1;
+        }
+        out << (plain ? PlainNumberText(result) : result) << '\n';
         out.flush();
         return 0;
     } catch (const std::exception& error) {
-        err << error.what() << '\n';
+        ReportError(err, error.what());
         return 1;
     }
 }
 
-int RunListUnitsOption(const std::optional<std::string>& family, std::ostream& out,
+int RunListUnitsOption(const std::vector<std::string>& families, std::ostream& out,
                        std::ostream& err) {
     try {
         RegisterProgramFamilies();
-        for (std::string_view name : kConversionFamilyNames) {
-            if (!family) {
-                PrintFamily(name, out);
-            } else if (SameDescription(name, *family)) {
-                PrintFamily(name, out);
-                return 0;
-            }
+        if (families.empty()) {
+            for (std::string_view name : kConversionFamilyNames) PrintFamily(name, out);
+            return 0;
         }
-        if (!family) return 0;
-        err << WithName(kUnknownFamilyText, *family) << '\n';
-        return 1;
+        int status = 0;
+        for (const std::string& family : families) {
+            const auto* found =
+                std::find_if(kConversionFamilyNames.begin(), kConversionFamilyNames.end(),
+                             [&](std::string_view name) { return SameDescription(name, family); });
+            if (found != kConversionFamilyNames.end()) {
+                PrintFamily(*found, out);
+                continue;
+            }
+            out.flush();
+            ReportError(err, WithName(kUnknownFamilyText, family));
+            status = 1;
+        }
+        return status;
     } catch (const std::exception& error) {
-        err << error.what() << '\n';
+        ReportError(err, error.what());
         return 1;
     }
 }
 
-MolarMassOptions TakeMolarMassOptions(std::vector<std::string>& arguments) {
-    MolarMassOptions options;
-    bool molar_mass = false;
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string& argument = arguments[i];
-        if (argument == kCompositionOption) {
-            options.composition = true;
-        } else if (argument == kMolarMassOption) {
-            molar_mass = true;
-            while (i + 1 < arguments.size() && !IsOption(arguments[i + 1])) {
-                options.formulas.push_back(arguments[++i]);
-            }
-        } else if (argument.rfind(std::string(kMolarMassOption) + "=", 0) == 0) {
-            molar_mass = true;
-            options.formulas.push_back(argument.substr(kMolarMassOption.size() + 1));
-        } else {
-            rest.push_back(argument);
-        }
-    }
-    options.requested = molar_mass || options.composition;
-    if (options.composition && !molar_mass) {
-        options.error = kCompositionAloneText;
-    } else if (molar_mass && options.formulas.empty()) {
-        options.error = kNeedsFormulaText;
-    }
-    if (options.requested) arguments = std::move(rest);
-    return options;
-}
-
-int RunMolarMassOption(const MolarMassOptions& options, std::ostream& out, std::ostream& err) {
+int RunMolarMassOption(const std::vector<std::string>& formulas, bool composition,
+                       std::ostream& out, std::ostream& err) {
     int status = 0;
-    for (const std::string& formula : options.formulas) {
+    for (const std::string& formula : formulas) {
         try {
             const MolarMass molar_mass = ComputeMolarMass(formula);
             out << MolarMassText(molar_mass) << '\n';
-            if (options.composition) {
+            if (composition) {
                 for (const std::string& line : CompositionTable(molar_mass, kCompositionIndent)) {
                     out << line << '\n';
                 }
@@ -160,7 +145,7 @@ int RunMolarMassOption(const MolarMassOptions& options, std::ostream& out, std::
         } catch (const FormulaError& error) {
             // What came before the bad formula is out before its message.
             out.flush();
-            err << kProgramPrefix << formula << ": " << error.what() << '\n';
+            ReportError(err, formula + ": " + error.what());
             status = kBadFormulaStatus;
         }
     }
