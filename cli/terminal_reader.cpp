@@ -16,7 +16,10 @@
 #include "command/history_file.h"
 
 #ifdef BRISALTO_HAVE_LIBEDIT
+#include <dlfcn.h>
 #include <histedit.h>
+
+#include <clocale>
 #endif
 
 namespace brisalto {
@@ -28,45 +31,74 @@ inline constexpr const char* kProgramName = "brisalto-calc";
 inline constexpr const char* kPrompt = "> ";
 inline constexpr std::string_view kCancelMark = "^C";
 inline constexpr std::size_t kListGap = 2;
+inline constexpr const char* kEditLibrary = "libedit.so.2";
+
+// libedit, loaded only when a terminal session starts: a script's call does not pay for it and
+// its libraries.
+struct EditLibrary {
+#define BRISALTO_EDIT_FUNCTIONS(X)                                                       \
+    X(el_cursor)                                                                         \
+    X(el_deletestr) X(el_end) X(el_get) X(el_gets) X(el_init) X(el_insertstr) X(el_line) \
+        X(el_push) X(el_set) X(el_source) X(history_end) X(history_init) X(history)
+#define BRISALTO_EDIT_MEMBER(name) decltype(&::name) name = nullptr;
+    BRISALTO_EDIT_FUNCTIONS(BRISALTO_EDIT_MEMBER)
+#undef BRISALTO_EDIT_MEMBER
+};
+
+EditLibrary edit_library;
+
+const EditLibrary& Lib() { return edit_library; }
+
+// Empty when loaded, or why not.
+std::string LoadEditLibrary() {
+    void* handle = dlopen(kEditLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) return dlerror();
+#define BRISALTO_EDIT_LOAD(name)                                                   \
+    edit_library.name = reinterpret_cast<decltype(&::name)>(dlsym(handle, #name)); \
+    if (edit_library.name == nullptr) return std::string(kEditLibrary) + ": no " #name;
+    BRISALTO_EDIT_FUNCTIONS(BRISALTO_EDIT_LOAD)
+#undef BRISALTO_EDIT_LOAD
+    return {};
+}
 
 class EditLineReader : public LineReader {
   public:
     explicit EditLineReader(bool separators)
         : history_file_(HistoryFilePath()), separators_(separators) {
-        editor_ = el_init(kProgramName, stdin, stdout, stderr);
-        history_ = history_init();
+        editor_ = Lib().el_init(kProgramName, stdin, stdout, stderr);
+        history_ = Lib().history_init();
         HistEvent event;
-        history(history_, &event, H_SETSIZE, static_cast<int>(kHistoryLineLimit));
-        history(history_, &event, H_SETUNIQUE, 1);
+        Lib().history(history_, &event, H_SETSIZE, static_cast<int>(kHistoryLineLimit));
+        Lib().history(history_, &event, H_SETUNIQUE, 1);
         for (const std::string& line : history_file_.Load()) {
-            history(history_, &event, H_ENTER, line.c_str());
+            Lib().history(history_, &event, H_ENTER, line.c_str());
             last_entered_ = line;
         }
         ReportHistoryProblem();
 
-        el_set(editor_, EL_CLIENTDATA, this);
-        el_set(editor_, EL_EDITOR, "emacs");
-        el_set(editor_, EL_SIGNAL, 1);
-        el_set(editor_, EL_PROMPT, &Prompt);
-        el_set(editor_, EL_HIST, history, history_);
+        Lib().el_set(editor_, EL_CLIENTDATA, this);
+        Lib().el_set(editor_, EL_EDITOR, "emacs");
+        Lib().el_set(editor_, EL_SIGNAL, 1);
+        Lib().el_set(editor_, EL_PROMPT, &Prompt);
+        Lib().el_set(editor_, EL_HIST, Lib().history, history_);
         // The user's own ~/.editrc first; the keys below are what the calculator is about.
-        el_source(editor_, nullptr);
+        Lib().el_source(editor_, nullptr);
         // Ctrl+C reaches the editor as a key instead of ending the program; so does Ctrl+Z.
-        el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
-        el_set(editor_, EL_ADDFN, "brisalto-complete", "Complete a name", &Complete);
-        el_set(editor_, EL_BIND, "^I", "brisalto-complete", nullptr);
-        el_set(editor_, EL_ADDFN, "brisalto-cancel", "Drop the line", &Cancel);
-        el_set(editor_, EL_BIND, "^C", "brisalto-cancel", nullptr);
-        el_set(editor_, EL_ADDFN, "brisalto-end", "End on an empty line", &EndOrDelete);
-        el_set(editor_, EL_BIND, "^D", "brisalto-end", nullptr);
-        el_set(editor_, EL_ADDFN, "brisalto-suspend", "Suspend", &Suspend);
-        el_set(editor_, EL_BIND, "^Z", "brisalto-suspend", nullptr);
-        el_set(editor_, EL_BIND, "^R", "em-inc-search-prev", nullptr);
+        Lib().el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
+        Lib().el_set(editor_, EL_ADDFN, "brisalto-complete", "Complete a name", &Complete);
+        Lib().el_set(editor_, EL_BIND, "^I", "brisalto-complete", nullptr);
+        Lib().el_set(editor_, EL_ADDFN, "brisalto-cancel", "Drop the line", &Cancel);
+        Lib().el_set(editor_, EL_BIND, "^C", "brisalto-cancel", nullptr);
+        Lib().el_set(editor_, EL_ADDFN, "brisalto-end", "End on an empty line", &EndOrDelete);
+        Lib().el_set(editor_, EL_BIND, "^D", "brisalto-end", nullptr);
+        Lib().el_set(editor_, EL_ADDFN, "brisalto-suspend", "Suspend", &Suspend);
+        Lib().el_set(editor_, EL_BIND, "^Z", "brisalto-suspend", nullptr);
+        Lib().el_set(editor_, EL_BIND, "^R", "em-inc-search-prev", nullptr);
     }
 
     ~EditLineReader() override {
-        el_end(editor_);
-        history_end(history_);
+        Lib().el_end(editor_);
+        Lib().history_end(history_);
     }
 
     bool ReadLine(std::string& line) override {
@@ -80,7 +112,7 @@ class EditLineReader : public LineReader {
             std::fflush(stdout);
             cancelled_ = false;
             int count = 0;
-            const char* text = el_gets(editor_, &count);
+            const char* text = Lib().el_gets(editor_, &count);
             if (text == nullptr || count <= 0) {
                 // The shell's prompt starts on a line of its own.
                 std::fputs("\n", stdout);
@@ -99,7 +131,7 @@ class EditLineReader : public LineReader {
   private:
     static EditLineReader& Of(EditLine* editor) {
         void* data = nullptr;
-        el_get(editor, EL_CLIENTDATA, &data);
+        Lib().el_get(editor, EL_CLIENTDATA, &data);
         return *static_cast<EditLineReader*>(data);
     }
 
@@ -108,7 +140,7 @@ class EditLineReader : public LineReader {
     void Remember(const std::string& line) {
         if (!IsHistoryLine(line)) return;
         HistEvent event;
-        history(history_, &event, H_ENTER, line.c_str());
+        Lib().history(history_, &event, H_ENTER, line.c_str());
         if (line == last_entered_) return;
         last_entered_ = line;
         history_file_.Append(line);
@@ -122,7 +154,7 @@ class EditLineReader : public LineReader {
     }
 
     static unsigned char Complete(EditLine* editor, int) {
-        const LineInfo* info = el_line(editor);
+        const LineInfo* info = Lib().el_line(editor);
         const std::string_view line(info->buffer,
                                     static_cast<std::size_t>(info->lastchar - info->buffer));
         const std::size_t caret = static_cast<std::size_t>(info->cursor - info->buffer);
@@ -132,7 +164,7 @@ class EditLineReader : public LineReader {
             CompletionCandidates(word, start == 0 && caret == line.size());
         if (candidates.empty()) return CC_REFRESH_BEEP;
         const std::string common = CommonPrefix(candidates);
-        if (common.size() > word.size()) el_insertstr(editor, common.c_str() + word.size());
+        if (common.size() > word.size()) Lib().el_insertstr(editor, common.c_str() + word.size());
         if (candidates.size() == 1) return CC_REFRESH;
         ListCandidates(candidates);
         return CC_REDISPLAY;
@@ -158,11 +190,11 @@ class EditLineReader : public LineReader {
 
     // Shows ^C at the end of the line and ends it; ReadLine drops it and prompts again.
     static unsigned char Cancel(EditLine* editor, int) {
-        const LineInfo* info = el_line(editor);
-        el_cursor(editor, static_cast<int>(info->lastchar - info->cursor));
-        el_insertstr(editor, std::string(kCancelMark).c_str());
+        const LineInfo* info = Lib().el_line(editor);
+        Lib().el_cursor(editor, static_cast<int>(info->lastchar - info->cursor));
+        Lib().el_insertstr(editor, std::string(kCancelMark).c_str());
         Of(editor).cancelled_ = true;
-        el_push(editor, "\n");
+        Lib().el_push(editor, "\n");
         return CC_REFRESH;
     }
 
@@ -174,11 +206,11 @@ class EditLineReader : public LineReader {
 
     // On an empty line the end of the session; otherwise the character under the cursor goes.
     static unsigned char EndOrDelete(EditLine* editor, int) {
-        const LineInfo* info = el_line(editor);
+        const LineInfo* info = Lib().el_line(editor);
         if (info->lastchar == info->buffer) return CC_EOF;
         if (info->cursor == info->lastchar) return CC_REFRESH_BEEP;
-        el_cursor(editor, 1);
-        el_deletestr(editor, 1);
+        Lib().el_cursor(editor, 1);
+        Lib().el_deletestr(editor, 1);
         return CC_REFRESH;
     }
 
@@ -197,8 +229,12 @@ class EditLineReader : public LineReader {
 
 std::unique_ptr<LineReader> MakeTerminalLineReader(std::istream& in, bool separators) {
 #ifdef BRISALTO_HAVE_LIBEDIT
-    (void)in;
-    return std::make_unique<EditLineReader>(separators);
+    // The terminal's character set, for the editor's idea of a character.
+    std::setlocale(LC_CTYPE, "");
+    static const std::string problem = LoadEditLibrary();
+    if (problem.empty()) return std::make_unique<EditLineReader>(separators);
+    std::fprintf(stderr, "%s: no line editing: %s\n", kProgramName, problem.c_str());
+    return std::make_unique<StreamLineReader>(in);
 #else
     (void)separators;
     return std::make_unique<StreamLineReader>(in);
