@@ -18,6 +18,8 @@
 #ifdef BRISALTO_HAVE_LIBEDIT
 #include <dlfcn.h>
 #include <histedit.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <clocale>
 #endif
@@ -47,6 +49,23 @@ struct EditLibrary {
 
 EditLibrary edit_library;
 
+// The terminal as the session found it, put back by a signal that ends the program between two
+// lines, when the editor's own handlers are not in place.
+termios original_terminal{};
+
+extern "C" void RestoreTerminalAndDie(int signal_number) {
+    tcsetattr(STDIN_FILENO, TCSANOW, &original_terminal);
+    std::signal(signal_number, SIG_DFL);
+    raise(signal_number);
+}
+
+void GuardTerminal() {
+    if (tcgetattr(STDIN_FILENO, &original_terminal) != 0) return;
+    for (int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+        std::signal(signal_number, RestoreTerminalAndDie);
+    }
+}
+
 const EditLibrary& Lib() { return edit_library; }
 
 // Empty when loaded, or why not.
@@ -65,6 +84,7 @@ class EditLineReader : public LineReader {
   public:
     explicit EditLineReader(bool separators)
         : history_file_(HistoryFilePath()), separators_(separators) {
+        GuardTerminal();
         editor_ = Lib().el_init(kProgramName, stdin, stdout, stderr);
         history_ = Lib().history_init();
         HistEvent event;
@@ -85,6 +105,10 @@ class EditLineReader : public LineReader {
         Lib().el_source(editor_, nullptr);
         // Ctrl+C reaches the editor as a key instead of ending the program; so does Ctrl+Z.
         Lib().el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
+        // Between two lines, while answers print, the terminal stays out of its line mode: a
+        // Ctrl+D typed then reaches the editor as a key, where the line mode would turn it
+        // into an end of a line that the next prompt never sees.
+        Lib().el_set(editor_, EL_SETTY, "-x", "-icanon", "-echo", nullptr);
         Lib().el_set(editor_, EL_ADDFN, "brisalto-complete", "Complete a name", &Complete);
         Lib().el_set(editor_, EL_BIND, "^I", "brisalto-complete", nullptr);
         Lib().el_set(editor_, EL_ADDFN, "brisalto-cancel", "Drop the line", &Cancel);

@@ -141,6 +141,41 @@ sep=$(printf -- '-%.0s' $(seq "$columns"))
 start
 [[ "$(screen | head -1)" == "$sep" ]] || fail "banner separator at 40 columns: $(screen | head -1)"
 
+# Ctrl+D typed while the answers of pasted lines still print ends the session, at any moment.
+pasted=()
+for ((i = 1; i <= 50; i++)); do pasted+=("$i*3" Enter); done
+for delay in 0 0.001 0.002 0.004 0.007 0.013; do
+    start
+    keys "${pasted[@]}"
+    sleep "$delay"
+    keys C-d
+    wait_for_screen '^EXITED 0$' || fail "Ctrl+D $delay s after 50 lines was lost"
+done
+
+# Lines from arguments or a pipe, output on a terminal: separators fit it, the echo stays, and
+# control characters in a line come back shown, never obeyed.
+# shell: runs the script $work/run.sh in a fresh window of the given width; waits for its end.
+shell() {
+    tmux -L "$socket" kill-server 2>/dev/null
+    runs=$((runs + 1))
+    socket="brisalto-test-$$-$runs"
+    tmux -L "$socket" -f /dev/null new-session -d -s calc -x "$columns" -y 50 -c "$work" \
+        "env -i PATH=/usr/bin:/bin TERM=xterm HOME=$work/home bash $work/run.sh; echo EXITED; sleep 60"
+    wait_for_screen '^EXITED'
+}
+echo "'$calc' 2+3" >"$work/run.sh"
+shell
+[[ "$(screen | grep -c -- "^$sep\$")" == 5 && "$(screen | grep -c '^> 2+3$')" == 1 ]] ||
+    fail "arguments at a terminal: $(screen | head -6)"
+cat >"$work/run.sh" <<EOF
+printf '1+\\033]2;title\\007\\033[2J\\302\\2332\\n' | '$calc' -q
+'$calc' --convert 1 "\$(printf 'k\\033[2Jm')" m
+EOF
+shell
+# shellcheck disable=SC2016
+[[ "$(screen | head -2)" == 'brisalto-calc: 1+^[]2;title^G^[[2J\u009b2: Equation Rong
+brisalto-calc: Unknown unit '\''k^[[2Jm'\''' ]] || fail "control characters: $(screen | head -3)"
+
 # Ctrl+Z stops it under a shell with job control; fg brings back the line being typed.
 columns=80
 tmux -L "$socket" kill-server 2>/dev/null
