@@ -162,7 +162,8 @@ int RunCalculator(const CliOptions& options) {
     if (options.precision) start.precision = *options.precision;
     LineOutcome banner;
     StartCalculator(calculator, start, banner);
-    QuietView quiet_view(stdout, stderr, stdout, options.plain);
+    // With -q the output holds values only, unless a person reads it.
+    QuietView quiet_view(stdout, stderr, terminal_out ? stdout : nullptr, options.plain);
     if (!options.quiet) {
         view.Render(banner);
         view.Flush();

@@ -32,6 +32,32 @@ same_as_stdin $'1\n' 1 </dev/null
 # Arguments take the place of standard input, which is not read.
 [[ "$(echo 7 | "$calc" 5 | grep -c '^> ')" == 1 ]] || fail "standard input read beside arguments"
 
+# -f FILE: its lines in order with the others, "-" for standard input; a file that cannot be
+# read stops the run before any line, with status 1.
+printf '3*3\nB=2\n' >"$tmp/lines"
+[[ "$(echo 'B*5' | "$calc" -q -e 1+1 -f "$tmp/lines" -f - 4+4)" == $'2\n9\n2\n10\n8' ]] ||
+    fail "-f in order with -e, arguments and -f -"
+same_as_stdin $'3*3\nB=2\n7\n' -f"$tmp/lines" 7
+for bad in "$tmp/none" "$tmp"; do
+    out="$("$calc" -q 1+1 -f "$bad" 2>"$tmp/err")"
+    status=$?
+    [[ $status == 1 && -z "$out" && "$(cat "$tmp/err")" == "brisalto-calc: $bad: "* ]] ||
+        fail "-f $bad -> status $status, stdout [$out], stderr [$(cat "$tmp/err")]"
+done
+
+# --plain is read by bc as the value -q gives awk.
+lines=(1.5e-20 '2^60' 0-1e-5 1/3 6.02214e23 '-2^200' 0.1)
+via_bc="$("$calc" --plain -- "${lines[@]}" | BC_LINE_LENGTH=0 bc -l | awk '{ printf "%.14e\n", $1 }')"
+via_awk="$("$calc" -q -- "${lines[@]}" | awk '{ printf "%.14e\n", $1 }')"
+[[ "$via_bc" == "$via_awk" && "$(wc -l <<<"$via_bc")" == 7 &&
+    "$("$calc" --plain -- "${lines[@]}")" != *[eE]* ]] ||
+    fail "--plain through bc: [$via_bc], -q through awk: [$via_awk]"
+
+# Requests of several kinds: the tools' run in order, never beside command lines.
+[[ "$("$calc" --list-units Area Mass | grep -c '^[A-Z]')" == 2 ]] || fail "--list-units Area Mass"
+[[ "$("$calc" --convert 1 km m --molar-mass H2O --convert 2 km m)" == $'1000\n18.01528\n2000' ]] ||
+    fail "tools in order"
+
 # Refused options: status 2, nothing on standard output, the message on standard error.
 # refused MESSAGE ARGS...
 refused() {
@@ -46,6 +72,9 @@ refused() {
 }
 refused "unknown option '-2+3'; write -- before a line that starts with -" -2+3
 refused "unknown option '--bogus'" --bogus 1
+refused "'1+1' is a command line, which cannot go with '--convert'; give them in separate calls" \
+    -q 1+1 --convert 1 km m
+refused "option '--convert' needs VALUE FROM TO" --convert 1 atm
 for p in -1 21 25 100 2147483648 1.5 x ""; do
     refused "invalid precision '$p': give a whole number 0 to 20" --precision "$p" 1
 done

@@ -8,7 +8,7 @@ calc="$1"
 # shellcheck source=tests/cli/e2e_lib.sh
 source "$(dirname "$0")/e2e_lib.sh"
 
-julian0="0.000000 Julian cannot be represented as a DateTime"
+julian0="brisalto-calc: 0.000000 Julian cannot be represented as a DateTime"
 
 # Results as the dialog's result field shows them.
 check 0 "0.621371192237334" "" --convert 1 Kilometers Miles
@@ -39,22 +39,25 @@ check 0 "16" "" --convert 1 Pounds Ounces
 check 2 "" $'brisalto-calc: not a number: abc\nTry \'brisalto-calc --help\' for more information.' \
     --convert abc Meters Feet
 # Beyond the double range, in the value or in the result.
-check 0 "Floating point over flow" "" --convert 1e400 Meters Feet
-check 0 "Floating point over flow" "" --convert -1e400 Kelvin Celsius
-check 0 "Floating point over flow" "" --convert 1e308 Kilometers Millimeters
+# An overflow is a failure a script sees: nothing on standard output, status 1.
+check 1 "" "brisalto-calc: 1e400 Meters in Feet: Floating point over flow" --convert 1e400 Meters Feet
+check 1 "" "brisalto-calc: -1e400 Kelvin in Celsius: Floating point over flow" \
+    --convert -1e400 Kelvin Celsius
+check 1 "" "brisalto-calc: 1e308 Kilometers in Millimeters: Floating point over flow" \
+    --convert 1e308 Kilometers Millimeters
 # Below it: quietly 0.
 check 0 "0" "" --convert 1e-320 Micromicrons Meters
 
 # What the dialog shows in an error box goes to standard error with status 1.
 check 1 "" "$julian0" --convert 0 JulianDate DateTime
-check 1 "" "-1.000000 Julian cannot be represented as a DateTime" --convert -1 JulianDate DateTime
-check 1 "" "5373484.500000 Julian cannot be represented as a DateTime" \
+check 1 "" "brisalto-calc: -1.000000 Julian cannot be represented as a DateTime" --convert -1 JulianDate DateTime
+check 1 "" "brisalto-calc: 5373484.500000 Julian cannot be represented as a DateTime" \
     --convert 5373484.5 JulianDate DateTime
-check 1 "" "Incompatible conversion types [Kilometers, Grams]" --convert 1 Kilometers Grams
-check 1 "" "Incompatible conversion types [Celsius, Days]" --convert 1 celsius days
-check 1 "" "Invalid floating point operation" --convert 1e300 DateTime JulianDate
-check 1 "" "Unknown unit 'League'" --convert 1 League Meters
-check 1 "" "Unknown unit 'parsek'" --convert 1 Meters parsek
+check 1 "" "brisalto-calc: Incompatible conversion types [Kilometers, Grams]" --convert 1 Kilometers Grams
+check 1 "" "brisalto-calc: Incompatible conversion types [Celsius, Days]" --convert 1 celsius days
+check 1 "" "brisalto-calc: Invalid floating point operation" --convert 1e300 DateTime JulianDate
+check 1 "" "brisalto-calc: Unknown unit 'League'" --convert 1 League Meters
+check 1 "" "brisalto-calc: Unknown unit 'parsek'" --convert 1 Meters parsek
 
 # Units by symbol; a symbol keeps its case; a word for several units asks for the description.
 check 0 "0.621371192237334" "" --convert 1 km mi
@@ -63,16 +66,16 @@ check 0 "760" "" --convert 1 atm mmHg
 check 0 "3.785411784" "" --convert 1 gal L
 check 0 "14.7" "" --convert 1 atm psi
 check 0 "1000" "" --convert 1 Kilometers m
-check 1 "" "Unknown unit 'Mm'" --convert 1 Mm m
-check 1 "" "Ambiguous unit 'gallon': give one of FluidGallons, DryGallons, UKGallons" \
+check 1 "" "brisalto-calc: Unknown unit 'Mm'" --convert 1 Mm m
+check 1 "" "brisalto-calc: Ambiguous unit 'gallon': give one of FluidGallons, DryGallons, UKGallons" \
     --convert 1 gallon L
-check 1 "" "Ambiguous unit 'pt': give one of FluidPints, DryPints, UKPints" --convert 1 L pt
-check 1 "" "Incompatible conversion types [Kilometers, Grams]" --convert 1 km g
+check 1 "" "brisalto-calc: Ambiguous unit 'pt': give one of FluidPints, DryPints, UKPints" --convert 1 L pt
+check 1 "" "brisalto-calc: Incompatible conversion types [Kilometers, Grams]" --convert 1 km g
 # Words in the singular or plural, and a chemist's spellings.
 check 0 "201.168" "" --convert 1 furlong m
 check 0 "212" "" --convert 100 °C °F
 check 0 "1" "" --convert 1 cc mL
-check 1 "" "Ambiguous unit 'tons': give one of MetricTons, Tons, LongTons" --convert 1 tons kg
+check 1 "" "brisalto-calc: Ambiguous unit 'tons': give one of MetricTons, Tons, LongTons" --convert 1 tons kg
 # Every symbol --list-units shows stands for the unit it is listed beside.
 while IFS=$'\t' read -r description symbols; do
     for symbol in ${symbols//,/}; do
@@ -100,6 +103,6 @@ check 0 $'trigonometric\n  radian   rad\n  degrees  deg\n  grad     grad\n  cycl
     --list-units Trigonometric
 check 0 $'Temperature\n  Celsius     C, degC\n  Kelvin      K\n  Fahrenheit  F, degF\n  Rankine     R\n  Reaumur     Re' "" \
     --list-units temperature
-check 1 "" "Unknown unit family 'Length'" --list-units Length
+check 1 "" "brisalto-calc: Unknown unit family 'Length'" --list-units Length
 
 finish "--convert cases"

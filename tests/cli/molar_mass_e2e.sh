@@ -46,8 +46,8 @@ check 2 $'18.01528\n98.07948' "brisalto-calc: Ca(OH: ( is not closed (at charact
 
 # Usage errors.
 try_help="Try 'brisalto-calc --help' for more information."
-check 2 "" $'brisalto-calc: option \'--molar-mass\' needs a FORMULA\n'"$try_help" --molar-mass
-check 2 "" $'brisalto-calc: option \'--molar-mass\' needs a FORMULA\n'"$try_help" \
+check 2 "" $'brisalto-calc: option \'--molar-mass\' needs FORMULA...\n'"$try_help" --molar-mass
+check 2 "" $'brisalto-calc: option \'--molar-mass\' needs FORMULA...\n'"$try_help" \
     --molar-mass --composition
 check 2 "" $'brisalto-calc: option \'--composition\' goes with \'--molar-mass\'\n'"$try_help" \
     --composition
