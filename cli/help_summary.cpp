@@ -2,8 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "cli/help_summary.h"
 
-#ifndef BRISALTO_DOC_DIR
-#define BRISALTO_DOC_DIR "/usr/share/doc/brisalto-calculator"
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <climits>
+
+// The documents' folder seen from the programs' folder, as the install lays them out.
+#ifndef BRISALTO_DOC_FROM_BIN
+#define BRISALTO_DOC_FROM_BIN "../share/doc/brisalto-calculator"
 #endif
 
 namespace brisalto {
@@ -29,11 +35,38 @@ inline constexpr std::string_view kHelpSummary =
     "  other               abs (whole part of the magnitude) hex (always an error)\n"
     "Variables A (the last answer), B C D F G H I J K L M N, P (pi, read-only)\n"
     "Keys      Tab completes names, Up/Down and Ctrl+R search the history,\n"
-    "          Ctrl+C drops the line\n"
-    "Manual    man brisalto-calc, and " BRISALTO_DOC_DIR "/\n";
+    "          Ctrl+C drops the line\n";
+
+inline constexpr std::string_view kManualLine = "Manual    man brisalto-calc";
+inline constexpr std::string_view kManualPage = "/manual/index.html";
+inline constexpr std::string_view kBrowserIndent = ", and in a browser:\n          ";
+
+// The HTML manual beside this very executable, wherever it was installed (a package, another
+// prefix, a DESTDIR); empty when it is not there, as in the build folder.
+std::string InstalledManual() {
+    char executable[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", executable, sizeof executable - 1);
+    if (length <= 0) return {};
+    std::string folder(executable, static_cast<std::size_t>(length));
+    folder.erase(folder.rfind('/') + 1);
+    char resolved[PATH_MAX];
+    const std::string manual = folder + BRISALTO_DOC_FROM_BIN + std::string(kManualPage);
+    struct stat info {};
+    if (realpath(manual.c_str(), resolved) == nullptr || stat(resolved, &info) != 0) return {};
+    return resolved;
+}
 
 }  // namespace
 
-std::string_view HelpSummary() { return kHelpSummary; }
+std::string HelpSummary() {
+    std::string summary(kHelpSummary);
+    summary += kManualLine;
+    if (const std::string manual = InstalledManual(); !manual.empty()) {
+        summary += kBrowserIndent;
+        summary += manual;
+    }
+    summary.push_back('\n');
+    return summary;
+}
 
 }  // namespace brisalto

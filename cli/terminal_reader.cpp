@@ -38,11 +38,11 @@ inline constexpr const char* kEditLibrary = "libedit.so.2";
 // libedit, loaded only when a terminal session starts: a script's call does not pay for it and
 // its libraries.
 struct EditLibrary {
-#define BRISALTO_EDIT_FUNCTIONS(X)                                                            \
-    X(el_cursor)                                                                              \
-    X(el_deletestr)                                                                           \
-    X(el_end) X(el_get) X(el_gets) X(el_init) X(el_insertstr) X(el_line) X(el_push) X(el_set) \
-        X(el_source) X(history_end) X(history_init) X(history)
+    // clang-format off
+#define BRISALTO_EDIT_FUNCTIONS(X) \
+    X(el_cursor) X(el_deletestr) X(el_end) X(el_get) X(el_gets) X(el_init) X(el_insertstr) \
+    X(el_line) X(el_push) X(el_set) X(el_source) X(history_end) X(history_init) X(history)
+    // clang-format on
 #define BRISALTO_EDIT_MEMBER(name) decltype(&::name) name = nullptr;
     BRISALTO_EDIT_FUNCTIONS(BRISALTO_EDIT_MEMBER)
 #undef BRISALTO_EDIT_MEMBER

@@ -13,14 +13,8 @@ jobs="$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
 
-echo "== style (clang-format with the root's .clang-format)"
-(cd "$root" && git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run --Werror)
-unlicensed="$(cd "$root" && git ls-files '*.cpp' '*.h' '*.sh' '*.py' '*CMakeLists.txt' '*.cmake' |
-  xargs grep -L 'SPDX-License-Identifier: MIT' || true)"
-if [ -n "$unlicensed" ]; then
-  echo "These sources have no SPDX header:" $unlicensed >&2
-  exit 1
-fi
+echo "== style (clang-format with the root's .clang-format, SPDX headers)"
+"$root/scripts/check-style.sh"
 
 echo "== build and test"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISALTO_TESTS=ON >/dev/null

@@ -63,13 +63,33 @@ TEST(TextToValue, RejectsMalformedAndOutOfRangeTexts) {
     }
 }
 
+// A German locale compiled for the test into a folder of its own (LOCPATH), so that no machine
+// set up by the README's commands lacks it.
 TEST(TextToValue, IgnoresTheUsersDecimalSeparator) {
+    char folder[] = "/tmp/brisalto-locale-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string make =
+        std::string("localedef -i de_DE -f UTF-8 ") + folder + "/de_DE.UTF-8 >/dev/null 2>&1";
+    std::system(make.c_str());
+    const char* old_path = std::getenv("LOCPATH");
+    const std::string saved_path = old_path != nullptr ? old_path : "";
+    setenv("LOCPATH", folder, 1);
     const std::string saved = std::setlocale(LC_ALL, nullptr);
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
-    EXPECT_EQ(TextToValue("2.5"), 2.5L);
-    EXPECT_EQ(ValueToText(2.5L), "2.5");
-    EXPECT_EQ(ValueToText(1.0L / 3), "0.333333333333333");
+    const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+    EXPECT_TRUE(german) << "localedef could not make de_DE.UTF-8 (the locales package)";
+    if (german) {
+        EXPECT_STREQ(std::localeconv()->decimal_point, ",");
+        EXPECT_EQ(TextToValue("2.5"), 2.5L);
+        EXPECT_EQ(ValueToText(2.5L), "2.5");
+        EXPECT_EQ(ValueToText(1.0L / 3), "0.333333333333333");
+    }
     std::setlocale(LC_ALL, saved.c_str());
+    if (old_path != nullptr) {
+        setenv("LOCPATH", saved_path.c_str(), 1);
+    } else {
+        unsetenv("LOCPATH");
+    }
+    std::system(("rm -rf " + std::string(folder)).c_str());
 }
 
 TEST(ValueToText, FifteenDigitsInFixedOrScientificForm) {

@@ -28,3 +28,19 @@ check_tree() {
     return 1
   fi
 }
+
+# check_prefix_paths TREE PREFIX: the help and the manual pages name the HTML manual where this
+# install put it (the help sees the tree it runs from, the pages the prefix they were made for).
+check_prefix_paths() {
+  local tree="$1" prefix="$2" manual=share/doc/brisalto-calculator/manual/index.html page
+  if ! echo help | "$tree/bin/brisalto-calc" | grep -qF "$(realpath "$tree")/$manual"; then
+    echo "help does not name $(realpath "$tree")/$manual: $(echo help | "$tree/bin/brisalto-calc" | tail -2)"
+    return 1
+  fi
+  for page in brisalto-calc brisalto-calculator; do
+    if ! zcat "$tree/share/man/man1/$page.1.gz" | grep -qF "$prefix/$manual"; then
+      echo "man page $page does not name $prefix/$manual"
+      return 1
+    fi
+  done
+}

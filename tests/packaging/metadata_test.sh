@@ -28,6 +28,13 @@ for lang in de es fr; do
     fi
   done
 done
+# The screenshot's declared size is the picture's own.
+declared="$(grep -o 'width="[0-9]*" height="[0-9]*"' "$src/packaging/brisalto-calculator.metainfo.xml" |
+  tr -dc '0-9 ' | sed 's/ *$//;s/ \+/ x /')"
+actual="$(file -b "$src/docs/screenshot.png" | grep -o '[0-9]* x [0-9]*')"
+if [ "$declared" != "$actual" ]; then
+  echo "metainfo declares the screenshot $declared, the picture is $actual"; status=1
+fi
 for page in "$src"/docs/man/*.1; do
   out="$(groff -man -ww -z "$page" 2>&1)"
   if [ -n "$out" ]; then echo "groff $(basename "$page"): $out"; status=1; fi
