@@ -29,8 +29,12 @@ check_prefix_paths "$scratch/root/usr" /usr
 depends="$(dpkg-deb -f "$deb" Depends)"
 # The owner of a library by the path ldd gives or, on a merged /usr, the path it stands for.
 owner() { { dpkg -S "$1" 2>/dev/null || dpkg -S "$(realpath "$1")" 2>/dev/null; } | cut -d: -f1 | head -1; }
+# The libraries each program names itself (NEEDED), found where ldd finds them.
 linked="$(for program in brisalto-calc brisalto-calculator; do
-  ldd "$scratch/root/usr/bin/$program" | awk '$3 ~ /^\// { print $3 }'
+  binary="$scratch/root/usr/bin/$program"
+  ldd "$binary" | awk -v needed="$(objdump -p "$binary" | awk '/NEEDED/ { print $2 }')" '
+    BEGIN { split(needed, names, "\n"); for (i in names) want[names[i]] = 1 }
+    $1 in want && $3 ~ /^\// { print $3 }'
 done | sort -u | while read -r lib; do owner "$lib"; done | sort -u)"
 [ -n "$linked" ] || { echo "no library package found for the programs"; exit 1; }
 for lib in $linked libedit2 qt6-qpa-plugins; do
