@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/line_reader.h"
+#include "cli/shown_text.h"
 #include "cli/terminal_output.h"
 #include "command/completion.h"
 #include "command/history_file.h"
@@ -174,7 +175,7 @@ class EditLineReader : public LineReader {
 
     void ReportHistoryProblem() {
         if (std::optional<std::string> problem = history_file_.TakeProblem()) {
-            std::fprintf(stderr, "%s: %s\n", kProgramName, problem->c_str());
+            WriteShown(stderr, std::string(kProgramName) + ": " + *problem + "\n");
         }
     }
 
