@@ -16,7 +16,6 @@ manifest="$build/install_manifest.txt"
 restore() { [ -f "$scratch/manifest.saved" ] && cp "$scratch/manifest.saved" "$manifest" || rm -f "$manifest"; }
 trap 'restore; rm -rf "$scratch"' EXIT
 
-rm -f "$build/install_folders.txt"
 mkdir -p "$scratch/root/opt/brisalto/share/man/man1"  # there before: stays
 DESTDIR="$scratch/root" cmake --install "$build" --prefix /opt/brisalto >/dev/null
 if [ -n "$(ls -A "$scratch/root" | grep -v '^opt$')" ] || [ -n "$(ls -A "$scratch/root/opt" | grep -v '^brisalto$')" ]; then
