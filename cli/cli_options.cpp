@@ -4,6 +4,7 @@
 
 #include <array>
 #include <charconv>
+#include <functional>
 #include <string_view>
 
 #include "engine/errors.h"
@@ -216,39 +217,27 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
     ParseResult result;
     CliOptions& o = result.options;
     const std::size_t count = arguments.size();
-    auto fail = [&](std::string error) {
-        result.error = std::move(error);
-        return result;
-    };
-    // Command lines and a tool's run are never mixed; the first of each names the mix.
-    std::string_view first_tool;
-    for (std::size_t i = 0; i < count; ++i) {
+    // Takes the option at arguments[i] with its values, leaving i at its last argument; returns
+    // an error text, empty when it is good. Options that may stand among a list's values (a
+    // modifier such as --composition) are taken while the list is read.
+    std::function<std::string(std::size_t&)> take = [&](std::size_t& i) -> std::string {
         const std::string& arg = arguments[i];
-        if (arg == "--") {
-            for (++i; i < count; ++i) o.inputs.push_back({CalcInput::Kind::kLine, arguments[i]});
-            break;
-        }
-        if (!IsOptionLike(arg)) {
-            o.inputs.push_back({CalcInput::Kind::kLine, arg});
-            continue;
-        }
         std::optional<std::string> joined;
         const OptionSpec* spec = FindOption(arg, joined);
         if (spec == nullptr) {
-            return fail("unknown option '" + arg + "'" +
-                        (LooksLikeExpression(arg) ? std::string(kDashHint) : ""));
+            return "unknown option '" + arg + "'" +
+                   (LooksLikeExpression(arg) ? std::string(kDashHint) : "");
         }
         const std::string name(spec->name);
+        const std::string needs = "option '" + name + "' needs " + std::string(spec->metavar);
         std::vector<std::string> values;
         if (joined) {
-            if (spec->values == 0) return fail("option '" + name + "' takes no value");
+            if (spec->values == 0) return "option '" + name + "' takes no value";
             values.push_back(*joined);
         }
         if (spec->values > 0) {
             while (static_cast<int>(values.size()) < spec->values) {
-                if (i + 1 >= count) {
-                    return fail("option '" + name + "' needs " + std::string(spec->metavar));
-                }
+                if (i + 1 >= count) return needs;
                 values.push_back(arguments[++i]);
             }
         } else if (spec->values == kListValues && !joined) {
@@ -261,18 +250,41 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
                 }
                 std::optional<std::string> inner_joined;
                 const OptionSpec* inner = FindOption(next, inner_joined);
-                if (inner == nullptr || !inner->inside_lists || inner_joined) break;
-                inner->apply(o, {});
-                ++i;
+                if (inner == nullptr || !inner->inside_lists || inner->values == kListValues) {
+                    break;
+                }
+                if (std::string error = take(++i); !error.empty()) return error;
             }
-            if (static_cast<int>(values.size()) < spec->least) {
-                return fail("option '" + name + "' needs " + std::string(spec->metavar));
-            }
+            if (static_cast<int>(values.size()) < spec->least) return needs;
         }
-        if (std::string error = spec->apply(o, values); !error.empty()) return fail(error);
-        if (first_tool.empty() && !o.tools.empty()) first_tool = spec->name;
+        return spec->apply(o, values);
+    };
+    // Command lines and a tool's run are never mixed; the first tool names the mix.
+    std::string first_tool;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& arg = arguments[i];
+        if (arg == "--") {
+            for (++i; i < count; ++i) o.inputs.push_back({CalcInput::Kind::kLine, arguments[i]});
+            break;
+        }
+        if (!IsOptionLike(arg)) {
+            o.inputs.push_back({CalcInput::Kind::kLine, arg});
+            continue;
+        }
+        const std::size_t tools_before = o.tools.size();
+        if (std::string error = take(i); !error.empty()) {
+            result.error = std::move(error);
+            return result;
+        }
+        if (first_tool.empty() && o.tools.size() > tools_before) {
+            first_tool = arg.substr(0, arg.find('='));
+        }
     }
     if (o.show_help || o.show_version) return result;
+    auto fail = [&](std::string error) {
+        result.error = std::move(error);
+        return result;
+    };
     if (!o.tools.empty() && !o.inputs.empty()) {
         return fail("'" + o.inputs.front().text + "' is a command line, which cannot go with '" +
                     std::string(first_tool) + "'; give them in separate calls");
