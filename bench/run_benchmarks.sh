@@ -103,6 +103,9 @@ awk -v n="$lines" 'BEGIN { for (i = 0; i < n; i++) print "(324.509+15.93)*1^2/4.
 compare "$lines short lines (324.509+15.93)*1^2/4.5" "$reps" "$work/short" "$work/short"
 goal "CPU of the transcript / bc's" "$(ratio "$calc_cpu" "$bc_cpu")" 1
 [[ "$quiet" != 1 ]] || goal "CPU of -q / bc's" "$(ratio "$quiet_cpu" "$bc_cpu")" 0.5
+# A script's output goes to a file as often as to a pipe, and a shell loop pays a start a value.
+echo "brisalto-calc -q beside bc -l, output to a file and to a pipe, and one call"
+bash "$root/bench/cli/throughput.sh" "$calc" "$lines" | sed 's/^/  /'
 
 # The same functions in both languages; brisalto-calc starts in degrees.
 awk -v n="$mixed_lines" 'BEGIN {
