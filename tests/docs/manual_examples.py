@@ -1,100 +1,261 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: Brisalto Calculator contributors
 # SPDX-License-Identifier: MIT
-"""Runs every worked example of the manual through brisalto-calc and compares the lines.
+"""Runs what the manual, the man pages and the help summary show through brisalto-calc.
 
-An example is a <pre class="example"> block: its lines starting with "> " are the typed lines
-(and also their echo in the results window), every line is a results-window line expected.
-A claim in the prose, "<code>LINE</code> is NUMBER", is checked with brisalto-calc -q.
-Usage: manual_examples.py BRISALTO_CALC MANUAL.html [--write]
+An example of the manual is a <pre class="example"> block: its lines starting with "> " are the
+typed lines (and also their echo in the results window), every line is a results-window line
+expected. A claim, "<code>LINE</code> is NUMBER" in the manual (".B LINE" then "is NUMBER" in a man
+page, "LINE = NUMBER" in the help summary), is checked with brisalto-calc -q, and so is
+"<code>brisalto-calc ARGS</code> prints TEXT". The man pages' examples and every form of
+brisalto-calc(1)'s synopsis are run, and the function names each text lists must be the same set,
+known to the program, as many as the manual says.
+Usage: manual_examples.py BRISALTO_CALC MANUAL.html [--calc-man P] [--window-man P]
+       [--summary P] [--write]
 --write replaces each block's lines by the program's (to be reviewed before committing).
 """
+import argparse
 import html
+import itertools
 import os
 import re
+import shlex
 import subprocess
 import sys
 import tempfile
 
 BLOCK = re.compile(r'(<pre class="example">\n)(.*?)(</pre>)', re.S)
-CLAIM = re.compile(r'<code>([^<]+)</code> is (-?[0-9][0-9.]*[0-9]|-?[0-9])')
+NUMBER = r'(-?[0-9][0-9.]*[0-9]|-?[0-9])'
+CLAIM = re.compile(r'<code>([^<]+)</code> is ' + NUMBER)
+PRINTS = re.compile(r'<code>brisalto-calc ([^<]+)</code> prints ' + NUMBER)
+SUMMARY_CLAIM = re.compile(r'([-+*/%^().0-9a-z]+) = ' + NUMBER)
 BANNER_LINES = 3
+# A sample for every placeholder of the synopsis; a new placeholder needs one here.
+SAMPLES = {"OPTION": ["-q"], "EXPRESSION": ["2+3"], "VALUE": ["100"], "FROM": ["Celsius"],
+           "TO": ["Fahrenheit"], "FAMILY": ["Temperature"], "FORMULA": ["H2SO4"]}
 
 
-def run(calc, inputs, state_dir):
-    env = dict(os.environ, LC_ALL="C", LANG="C", XDG_STATE_HOME=state_dir,
-               XDG_CONFIG_HOME=state_dir, HOME=state_dir)
-    done = subprocess.run([calc], input="".join(line + "\n" for line in inputs),
-                          capture_output=True, text=True, env=env, timeout=60)
-    return done.stdout.splitlines()[BANNER_LINES:]
+class Checker:
+    def __init__(self, calc, state_dir):
+        self.calc = calc
+        self.env = dict(os.environ, LC_ALL="C", LANG="C", XDG_STATE_HOME=state_dir,
+                        XDG_CONFIG_HOME=state_dir, HOME=state_dir,
+                        PATH=os.path.dirname(os.path.abspath(calc)) + os.pathsep +
+                        os.environ.get("PATH", ""))
+        self.failures = 0
+        self.checks = 0
 
+    def run(self, args, stdin=""):
+        return subprocess.run([self.calc] + args, input=stdin, capture_output=True, text=True,
+                              env=self.env, timeout=60)
 
-def check_claims(calc, text, state_dir):
-    """The value of every "<code>LINE</code> is NUMBER" of the prose; returns (count, failures)."""
-    claims = [(html.unescape(line), float(number)) for line, number in CLAIM.findall(text)]
-    env = dict(os.environ, LC_ALL="C", LANG="C", XDG_STATE_HOME=state_dir,
-               XDG_CONFIG_HOME=state_dir, HOME=state_dir)
-    failures = 0
-    for line, number in claims:
-        done = subprocess.run([calc, "-q", "-e", line], capture_output=True, text=True, env=env,
-                              timeout=60)
-        got = done.stdout.strip()
+    def expect(self, ok, message):
+        self.checks += 1
+        if not ok:
+            self.failures += 1
+            print(message)
+
+    def transcript(self, lines):
+        done = self.run([], "".join(line + "\n" for line in lines))
+        return done.stdout.splitlines()[BANNER_LINES:], done.returncode
+
+    def claim(self, where, line, number):
+        done = self.run(["-q", "-e", line])
         try:
-            ok = float(got) == number
+            ok = float(done.stdout.strip()) == float(number)
         except ValueError:
             ok = False
-        if not ok:
-            failures += 1
-            print(f"the manual says {line!r} is {number:g}; brisalto-calc -q gives {got!r} "
-                  f"{done.stderr.strip()!r}")
-    return len(claims), failures
+        self.expect(ok, f"{where} says {line!r} is {number}; brisalto-calc -q gives "
+                        f"{done.stdout.strip()!r} {done.stderr.strip()!r}")
+
+    def shell(self, command):
+        return subprocess.run(["bash", "-c", "{ " + command + "; } 2>&1"], capture_output=True,
+                              text=True, env=self.env, timeout=60)
+
+    def known_functions(self, words):
+        """The words brisalto-calc reads as function names ("e(1)" is a bad number, not a name)."""
+        words = sorted(set(words))
+        done = self.run(["-q"] + [f"-e{word}(1)" for word in words])
+        refused = set(re.findall(r"^brisalto-calc: ([a-z]+)\(1\): (?:Function Rong|Statment Error)$",
+                                 done.stderr, re.M))
+        return {word for word in words if word not in refused}
 
 
-def main():
-    calc, manual = sys.argv[1], sys.argv[2]
-    write = "--write" in sys.argv[3:]
+def roff_text(text):
+    """A man page's text, its bold words as <code> so that the manual's claim pattern reads it."""
+    out = []
+    for line in text.splitlines():
+        line = (line.replace("\\-", "-").replace("\\(aq", "'").replace("\\(dq", '"')
+                .replace("\\&", "").replace("\\en", "\\n"))
+        if line.startswith(".B "):
+            out.append(f"<code>{line[3:]}</code>")
+        elif line.startswith(".BR "):
+            parts = shlex.split(line[4:])
+            out.append(f"<code>{parts[0]}</code>" + "".join(parts[1:]))
+        elif not line.startswith("."):
+            out.append(line)
+        else:
+            out.append(line)
+    return "\n".join(out)
+
+
+def roff_section(text, name):
+    match = re.search(r"^\.SH " + name + r"\n(.*?)(?=^\.SH |\Z)", text, re.S | re.M)
+    return match.group(1) if match else ""
+
+
+def synopsis_forms(page):
+    """brisalto-calc(1)'s synopsis as lists of words, "[X]" optional and "X..." repeated."""
+    forms, words = [], []
+    for line in roff_section(page, "SYNOPSIS").splitlines():
+        if line == ".br":
+            forms.append(words)
+            words = []
+            continue
+        macro, _, rest = line.partition(" ")
+        args = shlex.split(rest.replace("\\-", "-").replace("\\&", ""))
+        # .B and .I join their words with blanks, the alternating-font macros without.
+        words += args if macro in (".B", ".I") else ["".join(args)]
+    return forms + [words]
+
+
+def expand(words):
+    """Every command line a synopsis form stands for: with and without each optional part."""
+    choices = []
+    for word in words[1:]:
+        optional = word.startswith("[")
+        repeated = word.endswith("...")
+        core = word.strip("[].")
+        core_words = SAMPLES.get(core, [core] if core.startswith("-") else None)
+        if core_words is None:
+            raise KeyError(f"no sample for the synopsis placeholder {core}")
+        once = core_words
+        present = once + once if repeated else once
+        choices.append([[], present] if optional else [present])
+    return [sum(pick, []) for pick in itertools.product(*choices)]
+
+
+def check_manual(checker, manual, write):
     with open(manual, encoding="utf-8") as f:
         text = f.read()
-    failures = 0
     count = 0
-    with tempfile.TemporaryDirectory() as state_dir:
 
-        def check(match):
-            nonlocal failures, count
-            count += 1
-            expected = html.unescape(match.group(2)).splitlines()
-            inputs = [line[2:] for line in expected if line.startswith("> ")]
-            if not inputs:
-                print(f"example {count}: no typed line")
-                failures += 1
-                return match.group(0)
-            got = run(calc, inputs, state_dir)
-            if write:
-                return match.group(1) + html.escape("\n".join(got) + "\n", quote=False) + match.group(3)
-            if got != expected:
-                failures += 1
-                print(f"example {count} ({inputs[0]!r} ...) differs:")
-                for line in expected:
-                    print("  expected: " + line)
-                for line in got:
-                    print("  got:      " + line)
-            return match.group(0)
+    def block(match):
+        nonlocal count
+        count += 1
+        expected = html.unescape(match.group(2)).splitlines()
+        inputs = [line[2:] for line in expected if line.startswith("> ")]
+        checker.expect(inputs, f"example {count}: no typed line")
+        got, _ = checker.transcript(inputs)
+        if write:
+            return match.group(1) + html.escape("\n".join(got) + "\n", quote=False) + match.group(3)
+        checker.expect(got == expected, f"example {count} ({inputs[:1]!r} ...) differs:\n" +
+                       "".join(f"  expected: {line}\n" for line in expected) +
+                       "".join(f"  got:      {line}\n" for line in got))
+        return match.group(0)
 
-        new_text = BLOCK.sub(check, text)
-        claims, claim_failures = check_claims(calc, text, state_dir)
+    new_text = BLOCK.sub(block, text)
+    claims = CLAIM.findall(text)
+    for line, number in claims:
+        checker.claim("the manual", html.unescape(line), number)
+    for args, printed in PRINTS.findall(text):
+        done = checker.shell("brisalto-calc " + html.unescape(args))
+        checker.expect(done.stdout.strip() == printed and done.returncode == 0,
+                       f"the manual says brisalto-calc {args} prints {printed}; it printed "
+                       f"{done.stdout.strip()!r} (status {done.returncode})")
+    # Fewer than this means the extraction broke, not that the manual is right.
+    checker.expect(count >= 10 and len(claims) >= 20,
+                   f"only {count} examples and {len(claims)} claims found in {manual}")
     if write:
         with open(manual, "w", encoding="utf-8") as f:
             f.write(new_text)
-    # Fewer blocks than this means the extraction broke, not that the manual is right.
-    if count < 10:
-        print(f"only {count} examples found in {manual}")
-        return 1
-    if claims < 10:
-        print(f"only {claims} claims found in {manual}")
-        return 1
-    print(f"{count - failures} examples passed, {failures} failed; "
-          f"{claims - claim_failures} claims held, {claim_failures} did not")
-    return 1 if failures or claim_failures else 0
+    section = text[text.index('id="functions"'):text.index('id="formats"')]
+    said = int(re.search(r"There are ([0-9]+) function names", section).group(1))
+    names = re.findall(r"<td><code>([a-z]+)</code></td><td>", section)
+    checker.expect(len(names) == len(set(names)) == said,
+                   f"the manual says {said} functions and its table lists {len(names)}")
+    return set(names)
+
+
+def check_calc_man(checker, path, functions):
+    with open(path, encoding="utf-8") as f:
+        page = f.read()
+    claims = CLAIM.findall(re.sub(r"</code>\n", "</code> ", roff_text(page)))
+    checker.expect(len(claims) >= 3, f"only {len(claims)} claims found in {path}")
+    for line, number in claims:
+        checker.claim(path, line, number)
+    # Each "$ command" of EXAMPLES with the lines it shows, standard error included.
+    examples = roff_section(page, "EXAMPLES")
+    examples = roff_text(examples[examples.index(".EX") + 4:examples.index(".EE")])
+    runs = re.findall(r"^\$ (.*)\n((?:(?!\$ ).*\n)*)", examples + "\n", re.M)
+    checker.expect(len(runs) >= 5, f"only {len(runs)} examples found in {path}")
+    for command, shown in runs:
+        done = checker.shell(command)
+        if shown.strip():
+            checker.expect(done.stdout.splitlines() == shown.splitlines(),
+                           f"{path}: $ {command}\n  shows {shown.splitlines()}\n"
+                           f"  gives {done.stdout.splitlines()}")
+        else:
+            checker.expect(done.returncode == 0, f"{path}: $ {command} fails: {done.stdout}")
+    for form in synopsis_forms(page):
+        for args in expand(form):
+            # A form without command lines reads them from standard input.
+            done = checker.run(args, "2+3\n")
+            checker.expect(done.returncode == 0 and done.stdout.strip(),
+                           f"{path}: the synopsis form {' '.join(form)} as {args} fails "
+                           f"(status {done.returncode}): {done.stderr.strip()}")
+    listed = re.search(r"\.B Functions\n(.*?)\n\.PP", page, re.S).group(1)
+    said = int(re.search(r"\(([0-9]+),", listed).group(1))
+    names = checker.known_functions(re.findall(r"\b[a-z]+\b", listed))
+    checker.expect(names == functions and len(names) == said,
+                   f"{path} says {said} functions, lists {len(names)}; differs from the manual "
+                   f"by {sorted(names ^ functions)}")
+
+
+def check_window_man(checker, path):
+    with open(path, encoding="utf-8") as f:
+        page = f.read()
+    examples = roff_text(roff_section(page, "EXAMPLES"))
+    lines = examples[examples.index(".EX") + 4:examples.index(".EE")].splitlines()
+    got, status = checker.transcript(lines)
+    checker.expect(len(lines) >= 3 and status == 0,
+                   f"{path}: an example line fails:\n" + "\n".join(got))
+
+
+def check_summary(checker, path, functions):
+    """The help summary's claims and function names, read from its string literals."""
+    with open(path, encoding="utf-8") as f:
+        text = "\n".join(re.findall(r'^\s*"(.*)\\n"', f.read(), re.M))
+    claims = SUMMARY_CLAIM.findall(text)
+    checker.expect(len(claims) >= 3, f"only {len(claims)} claims found in {path}")
+    for line, number in claims:
+        checker.claim("the help summary", line, number)
+    listed = text[text.index("Functions"):text.index("Variables")]
+    names = checker.known_functions(re.findall(r"\b[a-z]+\b", listed))
+    checker.expect(names == functions, f"the help summary's functions differ from the manual's "
+                                       f"by {sorted(names ^ functions)}")
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("calc")
+    parser.add_argument("manual")
+    parser.add_argument("--calc-man")
+    parser.add_argument("--window-man")
+    parser.add_argument("--summary")
+    parser.add_argument("--write", action="store_true")
+    args = parser.parse_args()
+    with tempfile.TemporaryDirectory() as state_dir:
+        checker = Checker(args.calc, state_dir)
+        functions = check_manual(checker, args.manual, args.write)
+        if args.calc_man:
+            check_calc_man(checker, args.calc_man, functions)
+        if args.window_man:
+            check_window_man(checker, args.window_man)
+        if args.summary:
+            check_summary(checker, args.summary, functions)
+    print(f"{checker.checks - checker.failures} checks held, {checker.failures} did not")
+    return 1 if checker.failures else 0
 
 
 if __name__ == "__main__":
