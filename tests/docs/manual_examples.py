@@ -92,8 +92,6 @@ def roff_text(text):
         elif line.startswith(".BR "):
             parts = shlex.split(line[4:])
             out.append(f"<code>{parts[0]}</code>" + "".join(parts[1:]))
-        elif not line.startswith("."):
-            out.append(line)
         else:
             out.append(line)
     return "\n".join(out)
