@@ -161,6 +161,20 @@ def check_manual(checker, manual, write):
         checker.expect(done.stdout.strip() == printed and done.returncode == 0,
                        f"the manual says brisalto-calc {args} prints {printed}; it printed "
                        f"{done.stdout.strip()!r} (status {done.returncode})")
+    # "1 bar is 100000 pascal", "100 Celsius is 212 Fahrenheit and 373.15 Kelvin"; the molar mass
+    # of a formula ("98.07948 g/mol" for H2SO4).
+    pairs = re.search(r"Some useful pairs for the laboratory: (.*?)\.\s", text, re.S).group(1)
+    for clause in " ".join(pairs.split()).split("; "):
+        value, unit, rest = re.match(r"([0-9.]+) (\S+) is (.*)", clause).groups()
+        for number, target in re.findall(r"([0-9.]+) (\S+)", rest):
+            done = checker.run(["--convert", value, unit, target])
+            checker.expect(done.stdout.strip() == number,
+                           f"the manual says {value} {unit} is {number} {target}; brisalto-calc "
+                           f"--convert gives {done.stdout.strip()!r} {done.stderr.strip()!r}")
+    for mass, formula in re.findall(r'"([0-9.]+) g/mol" for (\w+)', text):
+        done = checker.run(["--molar-mass", formula])
+        checker.expect(done.stdout.strip() == mass, f"the manual says {formula} is {mass} g/mol; "
+                                                    f"brisalto-calc gives {done.stdout.strip()!r}")
     # Fewer than this means the extraction broke, not that the manual is right.
     checker.expect(count >= 10 and len(claims) >= 20,
                    f"only {count} examples and {len(claims)} claims found in {manual}")
