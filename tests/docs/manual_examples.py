@@ -26,8 +26,8 @@ import tempfile
 
 BLOCK = re.compile(r'(<pre class="example">\n)(.*?)(</pre>)', re.S)
 NUMBER = r'(-?[0-9][0-9.]*[0-9]|-?[0-9])'
-CLAIM = re.compile(r'<code>([^<]+)</code> is ' + NUMBER)
-PRINTS = re.compile(r'<code>brisalto-calc ([^<]+)</code> prints ' + NUMBER)
+CLAIM = re.compile(r'<code>([^<]+)</code>\s+is\s+' + NUMBER)
+PRINTS = re.compile(r'<code>brisalto-calc ([^<]+)</code>\s+prints\s+' + NUMBER)
 SUMMARY_CLAIM = re.compile(r'([-+*/%^().0-9a-z]+) = ' + NUMBER)
 BANNER_LINES = 3
 # A sample for every placeholder of the synopsis; a new placeholder needs one here.

@@ -117,7 +117,7 @@ class ManualWindowTest : public QObject {
     // answer cannot pass by chance.
     void ClaimsTypedInTheWindow() {
         const auto claims =
-            Matches(manual_, R"(<code>([^<]+)</code> is (-?[0-9][0-9.]*[0-9]|-?[0-9]))");
+            Matches(manual_, R"(<code>([^<]+)</code>\s+is\s+(-?[0-9][0-9.]*[0-9]|-?[0-9]))");
         QVERIFY(claims.size() >= 20);
         const QRegularExpression value(R"(= (\S+)(?:\s+\((\S+)\))?$)");
         Start();
@@ -140,7 +140,7 @@ class ManualWindowTest : public QObject {
 
     void TypedOperatorsBecomeTheLine() {
         const auto keys =
-            Matches(manual_, R"(<kbd>([^<]+)</kbd> becomes the line <code>([^<]+)</code>)");
+            Matches(manual_, R"(<kbd>([^<]+)</kbd>\s+becomes\s+the\s+line\s+<code>([^<]+)</code>)");
         QVERIFY(keys.size() >= 3);
         for (const QStringList& key : keys) {
             Start();
