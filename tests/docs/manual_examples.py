@@ -26,7 +26,7 @@ import tempfile
 
 BLOCK = re.compile(r'(<pre class="example">\n)(.*?)(</pre>)', re.S)
 NUMBER = r'(-?[0-9][0-9.]*[0-9]|-?[0-9])'
-CLAIM = re.compile(r'<code>([^<]+)</code>\s+is\s+' + NUMBER)
+CLAIM = re.compile(r'<code>([^<]+)</code>\s+is\s+(?:exactly\s+)?' + NUMBER)
 PRINTS = re.compile(r'<code>brisalto-calc ([^<]+)</code>\s+prints\s+' + NUMBER)
 SUMMARY_CLAIM = re.compile(r'([-+*/%^().0-9a-z]+) = ' + NUMBER)
 BANNER_LINES = 3

@@ -116,8 +116,8 @@ class ManualWindowTest : public QObject {
     // Each claim typed after an answer that is not 0, so that a line which would run on the
     // answer cannot pass by chance.
     void ClaimsTypedInTheWindow() {
-        const auto claims =
-            Matches(manual_, R"(<code>([^<]+)</code>\s+is\s+(-?[0-9][0-9.]*[0-9]|-?[0-9]))");
+        const auto claims = Matches(
+            manual_, R"(<code>([^<]+)</code>\s+is\s+(?:exactly\s+)?(-?[0-9][0-9.]*[0-9]|-?[0-9]))");
         QVERIFY(claims.size() >= 20);
         const QRegularExpression value(R"(= (\S+)(?:\s+\((\S+)\))?$)");
         Start();
