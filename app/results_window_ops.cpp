@@ -33,6 +33,7 @@
 
 #include "app/color_value.h"
 #include "app/ini_file.h"
+#include "app/results_lines.h"
 #include "tools/gui/named_combo_box.h"
 
 namespace brisalto {
@@ -193,7 +194,7 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
 }
 
 void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
-    const QString text = memo.toPlainText();
+    const QString text = ResultsText(memo);
     if (text.isEmpty()) {
         ScreenCentredMessageBox box(QMessageBox::Information, AppTitle(),
                                     Shown(kNothingToSaveMessage), QMessageBox::Ok, parent);
@@ -270,7 +271,7 @@ std::optional<QString> PrintLinesTo(QPrinter& printer, const QStringList& lines,
 
 std::optional<QString> PrintResultsTo(QPrinter& printer, const QPlainTextEdit& memo) {
     const QStringList lines =
-        BreakLinesLikeResultsWindow(memo.toPlainText(), memo.font(), ResultsTextWidth(memo));
+        BreakLinesLikeResultsWindow(ResultsText(memo), memo.font(), ResultsTextWidth(memo));
     return PrintLinesTo(printer, lines, memo.font(), printer.copyCount(),
                         memo.palette().color(QPalette::Text));
 }
