@@ -4,9 +4,11 @@
 // scripts: prints each error the window reports and the milliseconds the paste took, then
 // closes the window as a user would (the settings are written then). "save PATH BYTES" saves a
 // results text of that size as the Save command does and prints what it says. "long BYTES DIR"
-// pastes the line from the event loop and prints the time to its answer and the longest time
-// the loop went without running a timer or painting the results window, then writes the
-// transcript as Save and as Select All + Copy give it to DIR/saved.txt and DIR/copied.txt.
+// pastes the line from the event loop ("typed BYTES DIR": without its line break, then Go) and
+// prints the time to its answer and the longest time the loop went without running a timer or
+// painting the results window, then writes the transcript as Save and as Select All + Copy give it
+// to DIR/saved.txt and DIR/copied.txt.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -54,7 +56,7 @@ class PaintGaps : public QObject {
     qint64 last_ = 0;
 };
 
-int LongLine(long long bytes, const QString& dir) {
+int LongLine(long long bytes, const QString& dir, bool typed) {
     brisalto::TMainForm form;
     form.show();
     QApplication::processEvents();
@@ -80,7 +82,14 @@ int LongLine(long long bytes, const QString& dir) {
         }
     });
     ticker.start(10);
-    QTimer::singleShot(0, [&] { form.PasteIntoCmdEdit(line); });
+    if (typed) {
+        // Pasted without its line break into the command line, then entered with Go.
+        QTimer::singleShot(0, [&] { form.PasteIntoCmdEdit(line.chopped(1)); });
+        QTimer::singleShot(
+            50, [&] { form.findChild<QAbstractButton*>(QStringLiteral("GoBtn"))->click(); });
+    } else {
+        QTimer::singleShot(0, [&] { form.PasteIntoCmdEdit(line); });
+    }
     QTimer::singleShot(60000, QApplication::quit);
     QApplication::exec();
     std::printf("answered: %lld ms, longest loop gap: %lld ms, longest paint gap: %lld ms\n",
@@ -102,7 +111,8 @@ int LongLine(long long bytes, const QString& dir) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc == 4 && QByteArray(argv[1]) == "long") return LongLine(std::atoll(argv[2]), argv[3]);
+    if (argc == 4 && (QByteArray(argv[1]) == "long" || QByteArray(argv[1]) == "typed"))
+        return LongLine(std::atoll(argv[2]), argv[3], QByteArray(argv[1]) == "typed");
     if (argc == 4 && QByteArray(argv[1]) == "save") {
         const QString text(std::atoi(argv[3]), QLatin1Char('7'));
         const std::optional<QString> error = brisalto::SaveResultsToFile(argv[2], text);
