@@ -95,9 +95,9 @@ int LongLine(long long bytes, const QString& dir, bool typed) {
     std::printf("answered: %lld ms, longest loop gap: %lld ms, longest paint gap: %lld ms\n",
                 static_cast<long long>(answered), static_cast<long long>(longest_tick),
                 static_cast<long long>(paints.longest));
-    if (!brisalto::SaveResultsToFile(dir + QStringLiteral("/saved.txt"),
-                                     brisalto::ResultsText(*memo)))
-        std::printf("saved\n");
+    if (const std::optional<QString> error = brisalto::SaveResultsToFile(
+            dir + QStringLiteral("/saved.txt"), brisalto::ResultsText(*memo)))
+        std::fprintf(stderr, "%s\n", qPrintable(*error));
     memo->selectAll();
     memo->copy();
     QFile copied(dir + QStringLiteral("/copied.txt"));
