@@ -38,6 +38,7 @@
 #include "app/assets_resource.h"
 #include "app/color_value.h"
 #include "app/error_report.h"
+#include "app/results_lines.h"
 #include "app/settings_file.h"
 #include "app/window_placement.h"
 #include "command/calculator_start.h"
@@ -304,7 +305,7 @@ void TMainForm::BuildControls() {
     ui_.MainPanel->hide();
 
     ui_.ResultsPanel = new QWidget(ui_.MainPanel);
-    ui_.ResultsMemo = new QPlainTextEdit(ui_.ResultsPanel);
+    ui_.ResultsMemo = new ResultsView(ui_.ResultsPanel);
     ui_.ResultsMemo->setFont(PixelFont(kResultsFontName, Px(kResultsFontPixels)));
     ui_.ResultsMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ui_.ResultsMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -617,7 +618,7 @@ void TMainForm::AppendLine(const std::string& line) {
         return;
     }
     UndoSuspended no_undo(ui_.ResultsMemo->document());
-    ui_.ResultsMemo->appendPlainText(QString::fromStdString(line));
+    AppendResultsLines(*ui_.ResultsMemo, QString::fromStdString(line));
 }
 
 void TMainForm::FlushGatheredLines() {

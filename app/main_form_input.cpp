@@ -23,6 +23,13 @@
 #include "command/pasted_lines.h"
 
 namespace brisalto {
+namespace {
+
+// The field keeps one undo step per character it inserts or removes: a change longer than
+// this replaces the text outright, not undoable, rather than hold the window for seconds.
+constexpr qsizetype kUndoableChangeLength = 65536;
+
+}  // namespace
 
 CmdEditModel TMainForm::EditModel() const {
     CmdEditModel model;
@@ -38,9 +45,14 @@ CmdEditModel TMainForm::EditModel() const {
 void TMainForm::ApplyEditModel(const CmdEditModel& model, bool focus) {
     const QString text = QString::fromStdU16String(model.text());
     if (text != ui_.CmdEdit->text()) {
-        // Replacing through the field's own editing keeps the change undoable.
-        ui_.CmdEdit->selectAll();
-        ui_.CmdEdit->insert(text);
+        if (text.size() > kUndoableChangeLength ||
+            ui_.CmdEdit->text().size() > kUndoableChangeLength) {
+            ui_.CmdEdit->setText(text);
+        } else {
+            // Replacing through the field's own editing keeps the change undoable.
+            ui_.CmdEdit->selectAll();
+            ui_.CmdEdit->insert(text);
+        }
     }
     if (model.has_selection()) {
         ui_.CmdEdit->setSelection(model.selection_start(), model.selection_length());
@@ -149,8 +161,12 @@ void TMainForm::ReportHistoryProblem() {
 void TMainForm::PasteIntoCmdEdit(const QString& text) {
     const PasteOutcome outcome = PasteIntoCommandLine(EditModel(), text.toStdU16String());
     if (outcome.lines_to_run.empty()) {
-        // The field's own insert keeps a plain paste one undoable edit.
-        ui_.CmdEdit->insert(text);
+        if (text.size() <= kUndoableChangeLength) {
+            // The field's own insert keeps a plain paste one undoable edit.
+            ui_.CmdEdit->insert(text);
+        } else {
+            ApplyEditModel(outcome.remaining, true);
+        }
         return;
     }
     // The answers of all the lines reach the window in one append, whatever happens; an

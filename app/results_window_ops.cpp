@@ -33,6 +33,7 @@
 
 #include "app/color_value.h"
 #include "app/ini_file.h"
+#include "app/results_lines.h"
 #include "tools/gui/named_combo_box.h"
 
 namespace brisalto {
@@ -52,6 +53,7 @@ constexpr char kCurrentColorName[] = QT_TRANSLATE_NOOP("ResultsWindow", "Current
 QString Shown(const char* text) { return QCoreApplication::translate(kContext, text); }
 
 constexpr qreal kPointsPerInch = 72.0;
+constexpr qsizetype kLayoutPieceLength = 4096;
 constexpr qreal kFallbackScreenDpi = 96.0;
 
 QString AppTitle() { return QCoreApplication::translate("ResultsWindow", kApplicationTitle); }
@@ -193,7 +195,7 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
 }
 
 void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
-    const QString text = memo.toPlainText();
+    const QString text = ResultsText(memo);
     if (text.isEmpty()) {
         ScreenCentredMessageBox box(QMessageBox::Information, AppTitle(),
                                     Shown(kNothingToSaveMessage), QMessageBox::Ok, parent);
@@ -223,14 +225,34 @@ QStringList BreakLinesLikeResultsWindow(const QString& text, const QFont& font, 
             lines.append(QString());
             continue;
         }
-        QTextLayout layout(hard_line, font);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines.append(hard_line.mid(line.textStart(), line.textLength()));
+        // Laying out a long line costs more than linear time, so it is laid out a piece at a
+        // time; a piece's last line may be cut short by the piece's end, so it is laid out
+        // again at the start of the next piece.
+        qsizetype start = 0;
+        qsizetype piece = kLayoutPieceLength;
+        while (start < hard_line.size()) {
+            const bool last_piece = hard_line.size() - start <= piece;
+            QTextLayout layout(hard_line.mid(start, last_piece ? -1 : piece), font);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            QStringList piece_lines;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+                line.setLineWidth(width);
+                piece_lines.append(layout.text().mid(line.textStart(), line.textLength()));
+            }
+            layout.endLayout();
+            if (last_piece) {
+                lines.append(piece_lines);
+                break;
+            }
+            if (piece_lines.size() < 2) {
+                piece *= 2;  // lines wider than a piece: a longer piece
+                continue;
+            }
+            piece_lines.removeLast();
+            for (const QString& line : piece_lines) start += line.size();
+            lines.append(piece_lines);
         }
-        layout.endLayout();
     }
     return lines;
 }
@@ -270,7 +292,7 @@ std::optional<QString> PrintLinesTo(QPrinter& printer, const QStringList& lines,
 
 std::optional<QString> PrintResultsTo(QPrinter& printer, const QPlainTextEdit& memo) {
     const QStringList lines =
-        BreakLinesLikeResultsWindow(memo.toPlainText(), memo.font(), ResultsTextWidth(memo));
+        BreakLinesLikeResultsWindow(ResultsText(memo), memo.font(), ResultsTextWidth(memo));
     return PrintLinesTo(printer, lines, memo.font(), printer.copyCount(),
                         memo.palette().color(QPalette::Text));
 }

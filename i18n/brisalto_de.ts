@@ -858,6 +858,10 @@
         <translation>Aktuell</translation>
     </message>
     <message>
+        <source> … [%1 more characters]</source>
+        <translation> … [%1 weitere Zeichen]</translation>
+    </message>
+    <message>
         <source>Nothing in result to be saved</source>
         <translation>Im Ergebnisfenster ist nichts zu speichern</translation>
     </message>

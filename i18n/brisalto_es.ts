@@ -858,6 +858,10 @@
         <translation>Actual</translation>
     </message>
     <message>
+        <source> … [%1 more characters]</source>
+        <translation> … [%1 caracteres más]</translation>
+    </message>
+    <message>
         <source>Nothing in result to be saved</source>
         <translation>No hay nada que guardar en los resultados</translation>
     </message>

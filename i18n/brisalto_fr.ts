@@ -858,6 +858,10 @@
         <translation>Actuelle</translation>
     </message>
     <message>
+        <source> … [%1 more characters]</source>
+        <translation> … [%1 caractères de plus]</translation>
+    </message>
+    <message>
         <source>Nothing in result to be saved</source>
         <translation>Rien à enregistrer dans les résultats</translation>
     </message>

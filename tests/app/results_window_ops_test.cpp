@@ -170,6 +170,9 @@ void ResultsWindowOpsTest::BreaksLinesLikeTheResultsWindow_data() {
     QTest::newRow("words, narrow") << words << 60;
     QTest::newRow("one long word") << QString(80, QLatin1Char('-')) << 150;
     QTest::newRow("empty lines kept") << QStringLiteral("a\n\n\nb") << 200;
+    // Longer than the pieces a line is laid out in.
+    QTest::newRow("a long sum") << QStringLiteral("1+").repeated(6000) + '1' << 150;
+    QTest::newRow("many words") << words.repeated(300) << 200;
     QTest::newRow("empty text") << QString() << 200;
 }
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/main_form.h"
+#include "app/results_lines.h"
 
 using brisalto::TMainForm;
 
@@ -104,7 +105,7 @@ class WindowCliSameTextTest : public QObject {
             go_btn->click();
         }
 
-        const QStringList window = results->toPlainText().split('\n');
+        const QStringList window = brisalto::ResultsText(*results).split('\n');
         QStringList lines = terminal.split('\n');
         if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
         for (qsizetype i = 0; i < std::min(window.size(), lines.size()); ++i) {

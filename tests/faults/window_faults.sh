@@ -3,10 +3,13 @@
 # SPDX-License-Identifier: MIT
 # The window under faults, offscreen: pasted lines of 10 and 100 MB under memory limits end in
 # at most one message and the window goes on to write its settings at exit; a save on a disk
-# that fills half-way names the cause and keeps the old file.
-# Usage: window_faults.sh WINDOW-DRIVER SHORT-WRITE-LIBRARY
+# that fills half-way names the cause and keeps the old file; pasted lines of 1 to 10 MB are
+# answered in time with the event loop kept running, and saved and copied exactly as
+# brisalto-calc writes them.
+# Usage: window_faults.sh WINDOW-DRIVER SHORT-WRITE-LIBRARY BRISALTO-CALC
+# BRISALTO_TIME_FACTOR (default 3) stretches the time goals for a loaded machine.
 set -u
-driver="$1" short_write="$2"
+driver="$1" short_write="$2" calc="$3"
 failures=0
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -45,6 +48,32 @@ else
     echo "SIGTERM during a long line: ended after $((($(date +%s%N) - start) / 1000000)) ms"
 fi
 wait "$pid" 2>/dev/null
+
+# Long pasted lines: answered within 2 s (times the factor), the event loop never held that long,
+# and Save and Select All + Copy give brisalto-calc's transcript of the same line exactly.
+goal=$((2000 * ${BRISALTO_TIME_FACTOR:-3}))
+mkdir -p "$work/long"
+for bytes in 1000000 2000000 10000000; do
+    { yes 1+ | head -n $((bytes / 2)) | tr -d '\n'; echo 1; } >"$work/line.txt"
+    calc_start=$(date +%s%N)
+    "$calc" <"$work/line.txt" >"$work/calc.txt" 2>/dev/null
+    calc_ms=$((($(date +%s%N) - calc_start) / 1000000))
+    rm -f "$work/long/"*
+    out="$(timeout -s KILL 120 "$driver" long "$bytes" "$work/long" 2>/dev/null)"
+    echo "a $bytes-byte line: $out (goal $goal ms; brisalto-calc $calc_ms ms)"
+    if [[ "$out" =~ answered:\ ([0-9]+)\ ms,\ longest\ loop\ gap:\ ([0-9]+)\ ms,\ longest\ paint\ gap:\ ([0-9]+) ]]; then
+        for ms in "${BASH_REMATCH[@]:1}"; do
+            ((ms <= goal)) || fail "a $bytes-byte line: $out (goal $goal ms)"
+        done
+    else
+        fail "a $bytes-byte line was not answered: [${out:0:200}]"
+        continue
+    fi
+    head -c -1 "$work/calc.txt" | cmp -s - "$work/long/copied.txt" ||
+        fail "a $bytes-byte line: the copied transcript differs from brisalto-calc's"
+    sed 's/$/\r/' "$work/calc.txt" | head -c -2 | cmp -s - "$work/long/saved.txt" ||
+        fail "a $bytes-byte line: the saved transcript differs from brisalto-calc's"
+done
 
 # A disk with 20 KB free and one with none: the old file stays and the message says why.
 for budget in 20000 0; do
