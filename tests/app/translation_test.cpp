@@ -19,6 +19,7 @@
 #include <map>
 
 #include "app/main_form.h"
+#include "app/results_lines.h"
 #include "app/ui_language.h"
 
 using brisalto::TMainForm;
@@ -106,8 +107,9 @@ Session RunSession(const QStringList& lines) {
             cmd_edit->setText(line);
             go->click();
         }
+        // The exact text, as Save writes it: a long line is shown shortened in the user's language.
         session.results =
-            form.findChild<QPlainTextEdit*>(QStringLiteral("ResultsMemo"))->toPlainText();
+            brisalto::ResultsText(*form.findChild<QPlainTextEdit*>(QStringLiteral("ResultsMemo")));
     }
     // Every file the window left, with its name.
     const auto read_all = [](const QString& folder) {
