@@ -10,6 +10,7 @@
 #include "command/calculator.h"
 #include "engine/errors.h"
 #include "engine/evaluator.h"
+#include "engine/translate_noop.h"
 
 namespace brisalto {
 namespace {
@@ -25,6 +26,7 @@ class OutcomeOutput : public EvaluatorOutput {
     explicit OutcomeOutput(LineOutcome& out) : out_(out) {}
     void AppendResultLine(const std::string& line) override { out_.lines.push_back(line); }
     void WriteStandardOutput(const std::string& text) override { out_.standard_output += text; }
+    void ReportErrorPlace(const ErrorPlace& place) override { out_.error_place = place; }
 
   private:
     LineOutcome& out_;
@@ -69,22 +71,39 @@ void ClearVariablesKeyword(Calculator& calculator, LineOutcome& out) {
 }
 
 constexpr std::array<Keyword, 16> kKeywords = {{
-    {"exit", AskShell<ShellAction::kExit>},
-    {kAngleModes[kRadian].keyword, SetAngleKeyword<kRadian>},
-    {kAngleModes[kDegrees].keyword, SetAngleKeyword<kDegrees>},
-    {kAngleModes[kGrads].keyword, SetAngleKeyword<kGrads>},
-    {kAngleModes[kCycle].keyword, SetAngleKeyword<kCycle>},
-    {"mod", ListModeKeyword},
-    {kFormatModes[0].keyword, SetFormatKeyword<FormatKind::kScientific>},
-    {kFormatModes[1].keyword, SetFormatKeyword<FormatKind::kFixed>},
-    {kFormatModes[2].keyword, SetFormatKeyword<FormatKind::kAutomatic>},
-    {"about", AskShell<ShellAction::kAbout>},
-    {"var", ListVariablesKeyword},
-    {"cls", ClearWindowKeyword},
-    {"clear", ClearVariablesKeyword},
-    {"help", AskShell<ShellAction::kHelp>},
-    {"print", AskShell<ShellAction::kPrint>},
-    {"save", AskShell<ShellAction::kSave>},
+    {"exit", AskShell<ShellAction::kExit>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "exit: ends the calculator")},
+    {kAngleModes[kRadian].keyword, SetAngleKeyword<kRadian>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "rad: angles in radians from now on (now %1)")},
+    {kAngleModes[kDegrees].keyword, SetAngleKeyword<kDegrees>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "deg: angles in degrees from now on (now %1)")},
+    {kAngleModes[kGrads].keyword, SetAngleKeyword<kGrads>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "grd: angles in grads from now on (now %1)")},
+    {kAngleModes[kCycle].keyword, SetAngleKeyword<kCycle>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "cyc: angles in cycles from now on (now %1)")},
+    {"mod", ListModeKeyword,
+     QT_TRANSLATE_NOOP("KeywordHelp", "mod: lists the angle mode and the number format")},
+    {kFormatModes[0].keyword, SetFormatKeyword<FormatKind::kScientific>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "sci: answers in scientific notation from now on (now %1)")},
+    {kFormatModes[1].keyword, SetFormatKeyword<FormatKind::kFixed>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "fix: answers with fixed decimals from now on (now %1)")},
+    {kFormatModes[2].keyword, SetFormatKeyword<FormatKind::kAutomatic>,
+     QT_TRANSLATE_NOOP("KeywordHelp",
+                       "auto: answers fixed or scientific, whichever fits (now %1)")},
+    {"about", AskShell<ShellAction::kAbout>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "about: shows who made the calculator")},
+    {"var", ListVariablesKeyword,
+     QT_TRANSLATE_NOOP("KeywordHelp", "var: lists the variables and their values")},
+    {"cls", ClearWindowKeyword,
+     QT_TRANSLATE_NOOP("KeywordHelp", "cls: empties the results window")},
+    {"clear", ClearVariablesKeyword,
+     QT_TRANSLATE_NOOP("KeywordHelp", "clear: sets the variables A to N back to 0 (P keeps pi)")},
+    {"help", AskShell<ShellAction::kHelp>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "help: opens the manual")},
+    {"print", AskShell<ShellAction::kPrint>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "print: prints the results window")},
+    {"save", AskShell<ShellAction::kSave>,
+     QT_TRANSLATE_NOOP("KeywordHelp", "save: saves the results window to a file")},
 }};
 
 static_assert(kFormatModes[0].kind == FormatKind::kScientific &&

@@ -23,10 +23,12 @@ inline constexpr std::string_view kUnknownErrorLine =
     "Function Error or Unable to invoke calculations";
 inline constexpr std::string_view kVariablesClearedText = "Variables' values cleared";
 
-// One keyword: its word and what it does to the calculator and the outcome.
+// One keyword: its word, what it does to the calculator and the outcome, and its hint ("%1"
+// stands for the mode it would change, as it is now).
 struct Keyword {
     std::string_view word;
     void (*run)(Calculator& calculator, LineOutcome& out);
+    std::string_view help;
 };
 
 // The sixteen keywords in the order they are tried; the processor runs this table.

@@ -50,4 +50,35 @@ std::string CommonPrefix(const std::vector<std::string>& candidates) {
     return prefix;
 }
 
+CompletionOffer CompletionAt(std::string_view line, std::size_t caret) {
+    caret = std::min(caret, line.size());
+    CompletionOffer offer;
+    offer.start = CompletionWordStart(line, caret);
+    if (offer.start == caret) return offer;
+    const std::string_view word = line.substr(offer.start, caret - offer.start);
+    offer.candidates = CompletionCandidates(word, offer.start == 0 && caret == line.size());
+    if (offer.candidates.size() == 1 && offer.candidates.front() == word) offer.candidates.clear();
+    return offer;
+}
+
+Completed TakeCompletion(std::string_view line, std::size_t start, std::size_t caret,
+                         std::string_view name) {
+    caret = std::min(caret, line.size());
+    start = std::min(start, caret);
+    bool function = false;
+    for (const FunctionInfo& f : FunctionTable()) function = function || f.name == name;
+    const std::string_view rest = line.substr(caret);
+    const bool bracket_follows =
+        !rest.empty() && (rest[0] == '(' || rest[0] == '[' || rest[0] == '{' || rest[0] == '<');
+    Completed done;
+    done.line = std::string(line.substr(0, start)) + std::string(name);
+    done.caret = done.line.size();
+    if (function && !bracket_follows) {
+        done.line += "()";
+        done.caret += 1;
+    }
+    done.line += rest;
+    return done;
+}
+
 }  // namespace brisalto

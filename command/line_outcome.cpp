@@ -12,6 +12,7 @@ void LineOutcome::Reset() {
     variable_index = -1;
     value = 0;
     error.clear();
+    error_place.reset();
     action = ShellAction::kNone;
     modes_changed = false;
     refresh_indicators = false;

@@ -5,11 +5,13 @@
 // with its value or error, the shell action asked for, and whether the modes changed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/calc_value.h"
+#include "engine/error_place.h"
 
 namespace brisalto {
 
@@ -38,6 +40,8 @@ struct LineOutcome {
     CalcValue value = 0;
     // kError: the error line.
     std::string error;
+    // kError: the token of the line the evaluator stopped at, when it could tell.
+    std::optional<ErrorPlace> error_place;
 
     // Carried out by the front end after it has shown the lines.
     ShellAction action = ShellAction::kNone;

@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "engine/evaluator.h"
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
 #include "engine/calc_arith.h"
+#include "engine/error_place.h"
 #include "engine/errors.h"
 #include "engine/expression_texts.h"
 #include "engine/functions.h"
@@ -31,11 +33,21 @@ class Reducer {
   public:
     Reducer(std::string_view expression, const VariableTable& table, AngleMode angle_mode,
             EvaluatorOutput& output)
-        : tokens_(expression), table_(table), angle_mode_(angle_mode), output_(output) {}
+        : tokens_(expression),
+          expression_(expression),
+          table_(table),
+          angle_mode_(angle_mode),
+          output_(output) {}
 
     CalcValue Run(bool& is_assignment, std::int32_t& variable_index) {
-        while (tokens_.Count() > 1) Pass(is_assignment, variable_index);
-        return Operand(tokens_.Head());
+        try {
+            while (tokens_.Count() > 1) Pass(is_assignment, variable_index);
+            acting_ = naming_ = whole_ = kNone;
+            return Operand(tokens_.Head());
+        } catch (...) {
+            ReportPlace(std::current_exception());
+            throw;
+        }
     }
 
   private:
@@ -71,12 +83,15 @@ class Reducer {
     bool InRange(Id t) const { return t != kNone && (close_ == kNone || t < close_); }
 
     void Pass(bool& is_assignment, std::int32_t& variable_index) {
+        blame_ = {};
+        acting_ = naming_ = whole_ = kNone;
         Locate();
         if (BracketStep()) return;
         if (!empty_ && (FactorialStep() || UnarySignStep() || ExponentStep())) return;
         if (AssignmentStep(is_assignment, variable_index)) return;
         if (!empty_ && OperatorStep()) return;
         output_.WriteStandardOutput(kFunctionErrorOutput);
+        blame_ = StatementBlame();
         throw ExpressionError(kStatmentError);
     }
 
@@ -87,11 +102,14 @@ class Reducer {
         const Id name = tokens_.Prev(open_);
         if (name != kNone && tokens_.Type(name) == ftLetters && !tokens_.IsExponentLetter(name)) {
             const std::string name_text(tokens_.Text(name, scratch_));
-            std::string argument_scratch;
-            const CalcValue result =
-                ApplyFunction(name_text, tokens_.Text(operand, argument_scratch),
-                              tokens_.Type(operand), table_, angle_mode_);
+            // Name, operand, then the function itself: the order its errors are met in.
+            naming_ = name;
+            FunctionCode(name_text);
+            const CalcValue x = Operand(operand);
+            acting_ = name;
+            const CalcValue result = ApplyFunctionToValue(name_text, x, table_, angle_mode_);
             Rewrite(name, result);
+            tokens_.Cover(name, close_);
             tokens_.Remove(open_);
             tokens_.Remove(operand);
             tokens_.Remove(close_);
@@ -99,6 +117,7 @@ class Reducer {
         } else {
             const CalcValue value = Operand(operand);
             Rewrite(open_, value);
+            tokens_.Cover(open_, close_);
             tokens_.Remove(operand);
             tokens_.Remove(close_);
             tokens_.Refresh(open_);
@@ -109,11 +128,18 @@ class Reducer {
     bool FactorialStep() {
         const Id bang = tokens_.ClassSet(ftFactorial).NextFrom(low_);
         if (!InRange(bang)) return false;
-        if (bang == low_) throw ExpressionError(kEquationRong);
+        if (bang == low_) {
+            blame_ = {bang, Expected::kOperandBefore};
+            throw ExpressionError(kEquationRong);
+        }
         const Id operand = tokens_.Prev(bang);
-        const std::int32_t k = TextToInt(ValueToText(Operand(operand)));
+        const CalcValue x = Operand(operand);
+        whole_ = operand;
+        const std::int32_t k = TextToInt(ValueToText(x));
+        acting_ = bang;
         const std::string text = ValueToText(Factorial(k));
         tokens_.SetNumber(operand, text);
+        tokens_.Cover(operand, bang);
         output_.AppendResultLine(kCounterPrefix + text);
         tokens_.Remove(bang);
         tokens_.Refresh(operand);
@@ -131,8 +157,10 @@ class Reducer {
         }
         const Id operand = tokens_.Next(sign);
         CalcValue value = Operand(operand);
+        acting_ = sign;
         if (tokens_.Type(sign) == ftMinus) value = Multiply(value, -1.0L);
         Rewrite(sign, value);
+        tokens_.Cover(sign, operand);
         tokens_.Remove(operand);
         tokens_.Refresh(sign);
         return true;
@@ -154,7 +182,9 @@ class Reducer {
         const Id equals = tokens_.Next(target);
         const Id source = tokens_.Next(equals);
         if (tokens_.Type(equals) != ftEquals || tokens_.Type(target) != ftVariable) return false;
+        reading_ = target;
         const std::int32_t index = FindVariableIndex(tokens_.Text(target, scratch_), table_);
+        reading_ = kNone;
         const CalcValue value = Operand(source);
         // The line ends here, so the snapshot would never be read again: only the index is
         // checked.
@@ -162,6 +192,7 @@ class Reducer {
             throw std::out_of_range("variable index");
         }
         Rewrite(target, value);
+        tokens_.Cover(target, source);
         is_assignment = true;
         variable_index = index;
         tokens_.Remove(equals);
@@ -183,12 +214,17 @@ class Reducer {
             op = plus < minus ? plus : minus;
             if (!InRange(op)) return false;
         }
-        if (op == low_ || op == high_) throw ExpressionError(kEquationRong);
+        if (op == low_ || op == high_) {
+            blame_ = {op, op == low_ ? Expected::kOperandBefore : Expected::kOperandAfter};
+            throw ExpressionError(kEquationRong);
+        }
         const Id left = tokens_.Prev(op);
         const Id right = tokens_.Next(op);
         const CalcValue a = Operand(left);
         const CalcValue b = Operand(right);
+        acting_ = op;
         Rewrite(left, ApplyOperator(tokens_.Type(op), a, b));
+        tokens_.Cover(left, right);
         tokens_.Remove(op);
         tokens_.Remove(right);
         tokens_.Refresh(left);
@@ -196,13 +232,135 @@ class Reducer {
     }
 
     CalcValue Operand(Id t) {
-        return OperandValue(tokens_.Text(t, scratch_), tokens_.Type(t), table_);
+        reading_ = t;
+        const CalcValue value = OperandValue(tokens_.Text(t, scratch_), tokens_.Type(t), table_);
+        reading_ = kNone;
+        return value;
+    }
+
+    // A token the failure is put down to, and what belonged there.
+    struct Blame {
+        Id token = kNone;
+        Expected expected = Expected::kOperandAfter;
+    };
+
+    bool IsFunctionName(Id t) {
+        const std::string_view name = tokens_.Text(t, scratch_);
+        for (const FunctionInfo& f : FunctionTable()) {
+            if (f.name == name) return true;
+        }
+        return false;
+    }
+
+    // A token read as an operand that is none: a name, an operator, an "=".
+    Blame NotAnOperand(Id t) {
+        if (tokens_.Type(t) == ftNone) return {};
+        if (tokens_.Type(t) == ftLetters && !tokens_.IsExponentLetter(t) && IsFunctionName(t)) {
+            return {t, Expected::kBracketAfterName};
+        }
+        return {t, Expected::kOperandInstead};
+    }
+
+    // No step applies: the first token, from the left, that cannot stand where it is.
+    Blame StatementBlame() {
+        const PositionSet& opens = tokens_.ClassSet(ftOpen);
+        if (tokens_.ClassSet(ftClose).First() == kNone && opens.Last() != kNone) {
+            return {opens.Last(), Expected::kClosingBracket};
+        }
+        for (Id t = tokens_.Head(); t != kNone; t = tokens_.Next(t)) {
+            const Id before = tokens_.Prev(t);
+            const Id after = tokens_.Next(t);
+            const FuncTypes type = tokens_.Type(t);
+            const FuncTypes next = after == kNone ? ftNone : tokens_.Type(after);
+            if (type == ftClose && opens.PrevBefore(t) == kNone) {
+                return {t, Expected::kOpeningBracket};
+            }
+            if (type == ftOpen && next == ftClose) return {after, Expected::kSomethingInside};
+            if (tokens_.IsExponentLetter(t)) {
+                if (!tokens_.IsOperand(after) && !tokens_.IsSign(after)) {
+                    return {t, Expected::kOperandAfter};
+                }
+                if (!tokens_.IsOperand(before)) return {t, Expected::kOperandBefore};
+                continue;
+            }
+            if (type == ftLetters && next != ftOpen) {
+                return {
+                    t, IsFunctionName(t) ? Expected::kBracketAfterName : Expected::kOperandInstead};
+            }
+            if (tokens_.IsOperand(t) && (tokens_.IsOperand(after) || next == ftOpen ||
+                                         (next == ftLetters && !tokens_.IsExponentLetter(after)))) {
+                return {after, Expected::kOperatorBefore};
+            }
+            if (type == ftEquals) {
+                if (before == kNone || tokens_.Type(before) != ftVariable) {
+                    return {t, Expected::kVariableBefore};
+                }
+                if (after == kNone) return {t, Expected::kOperandAfter};
+            }
+            if (type == ftFactorial && !tokens_.IsOperand(before) && next != ftClose) {
+                return {t, Expected::kOperandBefore};
+            }
+            if (type != ftNumber && type != ftVariable && type != ftClose && type != ftFactorial &&
+                after == kNone) {
+                return {t, Expected::kOperandAfter};
+            }
+        }
+        return {};
+    }
+
+    // The failure in flight, put down to a token of the line; nothing when none can be named.
+    void ReportPlace(const std::exception_ptr& error) noexcept {
+        try {
+            Blame blame;
+            try {
+                std::rethrow_exception(error);
+            } catch (const FloatError& e) {
+                const bool divides = acting_ != kNone && (tokens_.Type(acting_) == ftDivide ||
+                                                          tokens_.Type(acting_) == ftPercent);
+                blame = {acting_, e.fault() == FloatFault::kOverflow ? Expected::kSmallerValues
+                                  : e.fault() == FloatFault::kDivideByZero && divides
+                                      ? Expected::kNonZeroDivisor
+                                      : Expected::kValuesItTakes};
+            } catch (const ConvertError&) {
+                if (reading_ != kNone) {
+                    blame = {reading_, Expected::kValidNumber};
+                } else if (whole_ != kNone) {
+                    blame = {whole_, Expected::kWholeNumber};
+                }
+            } catch (const LookupError&) {
+                blame = {reading_, Expected::kKnownVariable};
+            } catch (const ExpressionError& e) {
+                const std::string_view text = e.what();
+                if (blame_.token != kNone) {
+                    blame = blame_;
+                } else if (reading_ != kNone && text == kFunctionRong) {
+                    blame = NotAnOperand(reading_);
+                } else if (naming_ != kNone && text == kFunctionRong) {
+                    blame = {naming_, Expected::kKnownFunction};
+                } else if (naming_ != kNone && text == kFunctionError) {
+                    blame = {naming_, Expected::kWorkingFunction};
+                }
+            } catch (...) {
+            }
+            if (blame.token == kNone) return;
+            const TokenList::Span span = tokens_.SourceSpan(blame.token);
+            if (span.end <= span.begin) return;
+            ErrorPlace place;
+            place.begin = span.begin;
+            place.end = span.end;
+            place.expected = blame.expected;
+            place.token = std::string(expression_.substr(span.begin, span.end - span.begin));
+            output_.ReportErrorPlace(place);
+        } catch (...) {
+            // Only a hint is lost; the error itself goes on.
+        }
     }
 
     // Every reduction's result lives on as its 15-digit text.
     void Rewrite(Id t, CalcValue value) { tokens_.SetNumber(t, ValueToText(value)); }
 
     TokenList tokens_;
+    std::string_view expression_;
     const VariableTable& table_;
     AngleMode angle_mode_;
     EvaluatorOutput& output_;
@@ -212,6 +370,13 @@ class Reducer {
     Id low_ = kNone;
     Id high_ = kNone;
     bool empty_ = false;
+    // What the pass is busy with, for naming the place of a failure: the token read as an
+    // operand, the operator, sign or function applied, the name looked up, the factorial's operand.
+    Id reading_ = kNone;
+    Id acting_ = kNone;
+    Id naming_ = kNone;
+    Id whole_ = kNone;
+    Blame blame_;
 };
 
 }  // namespace

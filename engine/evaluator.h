@@ -9,6 +9,7 @@
 
 #include "engine/angle_mode.h"
 #include "engine/calc_value.h"
+#include "engine/error_place.h"
 #include "engine/variable_table.h"
 
 namespace brisalto {
@@ -20,6 +21,8 @@ class EvaluatorOutput {
     virtual ~EvaluatorOutput() = default;
     virtual void AppendResultLine(const std::string& line) = 0;
     virtual void WriteStandardOutput(const std::string& text) = 0;
+    // Just before a failure leaves the evaluator: the token it stopped at, when it can tell.
+    virtual void ReportErrorPlace(const ErrorPlace& /*place*/) {}
 };
 
 // The caller sets is_assignment to false and variable_index to 0; only an assignment changes

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
 // The 43 named functions of the calculator: one table of name, code, implementation and hint,
-// read by the evaluator, the pad's function keys and their hints; and their application.
+// read by the evaluator, the pad's function keys, the hints and completion; and their application.
 #pragma once
 
 #include <span>
@@ -36,6 +36,8 @@ struct FunctionInfo {
     AngleUse angle;
     CalcValue (*apply)(const FunctionArgument& argument);
     std::string_view hint;  // empty for the functions without a key
+    // "name(x): what it gives"; "%1" stands for what it reads now: the angle mode, or N.
+    std::string_view help;
 };
 
 // All 43 functions, in pad order, "hex" last.

@@ -44,22 +44,27 @@ TokenList::TokenList(std::string_view expression)
       exponent_(count_) {
     pieces_.reserve(count_);
     type_.reserve(count_);
+    span_.reserve(count_);
     buffer_.reserve(expression.size());
     FuncTypes previous = ftNone;
-    for (const char c : expression) {
+    for (std::uint32_t i = 0; i < expression.size(); ++i) {
+        const char c = expression[i];
         const CharClass cls = ClassifyChar(c);
         if (!cls.recognised) continue;
         if (type_.empty() || cls.type != previous || AlwaysSingle(cls.type)) {
             pieces_.push_back({buffer_.size(), 0, kNone});
             type_.push_back(cls.type);
+            span_.push_back({i, i});
         }
         buffer_ += c;
         ++pieces_.back().length;
+        span_.back().end = i + 1;
         previous = cls.type;
     }
     if (type_.empty()) {
         pieces_.push_back({0, 0, kNone});
         type_.push_back(ftNone);
+        span_.push_back({0, 0});
     }
 
     tail_piece_.resize(count_);
@@ -149,6 +154,7 @@ void TokenList::JoinNextTwo(Id t) {
     pieces_[tail_piece_[t]].next = middle;
     pieces_[tail_piece_[middle]].next = last;
     tail_piece_[t] = tail_piece_[last];
+    Cover(t, last);
     SetType(t, ftNumber);
     Remove(middle);
     Remove(last);

@@ -41,6 +41,16 @@ class TokenList {
     // The token's text; scratch holds it when it was joined from several pieces.
     std::string_view Text(Id t, std::string& scratch) const;
 
+    // The characters of the line token t was made from: [begin, end). A reduction's result
+    // covers every token it consumed.
+    struct Span {
+        std::uint32_t begin;
+        std::uint32_t end;
+    };
+    Span SourceSpan(Id t) const { return span_[t]; }
+    // Token t now stands for the line up to the end of token last as well.
+    void Cover(Id t, Id last) { span_[t].end = span_[last].end; }
+
     // Every token of that class, in order; only the classes the reducer searches have one.
     const PositionSet& ClassSet(FuncTypes type) const;
     // Signs that are unary by their neighbours: followed by an operand and not preceded by one.
@@ -79,6 +89,7 @@ class TokenList {
     std::vector<Piece> pieces_;
     std::vector<Id> tail_piece_;
     std::vector<FuncTypes> type_;
+    std::vector<Span> span_;
     std::vector<Id> prev_;
     std::vector<Id> next_;
     Id head_ = 0;
