@@ -39,6 +39,7 @@
 #include "app/color_value.h"
 #include "app/error_report.h"
 #include "app/results_lines.h"
+#include "app/results_recall.h"
 #include "app/settings_file.h"
 #include "app/window_placement.h"
 #include "command/calculator_start.h"
@@ -260,6 +261,7 @@ TMainForm::TMainForm(QWidget* parent)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kMainFormCaption));
     BuildControls();
+    BuildTypingHelp();
     BuildActions();
     BuildMenus();
     ConnectPad();
@@ -569,6 +571,8 @@ void TMainForm::RenderOutcome(const LineOutcome& outcome) {
             block += line;
         }
         AppendLine(block);
+        recall_->NoteOutcome(outcome);
+        if (!gathering_lines_) recall_->Attach();
     }
     if (outcome.modes_changed || outcome.refresh_indicators) {
         ShowModeIndicators(outcome.refresh_indicators);
@@ -625,12 +629,14 @@ void TMainForm::FlushGatheredLines() {
     if (gathered_lines_.empty()) return;
     const bool gathering = std::exchange(gathering_lines_, false);
     AppendLine(gathered_lines_);
+    recall_->Attach();
     gathered_lines_.clear();
     gathering_lines_ = gathering;
 }
 
 void TMainForm::ClearLines() {
     gathered_lines_.clear();
+    recall_->Forget();
     ui_.ResultsMemo->clear();
 }
 

@@ -30,6 +30,9 @@ class QToolButton;
 
 namespace brisalto {
 
+class CompletionPopup;
+class HintLine;
+class ResultsRecall;
 class TAboutForm;
 class TBkgrdForm;
 class TConvForm;
@@ -187,6 +190,9 @@ class TMainForm : public QMainWindow {
     int Px(int design_pixels) const { return qRound(design_pixels * scale_); }
 
     void BuildControls();
+    // Completion, the hint line and earlier lines at a click (main_form_typing.cpp).
+    void BuildTypingHelp();
+    void MoveToResults();
     void BuildActions();
     void BuildMenus();
     void FitMenuBarFont();
@@ -275,6 +281,9 @@ class TMainForm : public QMainWindow {
     DialogForms dialogs_;
     std::vector<QAction*> actions_;
     std::unique_ptr<QPrinter> printer_;
+    CompletionPopup* completion_ = nullptr;
+    HintLine* hint_line_ = nullptr;
+    ResultsRecall* recall_ = nullptr;
     std::int32_t cmd_bkgrd_color_ = 0;
     std::int32_t results_bkgrd_color_ = 0;
     std::int32_t results_font_color_ = 0;

@@ -14,6 +14,7 @@
 #include "app/bkgrd_form.h"
 #include "app/error_report.h"
 #include "app/help_window.h"
+#include "app/hint_line.h"
 #include "app/main_form.h"
 #include "app/precision_form.h"
 #include "app/results_window_ops.h"
@@ -282,6 +283,7 @@ void TMainForm::LastCmdActionExecute() {
     CmdEditModel model = EditModel();
     calculator_.RunLastCommandAction(model);
     ApplyEditModel(model, false);
+    hint_line_->LineRecalled();
 }
 
 void TMainForm::CmdAction(QAction* sender) {

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/error_report.h"
+#include "app/hint_line.h"
 #include "app/main_form.h"
 #include "command/command_processor.h"
 #include "command/pasted_lines.h"
@@ -84,8 +85,10 @@ void TMainForm::GoBtnClick() {
 
 void TMainForm::RunCommandLine(CmdEditModel& model) {
     // Kept before it runs: a line that ends the program is still in the history.
-    RememberCommandLine(model.TextUtf8());
+    const std::string line = model.TextUtf8();
+    RememberCommandLine(line);
     calculator_.RunGoAction(model, outcome_);
+    hint_line_->NoteOutcome(line, outcome_);
     RenderOutcome(outcome_);
 }
 
@@ -132,6 +135,7 @@ void TMainForm::CmdEditHistoryKey(bool back) {
     CmdEditModel model;
     model.SetTextUtf8(*shown);
     ApplyEditModel(model, false);
+    hint_line_->LineRecalled();
 }
 
 void TMainForm::ReportHistoryProblem() {

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: Brisalto Calculator contributors
+// SPDX-License-Identifier: MIT
+// TMainForm's help while typing: the completion list over the command line, the hint line in the
+// status area, and earlier lines of the results window brought back by a double-click or F6 and
+// Enter.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextBlock>
+
+#include "app/completion_popup.h"
+#include "app/error_report.h"
+#include "app/hint_line.h"
+#include "app/main_form.h"
+#include "app/results_recall.h"
+
+namespace brisalto {
+
+void TMainForm::BuildTypingHelp() {
+    // Made after the window's own filter on the line: the open list sees Up, Down and Enter first.
+    completion_ = new CompletionPopup(ui_.CmdEdit, ui_.MainPanel);
+    completion_->SetAnchor(ui_.ModPanel);
+
+    hint_line_ = new HintLine(ui_.CmdEdit, calculator_, this);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->addWidget(hint_line_, 1);
+    QStringList hints;
+    for (const std::string& hint : FunctionButtonHints()) hints << QString::fromStdString(hint);
+    hint_line_->WatchFunctionKeys(ui_.ToolsPanel->FunctionKeys(), hints);
+
+    recall_ = new ResultsRecall(ui_.ResultsMemo, this);
+    recall_->replace_line = [this](const QString& command) {
+        RunGuardedHandler([this, &command] {
+            // Through the field's own editing: one step Undo takes back.
+            ui_.CmdEdit->selectAll();
+            ui_.CmdEdit->insert(command);
+            ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
+        });
+    };
+    recall_->insert_value = [this](const QString& value) {
+        RunGuardedHandler([this, &value] { InsertAtCaret(value); });
+    };
+
+    // F6, as in many programs, moves between the command line and the results window.
+    auto* move_key = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    move_key->setObjectName(QStringLiteral("ResultsFocusShortcut"));
+    connect(move_key, &QShortcut::activated, this, [this] {
+        RunGuardedHandler([this] {
+            if (ui_.ResultsMemo->hasFocus()) {
+                ui_.CmdEdit->setFocus(Qt::ShortcutFocusReason);
+            } else {
+                MoveToResults();
+            }
+        });
+    });
+}
+
+void TMainForm::MoveToResults() {
+    FlushGatheredLines();
+    // The caret lands on the last line there is to take: the newest answer or command.
+    QTextBlock block = ui_.ResultsMemo->document()->lastBlock();
+    while (block.isValid() && !block.text().startsWith(QStringLiteral("> ")) &&
+           ResultsRecall::LineValue(block).isEmpty()) {
+        block = block.previous();
+    }
+    if (block.isValid()) {
+        QTextCursor cursor(block);
+        ui_.ResultsMemo->setTextCursor(cursor);
+        ui_.ResultsMemo->ensureCursorVisible();
+    }
+    ui_.ResultsMemo->setFocus(Qt::ShortcutFocusReason);
+}
+
+}  // namespace brisalto
