@@ -35,7 +35,13 @@ CompletionPopup::CompletionPopup(QLineEdit* edit, QWidget* parent)
     setFont(edit->font());
     hide();
     edit_->installEventFilter(this);
-    connect(edit_, &QLineEdit::textEdited, this, [this] { Refresh(); });
+    connect(edit_, &QLineEdit::textEdited, this, [this] {
+        if (typing_) {
+            Refresh();
+        } else {
+            Close();
+        }
+    });
     connect(edit_, &QLineEdit::cursorPositionChanged, this, [this](int, int now) {
         if (IsOpen() && now != caret_) Close();
     });
@@ -113,7 +119,15 @@ void CompletionPopup::Close() {
 }
 
 bool CompletionPopup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_ || !IsOpen()) return QListWidget::eventFilter(watched, event);
+    if (watched != edit_) return QListWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        typing_ = (!key->text().isEmpty() && key->text().front().isPrint()) ||
+                  key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+    } else if (event->type() == QEvent::KeyRelease) {
+        typing_ = false;
+    }
+    if (!IsOpen()) return false;
     if (event->type() == QEvent::FocusOut) {
         Close();
     } else if (event->type() == QEvent::KeyPress) {

@@ -40,6 +40,9 @@ class CompletionPopup : public QListWidget {
     int word_start_ = 0;
     int caret_ = 0;
     bool chosen_ = false;
+    // A key that types is being handled: only its edit opens the list, never a line put there
+    // by Up, F3 or the pad.
+    bool typing_ = false;
     bool active_ = true;
 };
 
