@@ -242,7 +242,7 @@ class TypingHelpTest : public QObject {
             // Not the keywords that end the program or open a window.
             if (line == "exit" || line == "help" ||
                 line.find_first_not_of(' ') == std::string::npos) {
-                line = "1";
+                line.assign(1, '1');
             }
             // A leading tab stands for Esc and Up before the line is typed on.
             lines << (i % 8 == 7 ? QStringLiteral("\t") : QString()) + QString::fromStdString(line);
