@@ -109,7 +109,6 @@ class Reducer {
             acting_ = name;
             const CalcValue result = ApplyFunctionToValue(name_text, x, table_, angle_mode_);
             Rewrite(name, result);
-            tokens_.Cover(name, close_);
             tokens_.Remove(open_);
             tokens_.Remove(operand);
             tokens_.Remove(close_);
@@ -117,7 +116,6 @@ class Reducer {
         } else {
             const CalcValue value = Operand(operand);
             Rewrite(open_, value);
-            tokens_.Cover(open_, close_);
             tokens_.Remove(operand);
             tokens_.Remove(close_);
             tokens_.Refresh(open_);
@@ -139,7 +137,6 @@ class Reducer {
         acting_ = bang;
         const std::string text = ValueToText(Factorial(k));
         tokens_.SetNumber(operand, text);
-        tokens_.Cover(operand, bang);
         output_.AppendResultLine(kCounterPrefix + text);
         tokens_.Remove(bang);
         tokens_.Refresh(operand);
@@ -160,7 +157,6 @@ class Reducer {
         acting_ = sign;
         if (tokens_.Type(sign) == ftMinus) value = Multiply(value, -1.0L);
         Rewrite(sign, value);
-        tokens_.Cover(sign, operand);
         tokens_.Remove(operand);
         tokens_.Refresh(sign);
         return true;
@@ -192,7 +188,6 @@ class Reducer {
             throw std::out_of_range("variable index");
         }
         Rewrite(target, value);
-        tokens_.Cover(target, source);
         is_assignment = true;
         variable_index = index;
         tokens_.Remove(equals);
@@ -224,7 +219,6 @@ class Reducer {
         const CalcValue b = Operand(right);
         acting_ = op;
         Rewrite(left, ApplyOperator(tokens_.Type(op), a, b));
-        tokens_.Cover(left, right);
         tokens_.Remove(op);
         tokens_.Remove(right);
         tokens_.Refresh(left);
@@ -343,7 +337,7 @@ class Reducer {
             } catch (...) {
             }
             if (blame.token == kNone) return;
-            const TokenList::Span span = tokens_.SourceSpan(blame.token);
+            const TokenList::Span span = tokens_.SourceSpan(expression_, blame.token);
             if (span.end <= span.begin) return;
             ErrorPlace place;
             place.begin = span.begin;

@@ -44,27 +44,22 @@ TokenList::TokenList(std::string_view expression)
       exponent_(count_) {
     pieces_.reserve(count_);
     type_.reserve(count_);
-    span_.reserve(count_);
     buffer_.reserve(expression.size());
     FuncTypes previous = ftNone;
-    for (std::uint32_t i = 0; i < expression.size(); ++i) {
-        const char c = expression[i];
+    for (const char c : expression) {
         const CharClass cls = ClassifyChar(c);
         if (!cls.recognised) continue;
         if (type_.empty() || cls.type != previous || AlwaysSingle(cls.type)) {
             pieces_.push_back({buffer_.size(), 0, kNone});
             type_.push_back(cls.type);
-            span_.push_back({i, i});
         }
         buffer_ += c;
         ++pieces_.back().length;
-        span_.back().end = i + 1;
         previous = cls.type;
     }
     if (type_.empty()) {
         pieces_.push_back({0, 0, kNone});
         type_.push_back(ftNone);
-        span_.push_back({0, 0});
     }
 
     tail_piece_.resize(count_);
@@ -79,6 +74,29 @@ TokenList::TokenList(std::string_view expression)
     head_ = 0;
     tail_ = count_ - 1;
     for (Id t = 0; t < count_; ++t) RefreshOne(t);
+}
+
+TokenList::Span TokenList::SourceSpan(std::string_view expression, Id t) const {
+    // Tokens are numbered in line order and a reduction only ever folds in the tokens to its
+    // right, so t stands for tokens t to next_[t] - 1 of the line as it was cut.
+    const bool to_end = next_[t] == kNone;
+    const Id last = to_end ? kNone : next_[t] - 1;
+    Span span;
+    Id token = kNone;
+    FuncTypes previous = ftNone;
+    for (std::size_t i = 0; i < expression.size(); ++i) {
+        const CharClass cls = ClassifyChar(expression[i]);
+        if (!cls.recognised) continue;
+        if (token == kNone || cls.type != previous || AlwaysSingle(cls.type)) {
+            token = token == kNone ? 0 : token + 1;
+            if (token == t) span.begin = i;
+        }
+        if (!to_end && token > last) break;
+        if (token >= t) span.end = i + 1;
+        previous = cls.type;
+    }
+    if (span.end < span.begin) span.end = span.begin;
+    return span;
 }
 
 bool TokenList::IsExponentLetter(Id t) const {
@@ -154,7 +172,6 @@ void TokenList::JoinNextTwo(Id t) {
     pieces_[tail_piece_[t]].next = middle;
     pieces_[tail_piece_[middle]].next = last;
     tail_piece_[t] = tail_piece_[last];
-    Cover(t, last);
     SetType(t, ftNumber);
     Remove(middle);
     Remove(last);

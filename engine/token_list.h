@@ -41,15 +41,14 @@ class TokenList {
     // The token's text; scratch holds it when it was joined from several pieces.
     std::string_view Text(Id t, std::string& scratch) const;
 
-    // The characters of the line token t was made from: [begin, end). A reduction's result
-    // covers every token it consumed.
+    // The characters of the line that token t stands for now, [begin, end): its own, and those
+    // of every token a reduction folded into it (always the tokens to its right). Found by
+    // cutting the line again, so only a failure pays for it.
     struct Span {
-        std::uint32_t begin;
-        std::uint32_t end;
+        std::size_t begin = 0;
+        std::size_t end = 0;
     };
-    Span SourceSpan(Id t) const { return span_[t]; }
-    // Token t now stands for the line up to the end of token last as well.
-    void Cover(Id t, Id last) { span_[t].end = span_[last].end; }
+    Span SourceSpan(std::string_view expression, Id t) const;
 
     // Every token of that class, in order; only the classes the reducer searches have one.
     const PositionSet& ClassSet(FuncTypes type) const;
@@ -89,7 +88,6 @@ class TokenList {
     std::vector<Piece> pieces_;
     std::vector<Id> tail_piece_;
     std::vector<FuncTypes> type_;
-    std::vector<Span> span_;
     std::vector<Id> prev_;
     std::vector<Id> next_;
     Id head_ = 0;
