@@ -3,6 +3,8 @@
 // Help while typing in the main window, offscreen: the completion list's keys, the hint line,
 // the failed line's place on recall, earlier lines at a double-click or F6 and Enter, and that
 // none of it changes what a typed line does to the results window.
+#include <QApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QToolButton>
 #include <memory>
 #include <random>
 
@@ -153,6 +156,26 @@ class TypingHelpTest : public QObject {
                  QStringLiteral("sin(x): sine of x, x in the angle mode (now Radian)"));
         Edit()->clear();
         QCOMPARE(Hint()->text(), QString());
+    }
+
+    // The pad's function keys show their name, then the hint line's text as it is now.
+    void PadToolTipsReadTheHint() {
+        Run("rad");
+        int checked = 0;
+        for (QToolButton* key : form_->findChildren<QToolButton*>()) {
+            if (key->text() != QStringLiteral("sin") && key->text() != QStringLiteral("logn")) {
+                continue;
+            }
+            QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), key->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(key, &hover);
+            ++checked;
+            QCOMPARE(
+                key->toolTip(),
+                key->text() == QStringLiteral("sin")
+                    ? QStringLiteral("Sine\nsin(x): sine of x, x in the angle mode (now Radian)")
+                    : QStringLiteral("Logarithmic Base N constant\nlogn(x): logarithm of x "
+                                     "to the base N (now N = 0)"));
+        }
     }
 
     void FailedLineIsMarkedOnRecall() {
