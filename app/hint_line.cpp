@@ -18,8 +18,10 @@
 namespace brisalto {
 namespace {
 
-// Enough failed lines for a session's worth of Up; past it the oldest go.
+// Enough failed lines for a session's worth of Up; past it they all go. A pasted line of
+// megabytes is not kept: its place would cost more memory than it helps.
 constexpr std::size_t kMostPlacesKept = 512;
+constexpr std::size_t kLongestLineKept = 64 * 1024;
 
 QString Translated(std::string_view context, std::string_view text) {
     const std::string c(context);
@@ -62,7 +64,8 @@ void HintLine::SetActive(bool active) {
 }
 
 void HintLine::NoteOutcome(const std::string& line, const LineOutcome& outcome) {
-    if (outcome.kind != OutcomeKind::kError || !outcome.error_place) {
+    if (outcome.kind != OutcomeKind::kError || !outcome.error_place ||
+        line.size() > kLongestLineKept) {
         places_.erase(line);
         return;
     }

@@ -50,10 +50,10 @@ Hint FunctionHint(const FunctionInfo& f, const Calculator& calculator) {
 
 std::optional<Hint> HintAt(std::string_view line, std::size_t caret, const Calculator& calculator) {
     caret = std::min(caret, line.size());
-    // The keyword the whole line is.
-    const std::string lower = LowerCaseLine(line);
+    // The keyword the whole line is (no keyword is longer than five letters).
+    const std::string lower = line.size() <= 5 ? LowerCaseLine(line) : std::string();
     for (const Keyword& keyword : KeywordTable()) {
-        if (keyword.word != lower) continue;
+        if (lower.empty() || keyword.word != lower) continue;
         Hint hint{kKeywordHelpContext, keyword.help, {}};
         if (keyword.help.find("%1") != std::string_view::npos) {
             bool angle = false;
