@@ -31,28 +31,33 @@ ResultsRecall::ResultsRecall(QPlainTextEdit* memo, QObject* parent) : QObject(pa
 }
 
 void ResultsRecall::NoteOutcome(const LineOutcome& outcome) {
-    const int added = static_cast<int>(outcome.lines.size());
-    for (Pending& pending : pending_) pending.lines_after += added;
+    const auto added = static_cast<long long>(outcome.lines.size());
     const bool valued =
         outcome.kind == OutcomeKind::kAnswer || outcome.kind == OutcomeKind::kAssignment;
     // The value line stands between two separator lines at the end of the block.
     if (valued && outcome.transcript && added >= 3) {
-        pending_.push_back({ValueToText(outcome.value), 1});
+        pending_.push_back({ValueToText(outcome.value), noted_lines_ + added - 2});
     }
+    noted_lines_ += added;
 }
 
 void ResultsRecall::Attach() {
     QTextDocument* document = memo_->document();
-    const int last = document->blockCount() - 1;
+    // The lines noted are the window's last ones.
+    const long long first = document->blockCount() - noted_lines_;
     for (const Pending& pending : pending_) {
-        QTextBlock block = document->findBlockByNumber(last - pending.lines_after);
+        QTextBlock block = document->findBlockByNumber(static_cast<int>(first + pending.line));
         if (block.isValid())
             block.setUserData(new ValueData(QString::fromStdString(pending.value)));
     }
     pending_.clear();
+    noted_lines_ = 0;
 }
 
-void ResultsRecall::Forget() { pending_.clear(); }
+void ResultsRecall::Forget() {
+    pending_.clear();
+    noted_lines_ = 0;
+}
 
 QString ResultsRecall::LineValue(const QTextBlock& block) {
     const auto* data = dynamic_cast<const ValueData*>(block.userData());

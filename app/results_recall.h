@@ -45,10 +45,11 @@ class ResultsRecall : public QObject {
   private:
     struct Pending {
         std::string value;
-        int lines_after;  // lines of the window below the value's line
+        long long line;  // counted from the first line noted since the last Attach
     };
     QPlainTextEdit* memo_;
     std::vector<Pending> pending_;
+    long long noted_lines_ = 0;
 };
 
 }  // namespace brisalto

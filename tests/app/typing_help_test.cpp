@@ -222,6 +222,11 @@ class TypingHelpTest : public QObject {
         QCOMPARE(Edit()->text(), QStringLiteral("1/3"));
         Edit()->undo();
         QCOMPARE(Edit()->text(), QStringLiteral("7+0.3333333333333331.4142135623731"));
+        // Lines run by a paste carry their values as well.
+        Edit()->clear();
+        form_->PasteIntoCmdEdit(QStringLiteral("1/7\n2/7\n"));
+        DoubleClick(LastBlockStarting("Answer(A) = 0.14"));
+        QCOMPARE(Edit()->text(), QStringLiteral("0.142857142857143"));
         // A separator or an error line holds nothing to take.
         Edit()->setText("x");
         DoubleClick(LastBlockStarting("Statment Error"));
@@ -232,9 +237,9 @@ class TypingHelpTest : public QObject {
         Edit()->setFocus();
         QTest::keyClick(Edit(), Qt::Key_F6);
         QVERIFY(Memo()->hasFocus());
-        QCOMPARE(Memo()->textCursor().block().text(), QStringLiteral("> 2*(3+"));
+        QVERIFY(Memo()->textCursor().block().text().startsWith("Answer(A) = 0.2857"));
         QTest::keyClick(Memo(), Qt::Key_Return);
-        QCOMPARE(Edit()->text(), QStringLiteral("2*(3+"));
+        QCOMPARE(Edit()->text(), QStringLiteral("0.285714285714286"));
         QVERIFY(Edit()->hasFocus());
         QTest::keyClick(Edit(), Qt::Key_F6);
         QTest::keyClick(Memo(), Qt::Key_F6);
