@@ -30,6 +30,7 @@ start_app QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_CONFIG_HOME="$work/config" \
 if [[ -n "$atspi" ]]; then
     xdotool type --delay 20 "sin"
     /usr/bin/python3 "$(dirname "$0")/typing_atspi.py" 30 || fail "at-spi names"
+    shoot hint
     xdotool key Escape ctrl+a BackSpace
 else
     echo "at-spi check left out: no at-spi2-core or python3-pyatspi"
