@@ -68,6 +68,8 @@ constexpr int kDesignedLeft = 394;
 constexpr int kDesignedTop = 114;
 // The menu bar's height and the title bar and frame around the window, as the design counts them.
 constexpr int kMenuBarHeight = 22;
+// The hint line under the window, in the status area.
+constexpr int kHintLineHeight = 22;
 constexpr QSize kFrameExtra(8, 32);
 constexpr TColor kDesignedCmdColor = RgbColor(0xFF, 0xFF, 0xFF);
 constexpr TColor kDesignedResultsColor = SystemColor(5);      // window background
@@ -253,11 +255,11 @@ TMainForm::TMainForm(QWidget* parent)
     InitAssets();
     // The window keeps its designed proportions: a larger desktop font draws it larger, a small
     // screen smaller, so that nothing in it is cut or out of reach.
-    scale_ = DesignScale(QFontInfo(QApplication::font()).pixelSize(),
-                         QSize(kClientWidth, kClientHeight + kMenuBarHeight), kFrameExtra,
-                         QGuiApplication::primaryScreen()
-                             ? QGuiApplication::primaryScreen()->availableGeometry()
-                             : QRect());
+    scale_ = DesignScale(
+        QFontInfo(QApplication::font()).pixelSize(),
+        QSize(kClientWidth, kClientHeight + kMenuBarHeight + kHintLineHeight), kFrameExtra,
+        QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                         : QRect());
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QString::fromLatin1(kMainFormCaption));
     BuildControls();

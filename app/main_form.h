@@ -188,6 +188,8 @@ class TMainForm : public QMainWindow {
 
     // A length of the design, in pixels of the window as drawn.
     int Px(int design_pixels) const { return qRound(design_pixels * scale_); }
+    // The hint line's font, in design pixels: it keeps within the room the scale leaves it.
+    static constexpr int kHintFontPixels = 12;
 
     void BuildControls();
     // Completion, the hint line and earlier lines at a click (main_form_typing.cpp).

@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTextBlock>
+#include <algorithm>
 
 #include "app/completion_popup.h"
 #include "app/error_report.h"
@@ -23,6 +24,11 @@ void TMainForm::BuildTypingHelp() {
     completion_->SetAnchor(ui_.ModPanel);
 
     hint_line_ = new HintLine(ui_.CmdEdit, calculator_, this);
+    QFont hint_font = hint_line_->font();
+    hint_font.setPixelSize(std::max(1, Px(kHintFontPixels)));
+    hint_line_->setFont(hint_font);
+    // The status area is as tall as its own font: the same font keeps it to the hint's height.
+    statusBar()->setFont(hint_font);
     statusBar()->setSizeGripEnabled(false);
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->addWidget(hint_line_, 1);
