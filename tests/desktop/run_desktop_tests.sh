@@ -60,7 +60,8 @@ copy_all_of() {
   local x y
   case "$1" in
     results) x=200 y=100 ;;
-    command) x=100 y=$(( $(window_geometry "$WID" | cut -d' ' -f4) - 240 - 41 + 20 )) ;;
+    # Above the hint line (22), the pad (240) and within the command panel (41).
+    command) x=100 y=$(( $(window_geometry "$WID" | cut -d' ' -f4) - 22 - 240 - 41 + 20 )) ;;
   esac
   set_clipboard "@@nothing@@"
   click_at "$x" "$y"
