@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
 // TMainForm's help while typing: the completion list over the command line, the hint line in the
-// status area, and earlier lines of the results window brought back by a double-click or F6 and
+// status area, and earlier lines of the results window brought back by a double-click or F8 and
 // Enter.
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -49,8 +49,8 @@ void TMainForm::BuildTypingHelp() {
         RunGuardedHandler([this, &value] { InsertAtCaret(value); });
     };
 
-    // F6, as in many programs, moves between the command line and the results window.
-    auto* move_key = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    // F8 moves between the command line and the results window (F6 and F7 open tools).
+    auto* move_key = new QShortcut(QKeySequence(Qt::Key_F8), this);
     move_key->setObjectName(QStringLiteral("ResultsFocusShortcut"));
     connect(move_key, &QShortcut::activated, this, [this] {
         RunGuardedHandler([this] {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: Brisalto Calculator contributors
 // SPDX-License-Identifier: MIT
 // Help while typing in the main window, offscreen: the completion list's keys, the hint line,
-// the failed line's place on recall, earlier lines at a double-click or F6 and Enter, and that
+// the failed line's place on recall, earlier lines at a double-click or F8 and Enter, and that
 // none of it changes what a typed line does to the results window.
 #include <QApplication>
 #include <QHelpEvent>
@@ -232,17 +232,17 @@ class TypingHelpTest : public QObject {
         DoubleClick(LastBlockStarting("Statment Error"));
         DoubleClick(LastBlockStarting("----"));
         QCOMPARE(Edit()->text(), QStringLiteral("x"));
-        // F6 moves to the newest line to take; Enter there takes it; F6 again goes back.
+        // F8 moves to the newest line to take; Enter there takes it; F8 again goes back.
         Edit()->clear();
         Edit()->setFocus();
-        QTest::keyClick(Edit(), Qt::Key_F6);
+        QTest::keyClick(Edit(), Qt::Key_F8);
         QVERIFY(Memo()->hasFocus());
         QVERIFY(Memo()->textCursor().block().text().startsWith("Answer(A) = 0.2857"));
         QTest::keyClick(Memo(), Qt::Key_Return);
         QCOMPARE(Edit()->text(), QStringLiteral("0.285714285714286"));
         QVERIFY(Edit()->hasFocus());
-        QTest::keyClick(Edit(), Qt::Key_F6);
-        QTest::keyClick(Memo(), Qt::Key_F6);
+        QTest::keyClick(Edit(), Qt::Key_F8);
+        QTest::keyClick(Memo(), Qt::Key_F8);
         QVERIFY(Edit()->hasFocus());
     }
 

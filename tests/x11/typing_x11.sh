@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: Brisalto Calculator contributors
 # SPDX-License-Identifier: MIT
 # Help while typing in the real program on an X display of its own with openbox: the completion
-# list takes a function with its brackets, a failed line comes back with Up marked, and F6 then
+# list takes a function with its brackets, a failed line comes back with Up marked, and F8 then
 # Enter on an answer brings its value into the command line. Screenshots go to the folder given
 # as the second argument, if any.
 # Usage: typing_x11.sh PATH-TO-BRISALTO-CALCULATOR [SHOTS-FOLDER]
@@ -55,13 +55,13 @@ xdotool key Up
 expect_line "2*(3+" "Up brings the failed line back"
 shoot error_place
 
-# F6 moves into the results window, on the newest line to take; Enter brings it back.
+# F8 moves into the results window, on the newest line to take; Enter brings it back.
 xdotool key ctrl+a BackSpace
 xdotool type --delay 20 "1/3"
 xdotool key Return
 xdotool type --delay 20 "2*"
-xdotool key F6 Return
-expect_line "2*0.333333333333333" "F6 and Enter on an answer"
+xdotool key F8 Return
+expect_line "2*0.333333333333333" "F8 and Enter on an answer"
 shoot recalled
 
 if ((failures > 0)); then
