@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextBlockUserData>
 
+#include "app/results_lines.h"
 #include "command/command_processor.h"
 #include "command/line_outcome.h"
 #include "engine/number_text.h"
@@ -66,7 +67,8 @@ QString ResultsRecall::LineValue(const QTextBlock& block) {
 
 bool ResultsRecall::Recall(const QTextBlock& block) {
     if (!block.isValid()) return false;
-    const QString text = block.text();
+    // A long command is shown shortened; its exact text is what comes back.
+    const QString text = ResultsLineText(block);
     const QString echo = QString::fromUtf8(kEchoPrefix.data(), kEchoPrefix.size());
     if (text.startsWith(echo)) {
         if (replace_line) replace_line(text.mid(echo.size()));
