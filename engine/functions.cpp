@@ -298,7 +298,7 @@ constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
      QT_TRANSLATE_NOOP("FunctionHelp", "logn(x): logarithm of x to the base N (now N = %1)")},
     {"abs", kAbs, AngleUse::kNone, [](const Arg& a) { return std::fabs(a.x); }, "Absolute Value",
      QT_TRANSLATE_NOOP("FunctionHelp",
-                       "abs(x): size of x as a whole number, cut toward 0 (abs(-2.7) is 2)")},
+                       "abs(x): magnitude of x (abs(-2.7) is 2.7)")},
     {"ctod", kCtod, AngleUse::kNone,
      [](const Arg& a) { return RoundTo12(Multiply(Multiply(a.x, kTwoPi), k180OverPi)); }, "",
      QT_TRANSLATE_NOOP("FunctionHelp", "ctod(x): x cycles in degrees")},

@@ -117,7 +117,7 @@ TEST(HintTest, EveryFunctionAndKeyword) {
         {"exp", 3, "exp(x): e to the power x"},
         {"lin", 3, "lin(x): natural logarithm of x"},
         {"logn(", 5, "logn(x): logarithm of x to the base N (now N = 0)"},
-        {"abs", 3, "abs(x): size of x as a whole number, cut toward 0 (abs(-2.7) is 2)"},
+        {"abs", 3, "abs(x): magnitude of x (abs(-2.7) is 2.7)"},
         {"ctod", 4, "ctod(x): x cycles in degrees"},
         {"ctog", 4, "ctog(x): x cycles in grads"},
         {"ctor", 4, "ctor(x): x cycles in radians"},
