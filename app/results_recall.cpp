@@ -48,8 +48,10 @@ void ResultsRecall::Attach() {
     const long long first = document->blockCount() - noted_lines_;
     for (const Pending& pending : pending_) {
         QTextBlock block = document->findBlockByNumber(static_cast<int>(first + pending.line));
-        if (block.isValid())
+        // A shortened line keeps its exact text there; its value is not offered.
+        if (block.isValid() && block.userData() == nullptr) {
             block.setUserData(new ValueData(QString::fromStdString(pending.value)));
+        }
     }
     pending_.clear();
     noted_lines_ = 0;
