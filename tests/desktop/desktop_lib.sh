@@ -39,7 +39,7 @@ wait_for() {
   done
 }
 
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wm_running() { timeout 5 xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # start_display [WIDTHxHEIGHT]: Xvfb on a free display number, openbox on it.
 start_display() {
@@ -51,9 +51,23 @@ start_display() {
   XVFB_PID=$!
   wait_for "the X server" test -s "$fd_file"
   export DISPLAY=":$(head -n1 "$fd_file")"
-  HOME="$DESKTOP_WORK" XDG_CONFIG_HOME="$DESKTOP_WORK/wm-config" openbox >"$DESKTOP_WORK/openbox.log" 2>&1 &
-  WM_PID=$!
-  wait_for "openbox" wm_running
+  wait_for "the X server to answer" timeout 5 xprop -root
+  # openbox, started again should it give up connecting while the machine is busy.
+  local attempt deadline
+  for attempt in 1 2 3; do
+    HOME="$DESKTOP_WORK" XDG_CONFIG_HOME="$DESKTOP_WORK/wm-config" openbox \
+      >"$DESKTOP_WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    deadline=$((SECONDS + DESKTOP_TIMEOUT))
+    until wm_running || ! kill -0 "$WM_PID" 2>/dev/null || [ $SECONDS -ge $deadline ]; do
+      sleep 0.05
+    done
+    wm_running && return 0
+    kill "$WM_PID" 2>/dev/null
+    wait "$WM_PID" 2>/dev/null
+  done
+  cat "$DESKTOP_WORK/openbox.log" >&2
+  fail "openbox did not start after $attempt tries"
 }
 
 # A fresh home and configuration folder for the next starts of the calculator.
