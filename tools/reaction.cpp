@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "tools/reaction.h"
 
-#include <gmpxx.h>
-
 #include <algorithm>
 #include <cctype>
 #include <limits>
@@ -11,6 +9,7 @@
 #include <utility>
 
 #include "tools/element_table.h"
+#include "tools/whole_number.h"
 
 namespace brisalto {
 namespace {
@@ -448,7 +447,7 @@ void CheckWritten(const Reaction& reaction, const Matrix& matrix,
 
 // Integer Gauss-Jordan on GMP's whole numbers: the intermediate values of a large reaction are
 // minors of its matrix, far beyond 128 bits; each row is kept divided by its gcd.
-using Big = mpz_class;
+using Big = WholeNumber;
 
 struct Echelon {
     std::vector<std::vector<Big>> rows;
@@ -467,7 +466,7 @@ Echelon Reduce(const std::vector<std::vector<Int>>& matrix, std::size_t n) {
         Big g = 0;
         for (const Big& v : row) g = gcd(g, v);
         if (g > 1) {
-            for (Big& v : row) mpz_divexact(v.get_mpz_t(), v.get_mpz_t(), g.get_mpz_t());
+            for (Big& v : row) v.DivideExactly(g);
         }
     };
     for (std::size_t col = 0; col < n && rank < rows.size(); ++col) {
@@ -522,7 +521,7 @@ std::string SubReactionText(const Reaction& reaction, const std::vector<Big>& ve
         std::string& side = sides[product ? 1 : 0];
         if (!side.empty()) side += " + ";
         const Big magnitude = abs(vector[s]);
-        if (magnitude != 1) side += magnitude.get_str() + " ";
+        if (magnitude != 1) side += magnitude.Text() + " ";
         side += reaction.species[s].text;
     }
     return sides[0] + " " + reaction.arrow + " " + sides[1];
@@ -579,6 +578,9 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
         CheckWritten(reaction, matrix, result.coefficients);
         return result;
     }
+    if (!WholeNumberLoadError().empty()) {
+        throw ReactionError(ReactionErrorKind::kLibraryMissing, WholeNumberLoadError());
+    }
     const std::size_t n = reaction.species.size();
     const Echelon echelon = Reduce(matrix.rows, n);
     std::vector<std::size_t> free_columns;
@@ -628,8 +630,8 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
         }
     }
     for (const Big& v : vector) {
-        if (!v.fits_slong_p()) Overflow();
-        result.coefficients.push_back(v.get_si());
+        if (!v.FitsInt64()) Overflow();
+        result.coefficients.push_back(v.ToInt64());
     }
     return result;
 }

@@ -24,6 +24,7 @@ enum class ReactionErrorKind {
     kNotPositive,       // the balance needs a zero or negative coefficient
     kWrongCoefficient,  // coefficients the user wrote do not conserve an element or the charge
     kOverflow,          // the whole numbers outgrow their range
+    kLibraryMissing,    // GMP, which balancing needs, cannot be loaded
 };
 
 class ReactionError : public std::runtime_error {
