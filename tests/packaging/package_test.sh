@@ -25,7 +25,7 @@ check_tree "$scratch/root/usr"
 check_prefix_paths "$scratch/root/usr" /usr
 
 # Depends holds the package of every library the programs link, and what they open themselves
-# (libedit at a terminal, the platform plugins); Wayland is recommended.
+# (libedit at a terminal, GMP for balancing reactions, the platform plugins); Wayland is recommended.
 depends="$(dpkg-deb -f "$deb" Depends)"
 # The owner of a library by the path ldd gives or, on a merged /usr, the path it stands for.
 owner() { { dpkg -S "$1" 2>/dev/null || dpkg -S "$(realpath "$1")" 2>/dev/null; } | cut -d: -f1 | head -1; }
@@ -37,7 +37,7 @@ linked="$(for program in brisalto-calc brisalto-calculator; do
     $1 in want && $3 ~ /^\// { print $3 }'
 done | sort -u | while read -r lib; do owner "$lib"; done | sort -u)"
 [ -n "$linked" ] || { echo "no library package found for the programs"; exit 1; }
-for lib in $linked libedit2 qt6-qpa-plugins; do
+for lib in $linked libedit2 libgmp10 qt6-qpa-plugins; do
   if ! grep -q "\b$lib\b" <<<"$depends"; then
     echo "Depends lacks $lib: $depends"
     exit 1
