@@ -125,12 +125,13 @@ class CommandLineEdit : public QLineEdit {
         menu->exec(event->globalPos());
     }
 
-    // Dropped text with line breaks runs its lines as a paste does, from the drop point; other
-    // drops stay the field's own, undoable edit.
+    // Dropped text with line breaks, or too long to edit, goes the way of a paste, from the drop
+    // point; other drops stay the field's own, undoable edit.
     void dropEvent(QDropEvent* event) override {
         const QString text = event->mimeData() ? event->mimeData()->text() : QString();
         if (on_paste && !isReadOnly() &&
-            (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))) {
+            (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
+             text.size() > kLongestEditableLine)) {
             deselect();
             setCursorPosition(cursorPositionAt(event->position().toPoint()));
             on_paste(text);

@@ -47,6 +47,9 @@ inline constexpr int kClientWidth = 469;
 inline constexpr int kClientHeight = 515;
 inline constexpr int kModPanelHeight = 21;
 inline constexpr int kCmdPanelHeight = 41;
+// Qt's single-line field lays out its whole text at every change: a line of megabytes would hold
+// the window for seconds, so a longer line is not placed in the command line.
+inline constexpr qsizetype kLongestEditableLine = qsizetype{1} << 20;
 // The menu bar's font size in pixels, and the smallest it may be made to fit the window.
 inline constexpr int kMenuFontPixels = 13;
 inline constexpr int kMinMenuFontPixels = 8;

@@ -164,6 +164,15 @@ void TMainForm::ReportHistoryProblem() {
 
 void TMainForm::PasteIntoCmdEdit(const QString& text) {
     const PasteOutcome outcome = PasteIntoCommandLine(EditModel(), text.toStdU16String());
+    // A line too long to edit is refused with a word, before any of the paste runs, so the user
+    // can paste it again with its line break; the clipboard still holds it.
+    const auto remaining = static_cast<qsizetype>(outcome.remaining.text().size());
+    if (remaining > kLongestEditableLine) {
+        ReportError(tr("The pasted line has %L1 characters, too many to edit in the command line, "
+                       "so nothing was pasted. Paste it with a line break at its end to run it.")
+                        .arg(remaining));
+        return;
+    }
     if (outcome.lines_to_run.empty()) {
         if (text.size() <= kUndoableChangeLength) {
             // The field's own insert keeps a plain paste one undoable edit.

@@ -82,6 +82,12 @@ int LongLine(long long bytes, const QString& dir, bool typed) {
         }
     });
     ticker.start(10);
+    // A line too long to edit is refused with one message, which ends the wait too.
+    brisalto::SetErrorReporter([&](const QString& message) {
+        std::printf("refused after %lld ms: %s\n", static_cast<long long>(clock.elapsed()),
+                    qPrintable(message.left(60)));
+        QTimer::singleShot(200, QApplication::quit);
+    });
     if (typed) {
         // Pasted without its line break into the command line, then entered with Go.
         QTimer::singleShot(0, [&] { form.PasteIntoCmdEdit(line.chopped(1)); });

@@ -75,6 +75,21 @@ for bytes in 1000000 2000000 10000000; do
         fail "a $bytes-byte line: the saved transcript differs from brisalto-calc's"
 done
 
+# Pasted without its line break: a line that still fits the command line is entered and answered
+# in time; a longer one is refused at once with a message, and nothing of it runs.
+for bytes in 1000000 10000000; do
+    out="$(timeout -s KILL 120 "$driver" typed "$bytes" "$work/long" 2>/dev/null)"
+    echo "a $bytes-byte line without its line break: $out"
+    if ((bytes <= 1048576)); then
+        [[ "$out" =~ answered:\ ([0-9]+)\ ms ]] && ((BASH_REMATCH[1] <= goal)) ||
+            fail "a $bytes-byte line in the command line: [${out:0:200}] (goal $goal ms)"
+    else
+        [[ "$out" =~ refused\ after\ ([0-9]+)\ ms:\ The\ pasted\ line ]] && ((BASH_REMATCH[1] <= goal)) &&
+            [[ "$out" == *"answered: -1 ms"* ]] ||
+            fail "a $bytes-byte line in the command line was not refused at once: [${out:0:300}]"
+    fi
+done
+
 # A disk with 20 KB free and one with none: the old file stays and the message says why.
 for budget in 20000 0; do
     echo "old results" >"$work/saved.txt"
