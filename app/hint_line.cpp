@@ -30,8 +30,10 @@ QString Translated(std::string_view context, std::string_view text) {
 }
 
 QString HintText(const Hint& hint) {
+    // The fill is a mode caption (translated as the mode line shows it) or a number, which
+    // has no entry and so comes back as it is.
     return Translated(hint.context, hint.text)
-        .replace(QStringLiteral("%1"), QString::fromStdString(hint.fill));
+        .replace(QStringLiteral("%1"), Translated("ModeLine", hint.fill));
 }
 
 int Utf16Position(const std::string& line, std::size_t bytes) {

@@ -783,10 +783,323 @@
     </message>
 </context>
 <context>
+    <name>ErrorPlace</name>
+    <message>
+        <source>a number or a bracket after %1</source>
+        <translation>eine Zahl oder eine Klammer nach %1</translation>
+    </message>
+    <message>
+        <source>a number or a bracket before %1</source>
+        <translation>eine Zahl oder eine Klammer vor %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket for this %1</source>
+        <translation>eine schließende Klammer zu %1</translation>
+    </message>
+    <message>
+        <source>an opening bracket for this %1</source>
+        <translation>eine öffnende Klammer zu %1</translation>
+    </message>
+    <message>
+        <source>a number or an expression inside the brackets</source>
+        <translation>eine Zahl oder ein Ausdruck in den Klammern</translation>
+    </message>
+    <message>
+        <source>an operator before %1</source>
+        <translation>ein Operator vor %1</translation>
+    </message>
+    <message>
+        <source>a bracket after %1, as in %1(x)</source>
+        <translation>eine Klammer nach %1, wie in %1(x)</translation>
+    </message>
+    <message>
+        <source>a number or a variable instead of %1</source>
+        <translation>eine Zahl oder eine Variable statt %1</translation>
+    </message>
+    <message>
+        <source>a variable before %1, as in B=2</source>
+        <translation>eine Variable vor %1, wie in B=2</translation>
+    </message>
+    <message>
+        <source>a function name: there is no function %1</source>
+        <translation>ein Funktionsname: Es gibt keine Funktion %1</translation>
+    </message>
+    <message>
+        <source>another function: %1 computes nothing</source>
+        <translation>eine andere Funktion: %1 berechnet nichts</translation>
+    </message>
+    <message>
+        <source>a variable A to N or P: there is no %1</source>
+        <translation>eine Variable A bis N oder P: %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>a number such as 1.5 or 2E-3 instead of %1</source>
+        <translation>eine Zahl wie 1.5 oder 2E-3 statt %1</translation>
+    </message>
+    <message>
+        <source>a whole number before ! instead of %1</source>
+        <translation>eine ganze Zahl vor ! statt %1</translation>
+    </message>
+    <message>
+        <source>a divisor other than 0 after %1</source>
+        <translation>ein Divisor ungleich 0 nach %1</translation>
+    </message>
+    <message>
+        <source>values that %1 can take</source>
+        <translation>Werte, die %1 annehmen kann</translation>
+    </message>
+    <message>
+        <source>smaller values: the result of %1 is too large</source>
+        <translation>kleinere Werte: Das Ergebnis von %1 ist zu groß</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Not enough memory to finish the line; the window goes on without it</source>
         <translation>Nicht genug Speicher, um die Zeile zu beenden; das Fenster arbeitet ohne sie weiter</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionHelp</name>
+    <message>
+        <source>cos(x): cosine of x, x in the angle mode (now %1)</source>
+        <translation>cos(x): Kosinus von x, x im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>sin(x): sine of x, x in the angle mode (now %1)</source>
+        <translation>sin(x): Sinus von x, x im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>tan(x): tangent of x, x in the angle mode (now %1)</source>
+        <translation>tan(x): Tangens von x, x im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>cot(x): cotangent of x, x in the angle mode (now %1)</source>
+        <translation>cot(x): Kotangens von x, x im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>sec(x): secant of x, x in the angle mode (now %1)</source>
+        <translation>sec(x): Sekans von x, x im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>csc(x): cosecant of x, x in the angle mode (now %1)</source>
+        <translation>csc(x): Kosekans von x, x im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>xcos(x): inverse cosine of x, given in the angle mode (now %1)</source>
+        <translation>xcos(x): Arkuskosinus von x, im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>xsin(x): inverse sine of x, given in the angle mode (now %1)</source>
+        <translation>xsin(x): Arkussinus von x, im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>xtan(x): inverse tangent of x, given in the angle mode (now %1)</source>
+        <translation>xtan(x): Arkustangens von x, im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>xcot(x): inverse cotangent of x, given in the angle mode (now %1)</source>
+        <translation>xcot(x): Arkuskotangens von x, im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>xsec(x): inverse secant of x, given in the angle mode (now %1)</source>
+        <translation>xsec(x): Arkussekans von x, im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>xcsc(x): inverse cosecant of x, given in the angle mode (now %1)</source>
+        <translation>xcsc(x): Arkuskosekans von x, im Winkelmodus (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>cosh(x): hyperbolic cosine</source>
+        <translation>cosh(x): Kosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>sinh(x): hyperbolic sine</source>
+        <translation>sinh(x): Sinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>tanh(x): hyperbolic tangent</source>
+        <translation>tanh(x): Tangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>coth(x): hyperbolic cotangent</source>
+        <translation>coth(x): Kotangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>sech(x): hyperbolic secant</source>
+        <translation>sech(x): Sekans hyperbolicus</translation>
+    </message>
+    <message>
+        <source>csch(x): hyperbolic cosecant</source>
+        <translation>csch(x): Kosekans hyperbolicus</translation>
+    </message>
+    <message>
+        <source>xcosh(x): inverse hyperbolic cosine (0 for x up to 1)</source>
+        <translation>xcosh(x): Areakosinus hyperbolicus (0 für x bis 1)</translation>
+    </message>
+    <message>
+        <source>xsinh(x): inverse hyperbolic sine</source>
+        <translation>xsinh(x): Areasinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>xtanh(x): inverse hyperbolic tangent</source>
+        <translation>xtanh(x): Areatangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>xcoth(x): inverse hyperbolic cotangent</source>
+        <translation>xcoth(x): Areakotangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>xsech(x): inverse hyperbolic secant</source>
+        <translation>xsech(x): Areasekans hyperbolicus</translation>
+    </message>
+    <message>
+        <source>xcsch(x): inverse hyperbolic cosecant</source>
+        <translation>xcsch(x): Areakosekans hyperbolicus</translation>
+    </message>
+    <message>
+        <source>log(x): logarithm of x to the base 10</source>
+        <translation>log(x): Logarithmus von x zur Basis 10</translation>
+    </message>
+    <message>
+        <source>xlog(x): 10 to the power x</source>
+        <translation>xlog(x): 10 hoch x</translation>
+    </message>
+    <message>
+        <source>exp(x): e to the power x</source>
+        <translation>exp(x): e hoch x</translation>
+    </message>
+    <message>
+        <source>lin(x): natural logarithm of x</source>
+        <translation>lin(x): natürlicher Logarithmus von x</translation>
+    </message>
+    <message>
+        <source>logn(x): logarithm of x to the base N (now N = %1)</source>
+        <translation>logn(x): Logarithmus von x zur Basis N (jetzt N = %1)</translation>
+    </message>
+    <message>
+        <source>abs(x): magnitude of x (abs(-2.7) is 2.7)</source>
+        <translation>abs(x): Betrag von x (abs(-2.7) ist 2.7)</translation>
+    </message>
+    <message>
+        <source>ctod(x): x cycles in degrees</source>
+        <translation>ctod(x): x Umdrehungen in Grad</translation>
+    </message>
+    <message>
+        <source>ctog(x): x cycles in grads</source>
+        <translation>ctog(x): x Umdrehungen in Gon</translation>
+    </message>
+    <message>
+        <source>ctor(x): x cycles in radians</source>
+        <translation>ctor(x): x Umdrehungen im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>dtoc(x): x degrees in cycles</source>
+        <translation>dtoc(x): x Grad in Umdrehungen</translation>
+    </message>
+    <message>
+        <source>dtog(x): x degrees in grads</source>
+        <translation>dtog(x): x Grad in Gon</translation>
+    </message>
+    <message>
+        <source>dtor(x): x degrees in radians</source>
+        <translation>dtor(x): x Grad im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>gtoc(x): x grads in cycles</source>
+        <translation>gtoc(x): x Gon in Umdrehungen</translation>
+    </message>
+    <message>
+        <source>gtod(x): x grads in degrees</source>
+        <translation>gtod(x): x Gon in Grad</translation>
+    </message>
+    <message>
+        <source>gtor(x): x grads in radians</source>
+        <translation>gtor(x): x Gon im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>rtoc(x): x radians in cycles</source>
+        <translation>rtoc(x): x im Bogenmaß in Umdrehungen</translation>
+    </message>
+    <message>
+        <source>rtod(x): x radians in degrees</source>
+        <translation>rtod(x): x im Bogenmaß in Grad</translation>
+    </message>
+    <message>
+        <source>rtog(x): x radians in grads</source>
+        <translation>rtog(x): x im Bogenmaß in Gon</translation>
+    </message>
+    <message>
+        <source>hex(x): has no function and always ends in &quot;Function Error&quot;</source>
+        <translation>hex(x): hat keine Funktion und endet immer mit „Function Error“</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordHelp</name>
+    <message>
+        <source>exit: ends the calculator</source>
+        <translation>exit: beendet den Rechner</translation>
+    </message>
+    <message>
+        <source>rad: angles in radians from now on (now %1)</source>
+        <translation>rad: Winkel ab jetzt im Bogenmaß (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>deg: angles in degrees from now on (now %1)</source>
+        <translation>deg: Winkel ab jetzt in Grad (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>grd: angles in grads from now on (now %1)</source>
+        <translation>grd: Winkel ab jetzt in Gon (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>cyc: angles in cycles from now on (now %1)</source>
+        <translation>cyc: Winkel ab jetzt in Umdrehungen (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>mod: lists the angle mode and the number format</source>
+        <translation>mod: zeigt den Winkelmodus und das Zahlenformat</translation>
+    </message>
+    <message>
+        <source>sci: answers in scientific notation from now on (now %1)</source>
+        <translation>sci: Ergebnisse ab jetzt in wissenschaftlicher Schreibweise (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>fix: answers with fixed decimals from now on (now %1)</source>
+        <translation>fix: Ergebnisse ab jetzt mit festen Nachkommastellen (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>auto: answers fixed or scientific, whichever fits (now %1)</source>
+        <translation>auto: Ergebnisse fest oder wissenschaftlich, je nachdem, was passt (jetzt %1)</translation>
+    </message>
+    <message>
+        <source>about: shows who made the calculator</source>
+        <translation>about: zeigt, wer den Rechner gemacht hat</translation>
+    </message>
+    <message>
+        <source>var: lists the variables and their values</source>
+        <translation>var: zeigt die Variablen und ihre Werte</translation>
+    </message>
+    <message>
+        <source>cls: empties the results window</source>
+        <translation>cls: leert das Ergebnisfenster</translation>
+    </message>
+    <message>
+        <source>clear: sets the variables A to N back to 0 (P keeps pi)</source>
+        <translation>clear: setzt die Variablen A bis N auf 0 zurück (P behält pi)</translation>
+    </message>
+    <message>
+        <source>help: opens the manual</source>
+        <translation>help: öffnet das Handbuch</translation>
+    </message>
+    <message>
+        <source>print: prints the results window</source>
+        <translation>print: druckt das Ergebnisfenster</translation>
+    </message>
+    <message>
+        <source>save: saves the results window to a file</source>
+        <translation>save: speichert das Ergebnisfenster in eine Datei</translation>
     </message>
 </context>
 <context>
@@ -818,6 +1131,29 @@
     <message>
         <source>Fixed</source>
         <translation>Fest</translation>
+    </message>
+</context>
+<context>
+    <name>Reaction</name>
+    <message>
+        <source>Species</source>
+        <translation>Spezies</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Koeffizient</translation>
+    </message>
+    <message>
+        <source>g/mol</source>
+        <translation>g/mol</translation>
+    </message>
+    <message>
+        <source>mol</source>
+        <translation>mol</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1215,428 @@
     <message>
         <source>it would grow past what is read back; remove the lines the calculator does not use</source>
         <translation>sie würde größer, als wieder eingelesen wird; entfernen Sie die Zeilen, die der Rechner nicht verwendet</translation>
+    </message>
+</context>
+<context>
+    <name>Solution</name>
+    <message>
+        <source>Dissolve %1 g of %2 in water and make up to %3</source>
+        <translation>%1 g %2 in Wasser lösen und auf %3 auffüllen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::CompletionPopup</name>
+    <message>
+        <source>completions</source>
+        <translation>Vervollständigungen</translation>
+    </message>
+    <message>
+        <source>names that fit the word before the caret; Up and Down choose, Tab takes one</source>
+        <translation>Namen, die zum Wort vor der Schreibmarke passen; Auf und Ab wählen, Tab übernimmt einen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::HintLine</name>
+    <message>
+        <source>hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Expected here: %1</source>
+        <translation>Hier erwartet: %1</translation>
+    </message>
+    <message>
+        <source>an expression or a command; Enter runs it</source>
+        <translation>ein Ausdruck oder ein Befehl; die Eingabetaste führt ihn aus</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::IniFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>larger than 1088 KiB</source>
+        <translation>größer als 1088 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::MousePad</name>
+    <message>
+        <source>zero</source>
+        <translation>null</translation>
+    </message>
+    <message>
+        <source>double zero</source>
+        <translation>doppelte Null</translation>
+    </message>
+    <message>
+        <source>triple zero</source>
+        <translation>dreifache Null</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimalpunkt</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>eins</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>zwei</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>drei</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>vier</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>fünf</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sechs</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sieben</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>acht</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>neun</translation>
+    </message>
+    <message>
+        <source>exponent E</source>
+        <translation>Exponent E</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>Fakultät</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>opening bracket</source>
+        <translation>öffnende runde Klammer</translation>
+    </message>
+    <message>
+        <source>closing bracket</source>
+        <translation>schließende runde Klammer</translation>
+    </message>
+    <message>
+        <source>opening brace</source>
+        <translation>öffnende geschweifte Klammer</translation>
+    </message>
+    <message>
+        <source>closing brace</source>
+        <translation>schließende geschweifte Klammer</translation>
+    </message>
+    <message>
+        <source>opening angle bracket</source>
+        <translation>öffnende spitze Klammer</translation>
+    </message>
+    <message>
+        <source>closing angle bracket</source>
+        <translation>schließende spitze Klammer</translation>
+    </message>
+    <message>
+        <source>opening square bracket</source>
+        <translation>öffnende eckige Klammer</translation>
+    </message>
+    <message>
+        <source>closing square bracket</source>
+        <translation>schließende eckige Klammer</translation>
+    </message>
+    <message>
+        <source>ten to the power x</source>
+        <translation>zehn hoch x</translation>
+    </message>
+    <message>
+        <source>logarithm to base n</source>
+        <translation>Logarithmus zur Basis n</translation>
+    </message>
+    <message>
+        <source>variable %1</source>
+        <translation>Variable %1</translation>
+    </message>
+    <message>
+        <source>inserts %1</source>
+        <translation>fügt %1 ein</translation>
+    </message>
+    <message>
+        <source>%1, inserts %2()</source>
+        <translation>%1, fügt %2() ein</translation>
+    </message>
+    <message>
+        <source>editing keys</source>
+        <translation>Bearbeitungstasten</translation>
+    </message>
+    <message>
+        <source>caret to the start</source>
+        <translation>Schreibmarke an den Anfang</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret to its start</source>
+        <translation>setzt die Schreibmarke der Befehlszeile an den Anfang</translation>
+    </message>
+    <message>
+        <source>caret left</source>
+        <translation>Schreibmarke nach links</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret one character left</source>
+        <translation>bewegt die Schreibmarke der Befehlszeile ein Zeichen nach links</translation>
+    </message>
+    <message>
+        <source>caret right</source>
+        <translation>Schreibmarke nach rechts</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret one character right</source>
+        <translation>bewegt die Schreibmarke der Befehlszeile ein Zeichen nach rechts</translation>
+    </message>
+    <message>
+        <source>caret to the end</source>
+        <translation>Schreibmarke ans Ende</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret to its end</source>
+        <translation>setzt die Schreibmarke der Befehlszeile ans Ende</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>löschen</translation>
+    </message>
+    <message>
+        <source>deletes the selection or the character before the caret</source>
+        <translation>löscht die Auswahl oder das Zeichen vor der Schreibmarke</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>Ziffern</translation>
+    </message>
+    <message>
+        <source>operators</source>
+        <translation>Operatoren</translation>
+    </message>
+    <message>
+        <source>zeros</source>
+        <translation>Nullen</translation>
+    </message>
+    <message>
+        <source>brackets</source>
+        <translation>Klammern</translation>
+    </message>
+    <message>
+        <source>variables</source>
+        <translation>Variablen</translation>
+    </message>
+    <message>
+        <source>answer A</source>
+        <translation>Ergebnis A</translation>
+    </message>
+    <message>
+        <source>inserts A, the last answer</source>
+        <translation>fügt A ein, das letzte Ergebnis</translation>
+    </message>
+    <message>
+        <source>functions</source>
+        <translation>Funktionen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::SettingsFile</name>
+    <message>
+        <source>Unable to write to %s</source>
+        <translation>Schreiben nach %s nicht möglich</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Version: 1.0.0</source>
+        <translation>Version: 1.0.0</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TBkgrdForm</name>
+    <message>
+        <source>Background Colors</source>
+        <translation>Hintergrundfarben</translation>
+    </message>
+    <message>
+        <source>Command Line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Command line colour</source>
+        <translation>Farbe der Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Results window</source>
+        <translation>Ergebnisfenster</translation>
+    </message>
+    <message>
+        <source>Results window colour</source>
+        <translation>Farbe des Ergebnisfensters</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TConvForm</name>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Unit Conversions</source>
+        <translation>Einheiten umrechnen</translation>
+    </message>
+    <message>
+        <source>General Family</source>
+        <translation>Größenart</translation>
+    </message>
+    <message>
+        <source>Unit family</source>
+        <translation>Größenart der Einheit</translation>
+    </message>
+    <message>
+        <source>Convert from</source>
+        <translation>Umrechnen von</translation>
+    </message>
+    <message>
+        <source>Convert from unit</source>
+        <translation>Ausgangseinheit</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>In</translation>
+    </message>
+    <message>
+        <source>Convert to unit</source>
+        <translation>Zieleinheit</translation>
+    </message>
+    <message>
+        <source>Value to convert</source>
+        <translation>Umzurechnender Wert</translation>
+    </message>
+    <message>
+        <source>Converted value</source>
+        <translation>Umgerechneter Wert</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Wert einfügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::THelpForm</name>
+    <message>
+        <source>Brisalto Calculator Help</source>
+        <translation>Hilfe zu Brisalto Calculator</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächster</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Vorheriger</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Suchleiste schließen</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1991,262 @@
     <message>
         <source>Atomic Number: %1</source>
         <translation>Ordnungszahl: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TMolarMassForm</name>
+    <message>
+        <source>Molar Mass</source>
+        <translation>Molare Masse</translation>
+    </message>
+    <message>
+        <source>&amp;Formula</source>
+        <translation>&amp;Formel</translation>
+    </message>
+    <message>
+        <source>e.g. H2SO4, Ca(OH)2, CuSO4·5H2O</source>
+        <translation>z. B. H2SO4, Ca(OH)2, CuSO4·5H2O</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Molare Masse</translation>
+    </message>
+    <message>
+        <source>Composition of the formula</source>
+        <translation>Zusammensetzung der Formel</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Wert einfügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TPrecisionForm</name>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Set precision</source>
+        <translation>Genauigkeit festlegen</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TReactionForm</name>
+    <message>
+        <source>Reaction</source>
+        <translation>Reaktion</translation>
+    </message>
+    <message>
+        <source>e.g. C8H18 + O2 = CO2 + H2O</source>
+        <translation>z. B. C8H18 + O2 = CO2 + H2O</translation>
+    </message>
+    <message>
+        <source>Balanced equation</source>
+        <translation>Ausgeglichene Gleichung</translation>
+    </message>
+    <message>
+        <source>e.g. C8H18=10 g; O2=25 mL 0.1 M</source>
+        <translation>z. B. C8H18=10 g; O2=25 mL 0.1 M</translation>
+    </message>
+    <message>
+        <source>e.g. H2O=12 g</source>
+        <translation>z. B. H2O=12 g</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Stoffmengen</translation>
+    </message>
+    <message>
+        <source>Limiting reactant and yield</source>
+        <translation>Limitierender Reaktant und Ausbeute</translation>
+    </message>
+    <message>
+        <source>Insert or cancel</source>
+        <translation>Einfügen oder abbrechen</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Wert einfügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Reaction</source>
+        <translation>&amp;Reaktion</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Ausgeglichen</translation>
+    </message>
+    <message>
+        <source>&amp;Given amounts</source>
+        <translation>&amp;Gegebene Mengen</translation>
+    </message>
+    <message>
+        <source>Actual &amp;yield</source>
+        <translation>Tatsächliche &amp;Ausbeute</translation>
+    </message>
+    <message>
+        <source>Limiting reactant: %1</source>
+        <translation>Limitierender Reaktant: %1</translation>
+    </message>
+    <message>
+        <source>Left over: %1 %2 mol, %3 g</source>
+        <translation>Überschuss: %1 %2 mol, %3 g</translation>
+    </message>
+    <message>
+        <source>Percent yield of %1: %2 %</source>
+        <translation>Prozentuale Ausbeute an %1: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TSolutionForm</name>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>e.g. CuSO4·5H2O</source>
+        <translation>z. B. CuSO4·5H2O</translation>
+    </message>
+    <message>
+        <source>e.g. 0.1 M, 5 g/L, 2 % w/v</source>
+        <translation>z. B. 0.1 M, 5 g/L, 2 % w/v</translation>
+    </message>
+    <message>
+        <source>or the mass weighed, e.g. 6.24 g</source>
+        <translation>oder die Einwaage, z. B. 6.24 g</translation>
+    </message>
+    <message>
+        <source>e.g. 250 mL</source>
+        <translation>z. B. 250 mL</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Ansatz</translation>
+    </message>
+    <message>
+        <source>Solution to prepare</source>
+        <translation>Herzustellende Lösung</translation>
+    </message>
+    <message>
+        <source>&amp;Formula</source>
+        <translation>&amp;Formel</translation>
+    </message>
+    <message>
+        <source>&amp;Concentration</source>
+        <translation>&amp;Konzentration</translation>
+    </message>
+    <message>
+        <source>M&amp;ass</source>
+        <translation>M&amp;asse</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volumen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>e.g. 1 M</source>
+        <translation>z. B. 1 M</translation>
+    </message>
+    <message>
+        <source>empty to find it</source>
+        <translation>leer lassen, um ihn zu berechnen</translation>
+    </message>
+    <message>
+        <source>e.g. 0.1 M</source>
+        <translation>z. B. 0.1 M</translation>
+    </message>
+    <message>
+        <source>e.g. 100 mL</source>
+        <translation>z. B. 100 mL</translation>
+    </message>
+    <message>
+        <source>Solvent to add</source>
+        <translation>Zuzugebendes Lösungsmittel</translation>
+    </message>
+    <message>
+        <source>Dilution: C1·V1 = C2·V2, one left empty</source>
+        <translation>Verdünnung: C1·V1 = C2·V2, ein Feld leer lassen</translation>
+    </message>
+    <message>
+        <source>Stock concentration C&amp;1</source>
+        <translation>Konzentration der Stammlösung C&amp;1</translation>
+    </message>
+    <message>
+        <source>Stock volume V1</source>
+        <translation>Volumen der Stammlösung V1</translation>
+    </message>
+    <message>
+        <source>Final concentration C&amp;2</source>
+        <translation>Endkonzentration C&amp;2</translation>
+    </message>
+    <message>
+        <source>Final volume V2</source>
+        <translation>Endvolumen V2</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Berechnet</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>Insert or cancel</source>
+        <translation>Einfügen oder abbrechen</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Wert einfügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Leave the concentration or the mass empty: it is what is found.</source>
+        <translation>Konzentration oder Masse leer lassen: Sie wird berechnet.</translation>
+    </message>
+    <message>
+        <source>%1 g to weigh</source>
+        <translation>%1 g einwiegen</translation>
+    </message>
+    <message>
+        <source>%1 M (%2 g/L)</source>
+        <translation>%1 M (%2 g/L)</translation>
+    </message>
+    <message>
+        <source>Add %1 of solvent to %2 of the stock.</source>
+        <translation>%1 Lösungsmittel zu %2 der Stammlösung geben.</translation>
     </message>
 </context>
 </TS>

@@ -783,10 +783,323 @@
     </message>
 </context>
 <context>
+    <name>ErrorPlace</name>
+    <message>
+        <source>a number or a bracket after %1</source>
+        <translation>un número o un paréntesis después de %1</translation>
+    </message>
+    <message>
+        <source>a number or a bracket before %1</source>
+        <translation>un número o un paréntesis antes de %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket for this %1</source>
+        <translation>un paréntesis de cierre para %1</translation>
+    </message>
+    <message>
+        <source>an opening bracket for this %1</source>
+        <translation>un paréntesis de apertura para %1</translation>
+    </message>
+    <message>
+        <source>a number or an expression inside the brackets</source>
+        <translation>un número o una expresión dentro de los paréntesis</translation>
+    </message>
+    <message>
+        <source>an operator before %1</source>
+        <translation>un operador antes de %1</translation>
+    </message>
+    <message>
+        <source>a bracket after %1, as in %1(x)</source>
+        <translation>un paréntesis después de %1, como en %1(x)</translation>
+    </message>
+    <message>
+        <source>a number or a variable instead of %1</source>
+        <translation>un número o una variable en lugar de %1</translation>
+    </message>
+    <message>
+        <source>a variable before %1, as in B=2</source>
+        <translation>una variable antes de %1, como en B=2</translation>
+    </message>
+    <message>
+        <source>a function name: there is no function %1</source>
+        <translation>un nombre de función: no existe la función %1</translation>
+    </message>
+    <message>
+        <source>another function: %1 computes nothing</source>
+        <translation>otra función: %1 no calcula nada</translation>
+    </message>
+    <message>
+        <source>a variable A to N or P: there is no %1</source>
+        <translation>una variable de A a N o P: %1 no existe</translation>
+    </message>
+    <message>
+        <source>a number such as 1.5 or 2E-3 instead of %1</source>
+        <translation>un número como 1.5 o 2E-3 en lugar de %1</translation>
+    </message>
+    <message>
+        <source>a whole number before ! instead of %1</source>
+        <translation>un número entero antes de ! en lugar de %1</translation>
+    </message>
+    <message>
+        <source>a divisor other than 0 after %1</source>
+        <translation>un divisor distinto de 0 después de %1</translation>
+    </message>
+    <message>
+        <source>values that %1 can take</source>
+        <translation>valores que %1 admite</translation>
+    </message>
+    <message>
+        <source>smaller values: the result of %1 is too large</source>
+        <translation>valores más pequeños: el resultado de %1 es demasiado grande</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Not enough memory to finish the line; the window goes on without it</source>
         <translation>No hay memoria suficiente para terminar la línea; la ventana sigue sin ella</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionHelp</name>
+    <message>
+        <source>cos(x): cosine of x, x in the angle mode (now %1)</source>
+        <translation>cos(x): coseno de x, x en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>sin(x): sine of x, x in the angle mode (now %1)</source>
+        <translation>sin(x): seno de x, x en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>tan(x): tangent of x, x in the angle mode (now %1)</source>
+        <translation>tan(x): tangente de x, x en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>cot(x): cotangent of x, x in the angle mode (now %1)</source>
+        <translation>cot(x): cotangente de x, x en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>sec(x): secant of x, x in the angle mode (now %1)</source>
+        <translation>sec(x): secante de x, x en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>csc(x): cosecant of x, x in the angle mode (now %1)</source>
+        <translation>csc(x): cosecante de x, x en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>xcos(x): inverse cosine of x, given in the angle mode (now %1)</source>
+        <translation>xcos(x): arco coseno de x, en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>xsin(x): inverse sine of x, given in the angle mode (now %1)</source>
+        <translation>xsin(x): arco seno de x, en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>xtan(x): inverse tangent of x, given in the angle mode (now %1)</source>
+        <translation>xtan(x): arco tangente de x, en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>xcot(x): inverse cotangent of x, given in the angle mode (now %1)</source>
+        <translation>xcot(x): arco cotangente de x, en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>xsec(x): inverse secant of x, given in the angle mode (now %1)</source>
+        <translation>xsec(x): arco secante de x, en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>xcsc(x): inverse cosecant of x, given in the angle mode (now %1)</source>
+        <translation>xcsc(x): arco cosecante de x, en el modo de ángulo (ahora %1)</translation>
+    </message>
+    <message>
+        <source>cosh(x): hyperbolic cosine</source>
+        <translation>cosh(x): coseno hiperbólico</translation>
+    </message>
+    <message>
+        <source>sinh(x): hyperbolic sine</source>
+        <translation>sinh(x): seno hiperbólico</translation>
+    </message>
+    <message>
+        <source>tanh(x): hyperbolic tangent</source>
+        <translation>tanh(x): tangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>coth(x): hyperbolic cotangent</source>
+        <translation>coth(x): cotangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>sech(x): hyperbolic secant</source>
+        <translation>sech(x): secante hiperbólica</translation>
+    </message>
+    <message>
+        <source>csch(x): hyperbolic cosecant</source>
+        <translation>csch(x): cosecante hiperbólica</translation>
+    </message>
+    <message>
+        <source>xcosh(x): inverse hyperbolic cosine (0 for x up to 1)</source>
+        <translation>xcosh(x): arco coseno hiperbólico (0 para x hasta 1)</translation>
+    </message>
+    <message>
+        <source>xsinh(x): inverse hyperbolic sine</source>
+        <translation>xsinh(x): arco seno hiperbólico</translation>
+    </message>
+    <message>
+        <source>xtanh(x): inverse hyperbolic tangent</source>
+        <translation>xtanh(x): arco tangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>xcoth(x): inverse hyperbolic cotangent</source>
+        <translation>xcoth(x): arco cotangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>xsech(x): inverse hyperbolic secant</source>
+        <translation>xsech(x): arco secante hiperbólica</translation>
+    </message>
+    <message>
+        <source>xcsch(x): inverse hyperbolic cosecant</source>
+        <translation>xcsch(x): arco cosecante hiperbólica</translation>
+    </message>
+    <message>
+        <source>log(x): logarithm of x to the base 10</source>
+        <translation>log(x): logaritmo de x en base 10</translation>
+    </message>
+    <message>
+        <source>xlog(x): 10 to the power x</source>
+        <translation>xlog(x): 10 elevado a x</translation>
+    </message>
+    <message>
+        <source>exp(x): e to the power x</source>
+        <translation>exp(x): e elevado a x</translation>
+    </message>
+    <message>
+        <source>lin(x): natural logarithm of x</source>
+        <translation>lin(x): logaritmo natural de x</translation>
+    </message>
+    <message>
+        <source>logn(x): logarithm of x to the base N (now N = %1)</source>
+        <translation>logn(x): logaritmo de x en base N (ahora N = %1)</translation>
+    </message>
+    <message>
+        <source>abs(x): magnitude of x (abs(-2.7) is 2.7)</source>
+        <translation>abs(x): valor absoluto de x (abs(-2.7) es 2.7)</translation>
+    </message>
+    <message>
+        <source>ctod(x): x cycles in degrees</source>
+        <translation>ctod(x): x vueltas en grados</translation>
+    </message>
+    <message>
+        <source>ctog(x): x cycles in grads</source>
+        <translation>ctog(x): x vueltas en gradianes</translation>
+    </message>
+    <message>
+        <source>ctor(x): x cycles in radians</source>
+        <translation>ctor(x): x vueltas en radianes</translation>
+    </message>
+    <message>
+        <source>dtoc(x): x degrees in cycles</source>
+        <translation>dtoc(x): x grados en vueltas</translation>
+    </message>
+    <message>
+        <source>dtog(x): x degrees in grads</source>
+        <translation>dtog(x): x grados en gradianes</translation>
+    </message>
+    <message>
+        <source>dtor(x): x degrees in radians</source>
+        <translation>dtor(x): x grados en radianes</translation>
+    </message>
+    <message>
+        <source>gtoc(x): x grads in cycles</source>
+        <translation>gtoc(x): x gradianes en vueltas</translation>
+    </message>
+    <message>
+        <source>gtod(x): x grads in degrees</source>
+        <translation>gtod(x): x gradianes en grados</translation>
+    </message>
+    <message>
+        <source>gtor(x): x grads in radians</source>
+        <translation>gtor(x): x gradianes en radianes</translation>
+    </message>
+    <message>
+        <source>rtoc(x): x radians in cycles</source>
+        <translation>rtoc(x): x radianes en vueltas</translation>
+    </message>
+    <message>
+        <source>rtod(x): x radians in degrees</source>
+        <translation>rtod(x): x radianes en grados</translation>
+    </message>
+    <message>
+        <source>rtog(x): x radians in grads</source>
+        <translation>rtog(x): x radianes en gradianes</translation>
+    </message>
+    <message>
+        <source>hex(x): has no function and always ends in &quot;Function Error&quot;</source>
+        <translation>hex(x): no tiene función y siempre termina en «Function Error»</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordHelp</name>
+    <message>
+        <source>exit: ends the calculator</source>
+        <translation>exit: cierra la calculadora</translation>
+    </message>
+    <message>
+        <source>rad: angles in radians from now on (now %1)</source>
+        <translation>rad: ángulos en radianes a partir de ahora (ahora %1)</translation>
+    </message>
+    <message>
+        <source>deg: angles in degrees from now on (now %1)</source>
+        <translation>deg: ángulos en grados a partir de ahora (ahora %1)</translation>
+    </message>
+    <message>
+        <source>grd: angles in grads from now on (now %1)</source>
+        <translation>grd: ángulos en gradianes a partir de ahora (ahora %1)</translation>
+    </message>
+    <message>
+        <source>cyc: angles in cycles from now on (now %1)</source>
+        <translation>cyc: ángulos en vueltas a partir de ahora (ahora %1)</translation>
+    </message>
+    <message>
+        <source>mod: lists the angle mode and the number format</source>
+        <translation>mod: muestra el modo de ángulo y el formato de número</translation>
+    </message>
+    <message>
+        <source>sci: answers in scientific notation from now on (now %1)</source>
+        <translation>sci: resultados en notación científica a partir de ahora (ahora %1)</translation>
+    </message>
+    <message>
+        <source>fix: answers with fixed decimals from now on (now %1)</source>
+        <translation>fix: resultados con decimales fijos a partir de ahora (ahora %1)</translation>
+    </message>
+    <message>
+        <source>auto: answers fixed or scientific, whichever fits (now %1)</source>
+        <translation>auto: resultados fijos o científicos, según convenga (ahora %1)</translation>
+    </message>
+    <message>
+        <source>about: shows who made the calculator</source>
+        <translation>about: muestra quién hizo la calculadora</translation>
+    </message>
+    <message>
+        <source>var: lists the variables and their values</source>
+        <translation>var: muestra las variables y sus valores</translation>
+    </message>
+    <message>
+        <source>cls: empties the results window</source>
+        <translation>cls: vacía la ventana de resultados</translation>
+    </message>
+    <message>
+        <source>clear: sets the variables A to N back to 0 (P keeps pi)</source>
+        <translation>clear: devuelve las variables A a N a 0 (P conserva pi)</translation>
+    </message>
+    <message>
+        <source>help: opens the manual</source>
+        <translation>help: abre el manual</translation>
+    </message>
+    <message>
+        <source>print: prints the results window</source>
+        <translation>print: imprime la ventana de resultados</translation>
+    </message>
+    <message>
+        <source>save: saves the results window to a file</source>
+        <translation>save: guarda la ventana de resultados en un archivo</translation>
     </message>
 </context>
 <context>
@@ -818,6 +1131,29 @@
     <message>
         <source>Fixed</source>
         <translation>Fijo</translation>
+    </message>
+</context>
+<context>
+    <name>Reaction</name>
+    <message>
+        <source>Species</source>
+        <translation>Especie</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coeficiente</translation>
+    </message>
+    <message>
+        <source>g/mol</source>
+        <translation>g/mol</translation>
+    </message>
+    <message>
+        <source>mol</source>
+        <translation>mol</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1215,428 @@
     <message>
         <source>it would grow past what is read back; remove the lines the calculator does not use</source>
         <translation>crecería más de lo que se vuelve a leer; elimine las líneas que la calculadora no usa</translation>
+    </message>
+</context>
+<context>
+    <name>Solution</name>
+    <message>
+        <source>Dissolve %1 g of %2 in water and make up to %3</source>
+        <translation>Disolver %1 g de %2 en agua y enrasar a %3</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::CompletionPopup</name>
+    <message>
+        <source>completions</source>
+        <translation>sugerencias</translation>
+    </message>
+    <message>
+        <source>names that fit the word before the caret; Up and Down choose, Tab takes one</source>
+        <translation>nombres que completan la palabra antes del cursor; Arriba y Abajo eligen, Tab toma uno</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::HintLine</name>
+    <message>
+        <source>hint</source>
+        <translation>sugerencia</translation>
+    </message>
+    <message>
+        <source>Expected here: %1</source>
+        <translation>Se esperaba aquí: %1</translation>
+    </message>
+    <message>
+        <source>an expression or a command; Enter runs it</source>
+        <translation>una expresión o un comando; Intro lo ejecuta</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::IniFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>larger than 1088 KiB</source>
+        <translation>más de 1088 KiB</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::MousePad</name>
+    <message>
+        <source>zero</source>
+        <translation>cero</translation>
+    </message>
+    <message>
+        <source>double zero</source>
+        <translation>doble cero</translation>
+    </message>
+    <message>
+        <source>triple zero</source>
+        <translation>triple cero</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>punto decimal</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>uno</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>dos</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tres</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>cuatro</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinco</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>seis</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>siete</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>ocho</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>nueve</translation>
+    </message>
+    <message>
+        <source>exponent E</source>
+        <translation>exponente E</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>potencia</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>factorial</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>resto</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>opening bracket</source>
+        <translation>paréntesis de apertura</translation>
+    </message>
+    <message>
+        <source>closing bracket</source>
+        <translation>paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>opening brace</source>
+        <translation>llave de apertura</translation>
+    </message>
+    <message>
+        <source>closing brace</source>
+        <translation>llave de cierre</translation>
+    </message>
+    <message>
+        <source>opening angle bracket</source>
+        <translation>corchete angular de apertura</translation>
+    </message>
+    <message>
+        <source>closing angle bracket</source>
+        <translation>corchete angular de cierre</translation>
+    </message>
+    <message>
+        <source>opening square bracket</source>
+        <translation>corchete de apertura</translation>
+    </message>
+    <message>
+        <source>closing square bracket</source>
+        <translation>corchete de cierre</translation>
+    </message>
+    <message>
+        <source>ten to the power x</source>
+        <translation>diez elevado a x</translation>
+    </message>
+    <message>
+        <source>logarithm to base n</source>
+        <translation>logaritmo en base n</translation>
+    </message>
+    <message>
+        <source>variable %1</source>
+        <translation>variable %1</translation>
+    </message>
+    <message>
+        <source>inserts %1</source>
+        <translation>inserta %1</translation>
+    </message>
+    <message>
+        <source>%1, inserts %2()</source>
+        <translation>%1, inserta %2()</translation>
+    </message>
+    <message>
+        <source>editing keys</source>
+        <translation>teclas de edición</translation>
+    </message>
+    <message>
+        <source>caret to the start</source>
+        <translation>cursor al inicio</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret to its start</source>
+        <translation>lleva el cursor de la línea de comandos al inicio</translation>
+    </message>
+    <message>
+        <source>caret left</source>
+        <translation>cursor a la izquierda</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret one character left</source>
+        <translation>mueve el cursor de la línea de comandos un carácter a la izquierda</translation>
+    </message>
+    <message>
+        <source>caret right</source>
+        <translation>cursor a la derecha</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret one character right</source>
+        <translation>mueve el cursor de la línea de comandos un carácter a la derecha</translation>
+    </message>
+    <message>
+        <source>caret to the end</source>
+        <translation>cursor al final</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret to its end</source>
+        <translation>lleva el cursor de la línea de comandos al final</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>borrar</translation>
+    </message>
+    <message>
+        <source>deletes the selection or the character before the caret</source>
+        <translation>borra la selección o el carácter antes del cursor</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>dígitos</translation>
+    </message>
+    <message>
+        <source>operators</source>
+        <translation>operadores</translation>
+    </message>
+    <message>
+        <source>zeros</source>
+        <translation>ceros</translation>
+    </message>
+    <message>
+        <source>brackets</source>
+        <translation>paréntesis</translation>
+    </message>
+    <message>
+        <source>variables</source>
+        <translation>variables</translation>
+    </message>
+    <message>
+        <source>answer A</source>
+        <translation>resultado A</translation>
+    </message>
+    <message>
+        <source>inserts A, the last answer</source>
+        <translation>inserta A, el último resultado</translation>
+    </message>
+    <message>
+        <source>functions</source>
+        <translation>funciones</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::SettingsFile</name>
+    <message>
+        <source>Unable to write to %s</source>
+        <translation>No se puede escribir en %s</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Version: 1.0.0</source>
+        <translation>Versión: 1.0.0</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TBkgrdForm</name>
+    <message>
+        <source>Background Colors</source>
+        <translation>Colores de fondo</translation>
+    </message>
+    <message>
+        <source>Command Line</source>
+        <translation>Línea de comandos</translation>
+    </message>
+    <message>
+        <source>Command line colour</source>
+        <translation>Color de la línea de comandos</translation>
+    </message>
+    <message>
+        <source>Results window</source>
+        <translation>Ventana de resultados</translation>
+    </message>
+    <message>
+        <source>Results window colour</source>
+        <translation>Color de la ventana de resultados</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TConvForm</name>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Unit Conversions</source>
+        <translation>Conversión de unidades</translation>
+    </message>
+    <message>
+        <source>General Family</source>
+        <translation>Familia</translation>
+    </message>
+    <message>
+        <source>Unit family</source>
+        <translation>Familia de unidades</translation>
+    </message>
+    <message>
+        <source>Convert from</source>
+        <translation>Convertir de</translation>
+    </message>
+    <message>
+        <source>Convert from unit</source>
+        <translation>Unidad de origen</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Convert to unit</source>
+        <translation>Unidad de destino</translation>
+    </message>
+    <message>
+        <source>Value to convert</source>
+        <translation>Valor que convertir</translation>
+    </message>
+    <message>
+        <source>Converted value</source>
+        <translation>Valor convertido</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insertar valor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::THelpForm</name>
+    <message>
+        <source>Brisalto Calculator Help</source>
+        <translation>Ayuda de Brisalto Calculator</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Cerrar la barra de búsqueda</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1991,262 @@
     <message>
         <source>Atomic Number: %1</source>
         <translation>Número atómico: %1</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TMolarMassForm</name>
+    <message>
+        <source>Molar Mass</source>
+        <translation>Masa molar</translation>
+    </message>
+    <message>
+        <source>&amp;Formula</source>
+        <translation>&amp;Fórmula</translation>
+    </message>
+    <message>
+        <source>e.g. H2SO4, Ca(OH)2, CuSO4·5H2O</source>
+        <translation>p. ej. H2SO4, Ca(OH)2, CuSO4·5H2O</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Masa molar</translation>
+    </message>
+    <message>
+        <source>Composition of the formula</source>
+        <translation>Composición de la fórmula</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insertar valor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TPrecisionForm</name>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Set precision</source>
+        <translation>Establecer la precisión</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Ejemplo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TReactionForm</name>
+    <message>
+        <source>Reaction</source>
+        <translation>Reacción</translation>
+    </message>
+    <message>
+        <source>e.g. C8H18 + O2 = CO2 + H2O</source>
+        <translation>p. ej. C8H18 + O2 = CO2 + H2O</translation>
+    </message>
+    <message>
+        <source>Balanced equation</source>
+        <translation>Ecuación ajustada</translation>
+    </message>
+    <message>
+        <source>e.g. C8H18=10 g; O2=25 mL 0.1 M</source>
+        <translation>p. ej. C8H18=10 g; O2=25 mL 0.1 M</translation>
+    </message>
+    <message>
+        <source>e.g. H2O=12 g</source>
+        <translation>p. ej. H2O=12 g</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Cantidades de sustancia</translation>
+    </message>
+    <message>
+        <source>Limiting reactant and yield</source>
+        <translation>Reactivo limitante y rendimiento</translation>
+    </message>
+    <message>
+        <source>Insert or cancel</source>
+        <translation>Insertar o cancelar</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insertar valor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Reaction</source>
+        <translation>&amp;Reacción</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Ajustada</translation>
+    </message>
+    <message>
+        <source>&amp;Given amounts</source>
+        <translation>&amp;Cantidades dadas</translation>
+    </message>
+    <message>
+        <source>Actual &amp;yield</source>
+        <translation>Rendimiento &amp;obtenido</translation>
+    </message>
+    <message>
+        <source>Limiting reactant: %1</source>
+        <translation>Reactivo limitante: %1</translation>
+    </message>
+    <message>
+        <source>Left over: %1 %2 mol, %3 g</source>
+        <translation>Sobrante: %1 %2 mol, %3 g</translation>
+    </message>
+    <message>
+        <source>Percent yield of %1: %2 %</source>
+        <translation>Rendimiento porcentual de %1: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TSolutionForm</name>
+    <message>
+        <source>Solution</source>
+        <translation>Disolución</translation>
+    </message>
+    <message>
+        <source>e.g. CuSO4·5H2O</source>
+        <translation>p. ej. CuSO4·5H2O</translation>
+    </message>
+    <message>
+        <source>e.g. 0.1 M, 5 g/L, 2 % w/v</source>
+        <translation>p. ej. 0.1 M, 5 g/L, 2 % w/v</translation>
+    </message>
+    <message>
+        <source>or the mass weighed, e.g. 6.24 g</source>
+        <translation>o la masa pesada, p. ej. 6.24 g</translation>
+    </message>
+    <message>
+        <source>e.g. 250 mL</source>
+        <translation>p. ej. 250 mL</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Preparación</translation>
+    </message>
+    <message>
+        <source>Solution to prepare</source>
+        <translation>Disolución que preparar</translation>
+    </message>
+    <message>
+        <source>&amp;Formula</source>
+        <translation>&amp;Fórmula</translation>
+    </message>
+    <message>
+        <source>&amp;Concentration</source>
+        <translation>&amp;Concentración</translation>
+    </message>
+    <message>
+        <source>M&amp;ass</source>
+        <translation>M&amp;asa</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volumen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>e.g. 1 M</source>
+        <translation>p. ej. 1 M</translation>
+    </message>
+    <message>
+        <source>empty to find it</source>
+        <translation>vacío para calcularlo</translation>
+    </message>
+    <message>
+        <source>e.g. 0.1 M</source>
+        <translation>p. ej. 0.1 M</translation>
+    </message>
+    <message>
+        <source>e.g. 100 mL</source>
+        <translation>p. ej. 100 mL</translation>
+    </message>
+    <message>
+        <source>Solvent to add</source>
+        <translation>Disolvente que añadir</translation>
+    </message>
+    <message>
+        <source>Dilution: C1·V1 = C2·V2, one left empty</source>
+        <translation>Dilución: C1·V1 = C2·V2, un campo vacío</translation>
+    </message>
+    <message>
+        <source>Stock concentration C&amp;1</source>
+        <translation>Concentración madre C&amp;1</translation>
+    </message>
+    <message>
+        <source>Stock volume V1</source>
+        <translation>Volumen de disolución madre V1</translation>
+    </message>
+    <message>
+        <source>Final concentration C&amp;2</source>
+        <translation>Concentración final C&amp;2</translation>
+    </message>
+    <message>
+        <source>Final volume V2</source>
+        <translation>Volumen final V2</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Calculado</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>Insert or cancel</source>
+        <translation>Insertar o cancelar</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insertar valor</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Leave the concentration or the mass empty: it is what is found.</source>
+        <translation>Deje vacía la concentración o la masa: es la que se calcula.</translation>
+    </message>
+    <message>
+        <source>%1 g to weigh</source>
+        <translation>%1 g que pesar</translation>
+    </message>
+    <message>
+        <source>%1 M (%2 g/L)</source>
+        <translation>%1 M (%2 g/L)</translation>
+    </message>
+    <message>
+        <source>Add %1 of solvent to %2 of the stock.</source>
+        <translation>Añada %1 de disolvente a %2 de la disolución madre.</translation>
     </message>
 </context>
 </TS>

@@ -783,10 +783,323 @@
     </message>
 </context>
 <context>
+    <name>ErrorPlace</name>
+    <message>
+        <source>a number or a bracket after %1</source>
+        <translation>un nombre ou une parenthèse après %1</translation>
+    </message>
+    <message>
+        <source>a number or a bracket before %1</source>
+        <translation>un nombre ou une parenthèse avant %1</translation>
+    </message>
+    <message>
+        <source>a closing bracket for this %1</source>
+        <translation>une parenthèse fermante pour %1</translation>
+    </message>
+    <message>
+        <source>an opening bracket for this %1</source>
+        <translation>une parenthèse ouvrante pour %1</translation>
+    </message>
+    <message>
+        <source>a number or an expression inside the brackets</source>
+        <translation>un nombre ou une expression entre les parenthèses</translation>
+    </message>
+    <message>
+        <source>an operator before %1</source>
+        <translation>un opérateur avant %1</translation>
+    </message>
+    <message>
+        <source>a bracket after %1, as in %1(x)</source>
+        <translation>une parenthèse après %1, comme dans %1(x)</translation>
+    </message>
+    <message>
+        <source>a number or a variable instead of %1</source>
+        <translation>un nombre ou une variable au lieu de %1</translation>
+    </message>
+    <message>
+        <source>a variable before %1, as in B=2</source>
+        <translation>une variable avant %1, comme dans B=2</translation>
+    </message>
+    <message>
+        <source>a function name: there is no function %1</source>
+        <translation>un nom de fonction : il n’existe pas de fonction %1</translation>
+    </message>
+    <message>
+        <source>another function: %1 computes nothing</source>
+        <translation>une autre fonction : %1 ne calcule rien</translation>
+    </message>
+    <message>
+        <source>a variable A to N or P: there is no %1</source>
+        <translation>une variable de A à N ou P : %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>a number such as 1.5 or 2E-3 instead of %1</source>
+        <translation>un nombre comme 1.5 ou 2E-3 au lieu de %1</translation>
+    </message>
+    <message>
+        <source>a whole number before ! instead of %1</source>
+        <translation>un nombre entier avant ! au lieu de %1</translation>
+    </message>
+    <message>
+        <source>a divisor other than 0 after %1</source>
+        <translation>un diviseur différent de 0 après %1</translation>
+    </message>
+    <message>
+        <source>values that %1 can take</source>
+        <translation>des valeurs que %1 accepte</translation>
+    </message>
+    <message>
+        <source>smaller values: the result of %1 is too large</source>
+        <translation>des valeurs plus petites : le résultat de %1 est trop grand</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Not enough memory to finish the line; the window goes on without it</source>
         <translation>Mémoire insuffisante pour terminer la ligne ; la fenêtre continue sans elle</translation>
+    </message>
+</context>
+<context>
+    <name>FunctionHelp</name>
+    <message>
+        <source>cos(x): cosine of x, x in the angle mode (now %1)</source>
+        <translation>cos(x) : cosinus de x, x dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>sin(x): sine of x, x in the angle mode (now %1)</source>
+        <translation>sin(x) : sinus de x, x dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>tan(x): tangent of x, x in the angle mode (now %1)</source>
+        <translation>tan(x) : tangente de x, x dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>cot(x): cotangent of x, x in the angle mode (now %1)</source>
+        <translation>cot(x) : cotangente de x, x dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>sec(x): secant of x, x in the angle mode (now %1)</source>
+        <translation>sec(x) : sécante de x, x dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>csc(x): cosecant of x, x in the angle mode (now %1)</source>
+        <translation>csc(x) : cosécante de x, x dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>xcos(x): inverse cosine of x, given in the angle mode (now %1)</source>
+        <translation>xcos(x) : arc cosinus de x, dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>xsin(x): inverse sine of x, given in the angle mode (now %1)</source>
+        <translation>xsin(x) : arc sinus de x, dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>xtan(x): inverse tangent of x, given in the angle mode (now %1)</source>
+        <translation>xtan(x) : arc tangente de x, dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>xcot(x): inverse cotangent of x, given in the angle mode (now %1)</source>
+        <translation>xcot(x) : arc cotangente de x, dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>xsec(x): inverse secant of x, given in the angle mode (now %1)</source>
+        <translation>xsec(x) : arc sécante de x, dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>xcsc(x): inverse cosecant of x, given in the angle mode (now %1)</source>
+        <translation>xcsc(x) : arc cosécante de x, dans le mode d’angle (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>cosh(x): hyperbolic cosine</source>
+        <translation>cosh(x) : cosinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>sinh(x): hyperbolic sine</source>
+        <translation>sinh(x) : sinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>tanh(x): hyperbolic tangent</source>
+        <translation>tanh(x) : tangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>coth(x): hyperbolic cotangent</source>
+        <translation>coth(x) : cotangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>sech(x): hyperbolic secant</source>
+        <translation>sech(x) : sécante hyperbolique</translation>
+    </message>
+    <message>
+        <source>csch(x): hyperbolic cosecant</source>
+        <translation>csch(x) : cosécante hyperbolique</translation>
+    </message>
+    <message>
+        <source>xcosh(x): inverse hyperbolic cosine (0 for x up to 1)</source>
+        <translation>xcosh(x) : argument cosinus hyperbolique (0 pour x jusqu’à 1)</translation>
+    </message>
+    <message>
+        <source>xsinh(x): inverse hyperbolic sine</source>
+        <translation>xsinh(x) : argument sinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>xtanh(x): inverse hyperbolic tangent</source>
+        <translation>xtanh(x) : argument tangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>xcoth(x): inverse hyperbolic cotangent</source>
+        <translation>xcoth(x) : argument cotangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>xsech(x): inverse hyperbolic secant</source>
+        <translation>xsech(x) : argument sécante hyperbolique</translation>
+    </message>
+    <message>
+        <source>xcsch(x): inverse hyperbolic cosecant</source>
+        <translation>xcsch(x) : argument cosécante hyperbolique</translation>
+    </message>
+    <message>
+        <source>log(x): logarithm of x to the base 10</source>
+        <translation>log(x) : logarithme de x en base 10</translation>
+    </message>
+    <message>
+        <source>xlog(x): 10 to the power x</source>
+        <translation>xlog(x) : 10 puissance x</translation>
+    </message>
+    <message>
+        <source>exp(x): e to the power x</source>
+        <translation>exp(x) : e puissance x</translation>
+    </message>
+    <message>
+        <source>lin(x): natural logarithm of x</source>
+        <translation>lin(x) : logarithme népérien de x</translation>
+    </message>
+    <message>
+        <source>logn(x): logarithm of x to the base N (now N = %1)</source>
+        <translation>logn(x) : logarithme de x en base N (actuellement N = %1)</translation>
+    </message>
+    <message>
+        <source>abs(x): magnitude of x (abs(-2.7) is 2.7)</source>
+        <translation>abs(x) : valeur absolue de x (abs(-2.7) vaut 2.7)</translation>
+    </message>
+    <message>
+        <source>ctod(x): x cycles in degrees</source>
+        <translation>ctod(x) : x tours en degrés</translation>
+    </message>
+    <message>
+        <source>ctog(x): x cycles in grads</source>
+        <translation>ctog(x) : x tours en grades</translation>
+    </message>
+    <message>
+        <source>ctor(x): x cycles in radians</source>
+        <translation>ctor(x) : x tours en radians</translation>
+    </message>
+    <message>
+        <source>dtoc(x): x degrees in cycles</source>
+        <translation>dtoc(x) : x degrés en tours</translation>
+    </message>
+    <message>
+        <source>dtog(x): x degrees in grads</source>
+        <translation>dtog(x) : x degrés en grades</translation>
+    </message>
+    <message>
+        <source>dtor(x): x degrees in radians</source>
+        <translation>dtor(x) : x degrés en radians</translation>
+    </message>
+    <message>
+        <source>gtoc(x): x grads in cycles</source>
+        <translation>gtoc(x) : x grades en tours</translation>
+    </message>
+    <message>
+        <source>gtod(x): x grads in degrees</source>
+        <translation>gtod(x) : x grades en degrés</translation>
+    </message>
+    <message>
+        <source>gtor(x): x grads in radians</source>
+        <translation>gtor(x) : x grades en radians</translation>
+    </message>
+    <message>
+        <source>rtoc(x): x radians in cycles</source>
+        <translation>rtoc(x) : x radians en tours</translation>
+    </message>
+    <message>
+        <source>rtod(x): x radians in degrees</source>
+        <translation>rtod(x) : x radians en degrés</translation>
+    </message>
+    <message>
+        <source>rtog(x): x radians in grads</source>
+        <translation>rtog(x) : x radians en grades</translation>
+    </message>
+    <message>
+        <source>hex(x): has no function and always ends in &quot;Function Error&quot;</source>
+        <translation>hex(x) : n’a aucune fonction et aboutit toujours à « Function Error »</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordHelp</name>
+    <message>
+        <source>exit: ends the calculator</source>
+        <translation>exit : ferme la calculatrice</translation>
+    </message>
+    <message>
+        <source>rad: angles in radians from now on (now %1)</source>
+        <translation>rad : angles en radians désormais (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>deg: angles in degrees from now on (now %1)</source>
+        <translation>deg : angles en degrés désormais (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>grd: angles in grads from now on (now %1)</source>
+        <translation>grd : angles en grades désormais (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>cyc: angles in cycles from now on (now %1)</source>
+        <translation>cyc : angles en tours désormais (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>mod: lists the angle mode and the number format</source>
+        <translation>mod : affiche le mode d’angle et le format des nombres</translation>
+    </message>
+    <message>
+        <source>sci: answers in scientific notation from now on (now %1)</source>
+        <translation>sci : résultats en notation scientifique désormais (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>fix: answers with fixed decimals from now on (now %1)</source>
+        <translation>fix : résultats avec un nombre fixe de décimales désormais (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>auto: answers fixed or scientific, whichever fits (now %1)</source>
+        <translation>auto : résultats fixes ou scientifiques, selon ce qui convient (actuellement %1)</translation>
+    </message>
+    <message>
+        <source>about: shows who made the calculator</source>
+        <translation>about : indique qui a conçu la calculatrice</translation>
+    </message>
+    <message>
+        <source>var: lists the variables and their values</source>
+        <translation>var : affiche les variables et leurs valeurs</translation>
+    </message>
+    <message>
+        <source>cls: empties the results window</source>
+        <translation>cls : vide la fenêtre des résultats</translation>
+    </message>
+    <message>
+        <source>clear: sets the variables A to N back to 0 (P keeps pi)</source>
+        <translation>clear : remet les variables A à N à 0 (P garde pi)</translation>
+    </message>
+    <message>
+        <source>help: opens the manual</source>
+        <translation>help : ouvre le manuel</translation>
+    </message>
+    <message>
+        <source>print: prints the results window</source>
+        <translation>print : imprime la fenêtre des résultats</translation>
+    </message>
+    <message>
+        <source>save: saves the results window to a file</source>
+        <translation>save : enregistre la fenêtre des résultats dans un fichier</translation>
     </message>
 </context>
 <context>
@@ -818,6 +1131,29 @@
     <message>
         <source>Fixed</source>
         <translation>Fixe</translation>
+    </message>
+</context>
+<context>
+    <name>Reaction</name>
+    <message>
+        <source>Species</source>
+        <translation>Espèce</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Coefficient</translation>
+    </message>
+    <message>
+        <source>g/mol</source>
+        <translation>g/mol</translation>
+    </message>
+    <message>
+        <source>mol</source>
+        <translation>mol</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
     </message>
 </context>
 <context>
@@ -879,6 +1215,428 @@
     <message>
         <source>it would grow past what is read back; remove the lines the calculator does not use</source>
         <translation>il dépasserait ce qui est relu ; supprimez les lignes que la calculatrice n&apos;utilise pas</translation>
+    </message>
+</context>
+<context>
+    <name>Solution</name>
+    <message>
+        <source>Dissolve %1 g of %2 in water and make up to %3</source>
+        <translation>Dissoudre %1 g de %2 dans l’eau et compléter à %3</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::CompletionPopup</name>
+    <message>
+        <source>completions</source>
+        <translation>complétions</translation>
+    </message>
+    <message>
+        <source>names that fit the word before the caret; Up and Down choose, Tab takes one</source>
+        <translation>noms qui complètent le mot avant le curseur ; Haut et Bas choisissent, Tab en prend un</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::HintLine</name>
+    <message>
+        <source>hint</source>
+        <translation>indication</translation>
+    </message>
+    <message>
+        <source>Expected here: %1</source>
+        <translation>Attendu ici : %1</translation>
+    </message>
+    <message>
+        <source>an expression or a command; Enter runs it</source>
+        <translation>une expression ou une commande ; Entrée l’exécute</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::IniFile</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than 1088 KiB</source>
+        <translation>plus de 1088 Kio</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::MousePad</name>
+    <message>
+        <source>zero</source>
+        <translation>zéro</translation>
+    </message>
+    <message>
+        <source>double zero</source>
+        <translation>double zéro</translation>
+    </message>
+    <message>
+        <source>triple zero</source>
+        <translation>triple zéro</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>point décimal</translation>
+    </message>
+    <message>
+        <source>one</source>
+        <translation>un</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>deux</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>trois</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>quatre</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>cinq</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>six</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>eight</source>
+        <translation>huit</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>neuf</translation>
+    </message>
+    <message>
+        <source>exponent E</source>
+        <translation>exposant E</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>power</source>
+        <translation>puissance</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>factorielle</translation>
+    </message>
+    <message>
+        <source>remainder</source>
+        <translation>reste</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égal</translation>
+    </message>
+    <message>
+        <source>opening bracket</source>
+        <translation>parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>closing bracket</source>
+        <translation>parenthèse fermante</translation>
+    </message>
+    <message>
+        <source>opening brace</source>
+        <translation>accolade ouvrante</translation>
+    </message>
+    <message>
+        <source>closing brace</source>
+        <translation>accolade fermante</translation>
+    </message>
+    <message>
+        <source>opening angle bracket</source>
+        <translation>chevron ouvrant</translation>
+    </message>
+    <message>
+        <source>closing angle bracket</source>
+        <translation>chevron fermant</translation>
+    </message>
+    <message>
+        <source>opening square bracket</source>
+        <translation>crochet ouvrant</translation>
+    </message>
+    <message>
+        <source>closing square bracket</source>
+        <translation>crochet fermant</translation>
+    </message>
+    <message>
+        <source>ten to the power x</source>
+        <translation>dix puissance x</translation>
+    </message>
+    <message>
+        <source>logarithm to base n</source>
+        <translation>logarithme en base n</translation>
+    </message>
+    <message>
+        <source>variable %1</source>
+        <translation>variable %1</translation>
+    </message>
+    <message>
+        <source>inserts %1</source>
+        <translation>insère %1</translation>
+    </message>
+    <message>
+        <source>%1, inserts %2()</source>
+        <translation>%1, insère %2()</translation>
+    </message>
+    <message>
+        <source>editing keys</source>
+        <translation>touches d’édition</translation>
+    </message>
+    <message>
+        <source>caret to the start</source>
+        <translation>curseur au début</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret to its start</source>
+        <translation>place le curseur de la ligne de commande au début</translation>
+    </message>
+    <message>
+        <source>caret left</source>
+        <translation>curseur à gauche</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret one character left</source>
+        <translation>déplace le curseur de la ligne de commande d’un caractère vers la gauche</translation>
+    </message>
+    <message>
+        <source>caret right</source>
+        <translation>curseur à droite</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret one character right</source>
+        <translation>déplace le curseur de la ligne de commande d’un caractère vers la droite</translation>
+    </message>
+    <message>
+        <source>caret to the end</source>
+        <translation>curseur à la fin</translation>
+    </message>
+    <message>
+        <source>moves the command line&apos;s caret to its end</source>
+        <translation>place le curseur de la ligne de commande à la fin</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>effacer</translation>
+    </message>
+    <message>
+        <source>deletes the selection or the character before the caret</source>
+        <translation>efface la sélection ou le caractère avant le curseur</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <translation>chiffres</translation>
+    </message>
+    <message>
+        <source>operators</source>
+        <translation>opérateurs</translation>
+    </message>
+    <message>
+        <source>zeros</source>
+        <translation>zéros</translation>
+    </message>
+    <message>
+        <source>brackets</source>
+        <translation>parenthèses</translation>
+    </message>
+    <message>
+        <source>variables</source>
+        <translation>variables</translation>
+    </message>
+    <message>
+        <source>answer A</source>
+        <translation>résultat A</translation>
+    </message>
+    <message>
+        <source>inserts A, the last answer</source>
+        <translation>insère A, le dernier résultat</translation>
+    </message>
+    <message>
+        <source>functions</source>
+        <translation>fonctions</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::SettingsFile</name>
+    <message>
+        <source>Unable to write to %s</source>
+        <translation>Impossible d’écrire dans %s</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TAboutForm</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version: 1.0.0</source>
+        <translation>Version : 1.0.0</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation>Adresse électronique</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TBkgrdForm</name>
+    <message>
+        <source>Background Colors</source>
+        <translation>Couleurs de fond</translation>
+    </message>
+    <message>
+        <source>Command Line</source>
+        <translation>Ligne de commande</translation>
+    </message>
+    <message>
+        <source>Command line colour</source>
+        <translation>Couleur de la ligne de commande</translation>
+    </message>
+    <message>
+        <source>Results window</source>
+        <translation>Fenêtre des résultats</translation>
+    </message>
+    <message>
+        <source>Results window colour</source>
+        <translation>Couleur de la fenêtre des résultats</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TConvForm</name>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Unit Conversions</source>
+        <translation>Conversions d’unités</translation>
+    </message>
+    <message>
+        <source>General Family</source>
+        <translation>Famille</translation>
+    </message>
+    <message>
+        <source>Unit family</source>
+        <translation>Famille d’unités</translation>
+    </message>
+    <message>
+        <source>Convert from</source>
+        <translation>Convertir de</translation>
+    </message>
+    <message>
+        <source>Convert from unit</source>
+        <translation>Unité de départ</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>En</translation>
+    </message>
+    <message>
+        <source>Convert to unit</source>
+        <translation>Unité d’arrivée</translation>
+    </message>
+    <message>
+        <source>Value to convert</source>
+        <translation>Valeur à convertir</translation>
+    </message>
+    <message>
+        <source>Converted value</source>
+        <translation>Valeur convertie</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insérer la valeur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::THelpForm</name>
+    <message>
+        <source>Brisalto Calculator Help</source>
+        <translation>Aide de Brisalto Calculator</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Close the find bar</source>
+        <translation>Fermer la barre de recherche</translation>
+    </message>
+    <message>
+        <source>Find:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1991,262 @@
     <message>
         <source>Atomic Number: %1</source>
         <translation>Numéro atomique : %1</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TMolarMassForm</name>
+    <message>
+        <source>Molar Mass</source>
+        <translation>Masse molaire</translation>
+    </message>
+    <message>
+        <source>&amp;Formula</source>
+        <translation>&amp;Formule</translation>
+    </message>
+    <message>
+        <source>e.g. H2SO4, Ca(OH)2, CuSO4·5H2O</source>
+        <translation>p. ex. H2SO4, Ca(OH)2, CuSO4·5H2O</translation>
+    </message>
+    <message>
+        <source>Molar mass</source>
+        <translation>Masse molaire</translation>
+    </message>
+    <message>
+        <source>Composition of the formula</source>
+        <translation>Composition de la formule</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insérer la valeur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TPrecisionForm</name>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Set precision</source>
+        <translation>Définir la précision</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TReactionForm</name>
+    <message>
+        <source>Reaction</source>
+        <translation>Réaction</translation>
+    </message>
+    <message>
+        <source>e.g. C8H18 + O2 = CO2 + H2O</source>
+        <translation>p. ex. C8H18 + O2 = CO2 + H2O</translation>
+    </message>
+    <message>
+        <source>Balanced equation</source>
+        <translation>Équation équilibrée</translation>
+    </message>
+    <message>
+        <source>e.g. C8H18=10 g; O2=25 mL 0.1 M</source>
+        <translation>p. ex. C8H18=10 g; O2=25 mL 0.1 M</translation>
+    </message>
+    <message>
+        <source>e.g. H2O=12 g</source>
+        <translation>p. ex. H2O=12 g</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Amounts</source>
+        <translation>Quantités de matière</translation>
+    </message>
+    <message>
+        <source>Limiting reactant and yield</source>
+        <translation>Réactif limitant et rendement</translation>
+    </message>
+    <message>
+        <source>Insert or cancel</source>
+        <translation>Insérer ou annuler</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insérer la valeur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Reaction</source>
+        <translation>&amp;Réaction</translation>
+    </message>
+    <message>
+        <source>Balanced</source>
+        <translation>Équilibrée</translation>
+    </message>
+    <message>
+        <source>&amp;Given amounts</source>
+        <translation>&amp;Quantités données</translation>
+    </message>
+    <message>
+        <source>Actual &amp;yield</source>
+        <translation>Rendement &amp;obtenu</translation>
+    </message>
+    <message>
+        <source>Limiting reactant: %1</source>
+        <translation>Réactif limitant : %1</translation>
+    </message>
+    <message>
+        <source>Left over: %1 %2 mol, %3 g</source>
+        <translation>En excès : %1 %2 mol, %3 g</translation>
+    </message>
+    <message>
+        <source>Percent yield of %1: %2 %</source>
+        <translation>Rendement de %1 : %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>brisalto::TSolutionForm</name>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>e.g. CuSO4·5H2O</source>
+        <translation>p. ex. CuSO4·5H2O</translation>
+    </message>
+    <message>
+        <source>e.g. 0.1 M, 5 g/L, 2 % w/v</source>
+        <translation>p. ex. 0.1 M, 5 g/L, 2 % w/v</translation>
+    </message>
+    <message>
+        <source>or the mass weighed, e.g. 6.24 g</source>
+        <translation>ou la masse pesée, p. ex. 6.24 g</translation>
+    </message>
+    <message>
+        <source>e.g. 250 mL</source>
+        <translation>p. ex. 250 mL</translation>
+    </message>
+    <message>
+        <source>Recipe</source>
+        <translation>Préparation</translation>
+    </message>
+    <message>
+        <source>Solution to prepare</source>
+        <translation>Solution à préparer</translation>
+    </message>
+    <message>
+        <source>&amp;Formula</source>
+        <translation>&amp;Formule</translation>
+    </message>
+    <message>
+        <source>&amp;Concentration</source>
+        <translation>&amp;Concentration</translation>
+    </message>
+    <message>
+        <source>M&amp;ass</source>
+        <translation>M&amp;asse</translation>
+    </message>
+    <message>
+        <source>&amp;Volume</source>
+        <translation>&amp;Volume</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>e.g. 1 M</source>
+        <translation>p. ex. 1 M</translation>
+    </message>
+    <message>
+        <source>empty to find it</source>
+        <translation>vide pour la calculer</translation>
+    </message>
+    <message>
+        <source>e.g. 0.1 M</source>
+        <translation>p. ex. 0.1 M</translation>
+    </message>
+    <message>
+        <source>e.g. 100 mL</source>
+        <translation>p. ex. 100 mL</translation>
+    </message>
+    <message>
+        <source>Solvent to add</source>
+        <translation>Solvant à ajouter</translation>
+    </message>
+    <message>
+        <source>Dilution: C1·V1 = C2·V2, one left empty</source>
+        <translation>Dilution : C1·V1 = C2·V2, un champ laissé vide</translation>
+    </message>
+    <message>
+        <source>Stock concentration C&amp;1</source>
+        <translation>Concentration mère C&amp;1</translation>
+    </message>
+    <message>
+        <source>Stock volume V1</source>
+        <translation>Volume de solution mère V1</translation>
+    </message>
+    <message>
+        <source>Final concentration C&amp;2</source>
+        <translation>Concentration finale C&amp;2</translation>
+    </message>
+    <message>
+        <source>Final volume V2</source>
+        <translation>Volume final V2</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Insert or cancel</source>
+        <translation>Insérer ou annuler</translation>
+    </message>
+    <message>
+        <source>Insert Value</source>
+        <translation>Insérer la valeur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Leave the concentration or the mass empty: it is what is found.</source>
+        <translation>Laissez la concentration ou la masse vide : c’est elle qui est calculée.</translation>
+    </message>
+    <message>
+        <source>%1 g to weigh</source>
+        <translation>%1 g à peser</translation>
+    </message>
+    <message>
+        <source>%1 M (%2 g/L)</source>
+        <translation>%1 M (%2 g/L)</translation>
+    </message>
+    <message>
+        <source>Add %1 of solvent to %2 of the stock.</source>
+        <translation>Ajoutez %1 de solvant à %2 de solution mère.</translation>
     </message>
 </context>
 </TS>
