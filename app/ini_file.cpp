@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/ini_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -81,8 +82,9 @@ std::string_view CutUtf8(std::string_view text, std::size_t limit) {
     return text.substr(0, end);
 }
 
-constexpr char kNotRegularFile[] = "not a regular file";
-constexpr char kFileTooLarge[] = "larger than 1088 KiB";
+// The reasons reach the user inside the settings file's error message.
+constexpr char kNotRegularFile[] = QT_TRANSLATE_NOOP("brisalto::IniFile", "not a regular file");
+constexpr char kFileTooLarge[] = QT_TRANSLATE_NOOP("brisalto::IniFile", "larger than 1088 KiB");
 
 // Opens for reading; on Unix without waiting and only when what is opened is a regular file,
 // in case it was replaced by a FIFO or a device after the check.
@@ -165,14 +167,17 @@ std::optional<IniFile> IniFile::Load(const QString& path, QString* problem) {
     const QFileInfo info(path);
     if (!info.exists()) return IniFile();
     // Checked before opening: opening a FIFO for reading waits for a writer.
-    if (!info.isFile()) return refuse(QString::fromLatin1(kNotRegularFile));
-    if (info.size() > kIniFileLimit) return refuse(QString::fromLatin1(kFileTooLarge));
+    if (!info.isFile())
+        return refuse(QCoreApplication::translate("brisalto::IniFile", kNotRegularFile));
+    if (info.size() > kIniFileLimit)
+        return refuse(QCoreApplication::translate("brisalto::IniFile", kFileTooLarge));
     QFile file(path);
     if (!OpenWithoutBlocking(file)) return refuse(file.errorString());
     // The file may have been swapped or grown since the check: read one byte past the limit.
     const QByteArray bytes = file.read(kIniFileLimit + 1);
     if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
-    if (bytes.size() > kIniFileLimit) return refuse(QString::fromLatin1(kFileTooLarge));
+    if (bytes.size() > kIniFileLimit)
+        return refuse(QCoreApplication::translate("brisalto::IniFile", kFileTooLarge));
     return FromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -202,8 +202,8 @@ std::optional<CalculatorSettings> ReadSettings(std::int32_t current_results_font
 }
 
 std::optional<QString> WriteSettingsTo(const QString& path, const CalculatorSettings& s) {
-    const QString error =
-        QString::fromLatin1(kSettingsWriteError).replace(QLatin1String("%s"), path);
+    const QString error = QCoreApplication::translate("brisalto::SettingsFile", kSettingsWriteError)
+                              .replace(QLatin1String("%s"), path);
     const QFileInfo info(path);
     QDir().mkpath(info.absolutePath());
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 
@@ -14,7 +15,8 @@ namespace brisalto {
 inline constexpr std::int32_t kSystemWindowColor = static_cast<std::int32_t>(0x80000005u);
 inline constexpr std::int32_t kSystemWindowTextColor = static_cast<std::int32_t>(0x80000008u);
 
-inline constexpr char kSettingsWriteError[] = "Unable to write to %s";
+inline constexpr char kSettingsWriteError[] =
+    QT_TRANSLATE_NOOP("brisalto::SettingsFile", "Unable to write to %s");
 
 // Every key of the file. A default-made value holds each key's default (the key table in
 // settings_file.cpp says which); ReadSettingsFrom fills it from a file.
