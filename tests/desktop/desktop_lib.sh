@@ -4,6 +4,10 @@
 # private home, and the window's frame read back from the X server. Source it; it cleans up
 # on exit. Nothing here sleeps blindly: every wait polls for its condition with a time limit.
 
+# The tests look for the window's English texts: the developer's own language must not
+# change them (a test of the translations sets its locale after sourcing this).
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 DESKTOP_TIMEOUT=${DESKTOP_TIMEOUT:-20}
 DESKTOP_WORK=$(mktemp -d "${TMPDIR:-/tmp}/brisalto-desktop.XXXXXX")
 XVFB_PID=""

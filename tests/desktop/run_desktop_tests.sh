@@ -17,7 +17,6 @@ source "$here/desktop_lib.sh"
 export DESKTOP_SHOTS="${DESKTOP_SHOTS:-$PWD/desktop-shots}"
 mkdir -p "$DESKTOP_SHOTS"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-export LC_ALL=C.UTF-8
 SCREEN_W=1280
 SCREEN_H=1024
 

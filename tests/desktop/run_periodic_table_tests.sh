@@ -14,7 +14,6 @@ here="$(cd "$(dirname "$0")" && pwd)"
   source "$here/desktop_lib.sh"
   export DESKTOP_SHOTS="${DESKTOP_SHOTS:-$PWD/desktop-shots}"
   mkdir -p "$DESKTOP_SHOTS"
-  export LC_ALL=C.UTF-8
   start_display
   # At scale 2 the table is larger than the screen: it scrolls, and every element comes into view.
   for run in "1 ButtonsSitInsideWindowWithoutOverlap" "2 EveryElementComesIntoViewOnTheScreen"; do

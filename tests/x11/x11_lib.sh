@@ -2,6 +2,10 @@
 # SPDX-License-Identifier: MIT
 # Sourced by the window tests here: an X display of their own (Xvfb) with openbox running, a
 # scratch folder $work removed at the end, fail and wait_for. Skips (77) when a tool is missing.
+# The tests look for the window's English texts: the developer's own language must not
+# change them (a test of the translations sets its locale after sourcing this).
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
 failures=0
 work="$(mktemp -d)"
 pids=()
