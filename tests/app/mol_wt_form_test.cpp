@@ -21,6 +21,7 @@
 #include <cmath>
 #include <functional>
 
+#include "app/ui_language.h"
 #include "tools/element_grid.h"
 #include "tools/element_table.h"
 
@@ -467,22 +468,28 @@ void MolWtFormTest::InformationLinesReadInEveryPalette() {
     QApplication::setPalette(original_palette);
 }
 
-// At every font size a desktop ships, no text of the table is cut: each fits its contents
+// At every font size a desktop ships, in English and in each translation (the element names
+// and the information lines run longer), no text of the table is cut: each fits its contents
 // rectangle by the font's metrics. Run again at scale factors 1.5 and 2.
 void MolWtFormTest::EveryTextFitsAtEveryFontSize() {
     const QFont original = QApplication::font();
-    for (const double points : {8.0, 9.0, 10.0, 11.0, 12.0, 14.0, 16.0}) {
-        QFont font = original;
-        font.setPointSizeF(points);
-        QApplication::setFont(font);
-        TMolWtForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(4, 4));
-        QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(5, 5));
-        const QStringList cut = CutTexts(form);
-        QVERIFY2(cut.isEmpty(), qPrintable(QString("%1 pt: ").arg(points) + cut.join("; ")));
+    for (const QString& language : QStringList{QString()} + brisalto::kUiLanguages) {
+        QVERIFY(brisalto::InstallTranslators(*qApp, language));
+        for (const double points : {8.0, 9.0, 10.0, 11.0, 12.0, 14.0, 16.0}) {
+            QFont font = original;
+            font.setPointSizeF(points);
+            QApplication::setFont(font);
+            TMolWtForm form;
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(4, 4));
+            QTest::mouseMove(ButtonWithCaption(form, "Na"), QPoint(5, 5));
+            const QStringList cut = CutTexts(form);
+            QVERIFY2(cut.isEmpty(),
+                     qPrintable(QString("%1 %2 pt: ").arg(language).arg(points) + cut.join("; ")));
+        }
     }
+    brisalto::RemoveTranslators(*qApp);
     QApplication::setFont(original);
 }
 

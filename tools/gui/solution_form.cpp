@@ -25,6 +25,8 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QString& hint) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setPlaceholderText(hint);
+    // The hint is what says how to use the field: it is never cut, in any language.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(hint + QStringLiteral("MM")));
     return edit;
 }
 
