@@ -487,6 +487,11 @@ void MolWtFormTest::EveryTextFitsAtEveryFontSize() {
             const QStringList cut = CutTexts(form);
             QVERIFY2(cut.isEmpty(),
                      qPrintable(QString("%1 %2 pt: ").arg(language).arg(points) + cut.join("; ")));
+            // A look at each language, when BRISALTO_SHOTS names a folder.
+            const QString shots = qEnvironmentVariable("BRISALTO_SHOTS");
+            if (!shots.isEmpty() && points == 11.0)
+                form.grab().save(QString("%1/periodic-table-%2-11pt.png")
+                                     .arg(shots, language.isEmpty() ? "en" : language));
         }
     }
     brisalto::RemoveTranslators(*qApp);
