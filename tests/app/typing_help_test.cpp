@@ -19,6 +19,7 @@
 #include "app/completion_popup.h"
 #include "app/hint_line.h"
 #include "app/main_form.h"
+#include "app/ui_language.h"
 
 using brisalto::CompletionPopup;
 using brisalto::HintLine;
@@ -78,7 +79,10 @@ class TypingHelpTest : public QObject {
         Edit()->setFocus();
     }
 
-    void cleanup() { form_.reset(); }
+    void cleanup() {
+        form_.reset();
+        brisalto::RemoveTranslators(*qApp);
+    }
 
     void ListKeys() {
         Type("xs");
@@ -156,6 +160,29 @@ class TypingHelpTest : public QObject {
                  QStringLiteral("sin(x): sine of x, x in the angle mode (now Radian)"));
         Edit()->clear();
         QCOMPARE(Hint()->text(), QString());
+    }
+
+    // The mode a hint names now reads as the mode line shows it, in the window's language.
+    void HintsSpeakTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("de angle") << "de"
+                                  << "2*sin("
+                                  << "sin(x): Sinus von x, x im Winkelmodus (jetzt Grad)";
+        QTest::newRow("fr format")
+            << "fr"
+            << "sci"
+            << "sci : résultats en notation scientifique désormais (actuellement Automatique)";
+    }
+
+    void HintsSpeakTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, typed);
+        QFETCH(QString, hint);
+        QVERIFY(brisalto::InstallTranslators(*qApp, language));
+        Type(typed);
+        QCOMPARE(Hint()->text(), hint);
     }
 
     // The pad's function keys show their name, then the hint line's text as it is now.
