@@ -1865,6 +1865,10 @@
         <source>Solution...</source>
         <translation>Lösung...</translation>
     </message>
+    <message>
+        <source>The pasted line has %L1 characters, too many to edit in the command line, so nothing was pasted. Paste it with a line break at its end to run it.</source>
+        <translation>Die eingefügte Zeile hat %L1 Zeichen, zu viele für die Befehlszeile; es wurde nichts eingefügt. Fügen Sie sie mit einem Zeilenumbruch am Ende ein, um sie auszuführen.</translation>
+    </message>
 </context>
 <context>
     <name>brisalto::TMolWtForm</name>

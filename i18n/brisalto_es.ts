@@ -1865,6 +1865,10 @@
         <source>Solution...</source>
         <translation>Disolución...</translation>
     </message>
+    <message>
+        <source>The pasted line has %L1 characters, too many to edit in the command line, so nothing was pasted. Paste it with a line break at its end to run it.</source>
+        <translation>La línea pegada tiene %L1 caracteres, demasiados para la línea de comandos, así que no se pegó nada. Péguela con un salto de línea al final para ejecutarla.</translation>
+    </message>
 </context>
 <context>
     <name>brisalto::TMolWtForm</name>

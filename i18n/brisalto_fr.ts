@@ -1865,6 +1865,10 @@
         <source>Solution...</source>
         <translation>Solution...</translation>
     </message>
+    <message>
+        <source>The pasted line has %L1 characters, too many to edit in the command line, so nothing was pasted. Paste it with a line break at its end to run it.</source>
+        <translation>La ligne collée compte %L1 caractères, trop pour la ligne de commande : rien n’a été collé. Collez-la avec un saut de ligne à la fin pour l’exécuter.</translation>
+    </message>
 </context>
 <context>
     <name>brisalto::TMolWtForm</name>
