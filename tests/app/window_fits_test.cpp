@@ -77,8 +77,8 @@ const std::vector<Window>& Windows() {
              form->FormulaEdit->setText(QStringLiteral("CuSO4·5H2O"));
              return form;
          }},
-        {"reaction", [] { return std::make_unique<brisalto::TReactionForm>(); }, {}, false},
-        {"solution", [] { return std::make_unique<brisalto::TSolutionForm>(); }, {}, false},
+        {"reaction", [] { return std::make_unique<brisalto::TReactionForm>(); }},
+        {"solution", [] { return std::make_unique<brisalto::TSolutionForm>(); }},
         {"about", [] { return std::make_unique<brisalto::TAboutForm>(); }},
         {"help", [] { return std::make_unique<brisalto::THelpForm>(); }},
     };

@@ -41,6 +41,7 @@ TMolarMassForm::TMolarMassForm(QWidget* parent) : QDialog(parent) {
     FormulaEdit = new QLineEdit(this);
     FormulaEdit->setObjectName("FormulaEdit");
     FormulaEdit->setPlaceholderText(tr("e.g. H2SO4, Ca(OH)2, CuSO4·5H2O"));
+    MakePlaceholderReadable(FormulaEdit);
     // Room for the hint and a long formula.
     FormulaEdit->setMinimumWidth(FormulaEdit->fontMetrics().horizontalAdvance(
         FormulaEdit->placeholderText() + QStringLiteral("MM")));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLineEdit>
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
@@ -44,6 +45,20 @@ inline QColor ReadableOn(const QColor& background, QColor wanted) {
 // A red for an error's text on the window's background.
 inline QColor ErrorTextColor(const QPalette& palette) {
     return ReadableOn(palette.color(QPalette::Window), QColor(220, 0, 0));
+}
+
+// Qt's placeholder is its text colour drawn half transparent, about 4:1 on a light field; the hint
+// says how to use the field, so the colour as seen on the field is made to read as text does.
+inline void MakePlaceholderReadable(QLineEdit* edit) {
+    QPalette palette = edit->palette();
+    const QColor base = palette.color(QPalette::Base);
+    const QColor hint = palette.color(QPalette::PlaceholderText);
+    const double a = hint.alphaF();
+    const auto mix = [a](int over, int under) { return qRound(over * a + under * (1 - a)); };
+    const QColor seen(mix(hint.red(), base.red()), mix(hint.green(), base.green()),
+                      mix(hint.blue(), base.blue()));
+    palette.setColor(QPalette::PlaceholderText, ReadableOn(base, seen));
+    edit->setPalette(palette);
 }
 
 }  // namespace brisalto

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "engine/number_text.h"
+#include "tools/gui/palette_colors.h"
 #include "tools/reaction.h"
 #include "tools/reaction_amounts.h"
 #include "tools/solution.h"
@@ -35,6 +36,7 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     ReactionEdit = new QLineEdit(this);
     ReactionEdit->setObjectName("ReactionEdit");
     ReactionEdit->setPlaceholderText(tr("e.g. C8H18 + O2 = CO2 + H2O"));
+    MakePlaceholderReadable(ReactionEdit);
     ReactionEdit->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 28);
 
     EquationLabel = new QLabel(this);
@@ -47,9 +49,11 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     GivenEdit = new QLineEdit(this);
     GivenEdit->setObjectName("GivenEdit");
     GivenEdit->setPlaceholderText(tr("e.g. C8H18=10 g; O2=25 mL 0.1 M"));
+    MakePlaceholderReadable(GivenEdit);
     YieldEdit = new QLineEdit(this);
     YieldEdit->setObjectName("YieldEdit");
     YieldEdit->setPlaceholderText(tr("e.g. H2O=12 g"));
+    MakePlaceholderReadable(YieldEdit);
 
     // A fault stands here while the user types on; no box interrupts them.
     MessageLabel = new QLabel(this);

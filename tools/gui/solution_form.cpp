@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "engine/number_text.h"
+#include "tools/gui/palette_colors.h"
 #include "tools/molar_mass.h"
 #include "tools/solution.h"
 
@@ -25,6 +26,7 @@ QLineEdit* Edit(QWidget* parent, const char* name, const QString& hint) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setPlaceholderText(hint);
+    MakePlaceholderReadable(edit);
     // The hint is what says how to use the field: it is never cut, in any language.
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(hint + QStringLiteral("MM")));
     return edit;
