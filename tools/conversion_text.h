@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/translate_noop.h"
 #include "tools/conversion_registry.h"
 
 namespace brisalto {
@@ -19,8 +20,16 @@ inline constexpr const char* kFloatingPointOverFlowText = "Floating point over f
 // The family list of the dialog, top to bottom; each matches a registry family without regard
 // to case ("Energy" is the family "energy").
 inline constexpr std::array<std::string_view, 9> kConversionFamilyNames = {
-    "Area", "Distance", "Mass",     "Volume",       "Temperature",
-    "Time", "Energy",   "Pressure", "trigonometric"};
+    QT_TRANSLATE_NOOP("UnitFamilies", "Area"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Distance"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Mass"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Volume"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Temperature"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Time"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Energy"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "Pressure"),
+    QT_TRANSLATE_NOOP("UnitFamilies", "trigonometric"),
+};
 
 // Unit descriptions of the family named (case ignored), in registration order; nothing when no
 // family has that name.

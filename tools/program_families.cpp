@@ -5,6 +5,7 @@
 #include <span>
 
 #include "engine/angle_factors.h"
+#include "engine/translate_noop.h"
 #include "tools/conversion_registry.h"
 
 namespace brisalto {
@@ -17,18 +18,18 @@ struct FactorUnit {
 };
 
 constexpr FactorUnit kPressureUnits[] = {
-    {"pascal", 1},
-    {"atmosphere", 101325},
-    {"kilopascal", 1000},
-    {"torr(mmHg)", 133.3223684210526},
-    {"pounds per square inch", 6892.857142857138},
-    {"bar", 100000},
+    {QT_TRANSLATE_NOOP("Units", "pascal"), 1},
+    {QT_TRANSLATE_NOOP("Units", "atmosphere"), 101325},
+    {QT_TRANSLATE_NOOP("Units", "kilopascal"), 1000},
+    {QT_TRANSLATE_NOOP("Units", "torr(mmHg)"), 133.3223684210526},
+    {QT_TRANSLATE_NOOP("Units", "pounds per square inch"), 6892.857142857138},
+    {QT_TRANSLATE_NOOP("Units", "bar"), 100000},
 };
 
 constexpr FactorUnit kEnergyUnits[] = {
-    {"joule", 1},
-    {"calorie", 4.184},
-    {"British thermal unit (btu)", 1055.06},
+    {QT_TRANSLATE_NOOP("Units", "joule"), 1},
+    {QT_TRANSLATE_NOOP("Units", "calorie"), 4.184},
+    {QT_TRANSLATE_NOOP("Units", "British thermal unit (btu)"), 1055.06},
 };
 
 void AddFamilyWithUnits(ConversionRegistry& registry, const char* description,
@@ -43,15 +44,17 @@ void AddProgramFamilies(ConversionRegistry& registry) {
     AddFamilyWithUnits(registry, "pressure", kPressureUnits);
     AddFamilyWithUnits(registry, "energy", kEnergyUnits);
     const TConvFamily trigonometric = registry.AddFamily("trigonometric");
-    registry.AddFactorUnit(trigonometric, "radian", 1);
+    registry.AddFactorUnit(trigonometric, QT_TRANSLATE_NOOP("Units", "radian"), 1);
     registry.AddFormulaUnit(
-        trigonometric, "degrees", [](double v) { return v * kRadiansPerDegree; },
+        trigonometric, QT_TRANSLATE_NOOP("Units", "degrees"),
+        [](double v) { return v * kRadiansPerDegree; },
         [](double v) { return v * kDegreesPerRadian; });
     registry.AddFormulaUnit(
-        trigonometric, "grad", [](double v) { return v * kRadiansPerGrad; },
-        [](double v) { return v * kGradsPerRadian; });
+        trigonometric, QT_TRANSLATE_NOOP("Units", "grad"),
+        [](double v) { return v * kRadiansPerGrad; }, [](double v) { return v * kGradsPerRadian; });
     registry.AddFormulaUnit(
-        trigonometric, "cycle", [](double v) { return v * kRadiansPerCycle; },
+        trigonometric, QT_TRANSLATE_NOOP("Units", "cycle"),
+        [](double v) { return v * kRadiansPerCycle; },
         [](double v) { return v / kRadiansPerCycle; });
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -50,6 +51,16 @@ void WidenPopup(QComboBox* list) {
     list->view()->setMinimumWidth(list->view()->sizeHintForColumn(0) + 24);
 }
 
+// A unit as the list shows it, in the user's language.
+QString UnitText(const ConversionRegistry& registry, TConvType unit) {
+    return QCoreApplication::translate("Units", registry.UnitDescription(unit).c_str());
+}
+
+// The registry's own (English) name of the chosen item; the shown text may be translated.
+std::string ChosenName(const QComboBox* list) {
+    return list->currentData().toString().toStdString();
+}
+
 // The longest unit name of any family, in characters: the unit lists are made wide enough
 // for it once, so the dialog does not change size with the family.
 int LongestUnitName() {
@@ -59,8 +70,7 @@ int LongestUnitName() {
     for (std::string_view name : kConversionFamilyNames) {
         if (auto family = registry.FindFamilyByName(std::string(name))) {
             for (TConvType unit : registry.UnitsOfFamily(*family)) {
-                longest = std::max(longest,
-                                   QString::fromStdString(registry.UnitDescription(unit)).size());
+                longest = std::max(longest, UnitText(registry, unit).size());
             }
         }
     }
@@ -146,7 +156,9 @@ TConvForm::TConvForm(QWidget* parent) : QDialog(parent) {
 void TConvForm::FormCreate() {
     RegisterProgramFamilies();
     for (std::string_view name : kConversionFamilyNames) {
-        FamilyComboBox->addItem(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
+        const std::string english(name);
+        FamilyComboBox->addItem(QCoreApplication::translate("UnitFamilies", english.c_str()),
+                                QString::fromStdString(english));
     }
     FamilyComboBox->setCurrentIndex(0);
 }
@@ -158,7 +170,7 @@ void TConvForm::FormShow() {
 
 void TConvForm::FamilyComboBoxSelect() {
     const ConversionRegistry& registry = ConversionRegistry::Instance();
-    if (auto family = registry.FindFamilyByName(FamilyComboBox->currentText().toStdString())) {
+    if (auto family = registry.FindFamilyByName(ChosenName(FamilyComboBox))) {
         CurrentFamily = *family;
     }
     ConvFromComboBox->setUpdatesEnabled(false);
@@ -166,9 +178,10 @@ void TConvForm::FamilyComboBoxSelect() {
     ConvFromComboBox->clear();
     ConvToComboBox->clear();
     for (TConvType unit : registry.UnitsOfFamily(CurrentFamily)) {
-        const QString description = QString::fromStdString(registry.UnitDescription(unit));
-        ConvFromComboBox->addItem(description);
-        ConvToComboBox->addItem(description);
+        const QString shown = UnitText(registry, unit);
+        const QString english = QString::fromStdString(registry.UnitDescription(unit));
+        ConvFromComboBox->addItem(shown, english);
+        ConvToComboBox->addItem(shown, english);
     }
     ConvFromComboBox->setCurrentIndex(0);
     ConvToComboBox->setCurrentIndex(0);
@@ -181,10 +194,10 @@ void TConvForm::FamilyComboBoxSelect() {
 
 void TConvForm::ConvValueEditChange() {
     const ConversionRegistry& registry = ConversionRegistry::Instance();
-    if (auto unit = registry.FindUnitByName(ConvFromComboBox->currentText().toStdString())) {
+    if (auto unit = registry.FindUnitByName(ChosenName(ConvFromComboBox))) {
         FromUnit = *unit;
     }
-    if (auto unit = registry.FindUnitByName(ConvToComboBox->currentText().toStdString())) {
+    if (auto unit = registry.FindUnitByName(ChosenName(ConvToComboBox))) {
         ToUnit = *unit;
     }
     try {
