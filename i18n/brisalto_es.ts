@@ -1225,6 +1225,624 @@
     </message>
 </context>
 <context>
+    <name>UnitFamilies</name>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masa</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Temperatura</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Energía</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Presión</translation>
+    </message>
+    <message>
+        <source>trigonometric</source>
+        <translation>Ángulos</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>pascal</source>
+        <translation>pascales</translation>
+    </message>
+    <message>
+        <source>atmosphere</source>
+        <translation>atmósferas</translation>
+    </message>
+    <message>
+        <source>kilopascal</source>
+        <translation>kilopascales</translation>
+    </message>
+    <message>
+        <source>torr(mmHg)</source>
+        <translation>torr (mmHg)</translation>
+    </message>
+    <message>
+        <source>pounds per square inch</source>
+        <translation>libras/pulgada² (psi)</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bares</translation>
+    </message>
+    <message>
+        <source>joule</source>
+        <translation>julios</translation>
+    </message>
+    <message>
+        <source>calorie</source>
+        <translation>calorías</translation>
+    </message>
+    <message>
+        <source>British thermal unit (btu)</source>
+        <translation>unidades térm. brit. (BTU)</translation>
+    </message>
+    <message>
+        <source>radian</source>
+        <translation>radianes</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>grad</source>
+        <translation>gradianes</translation>
+    </message>
+    <message>
+        <source>cycle</source>
+        <translation>vueltas</translation>
+    </message>
+    <message>
+        <source>Micromicrons</source>
+        <translation>micromicras</translation>
+    </message>
+    <message>
+        <source>Angstroms</source>
+        <translation>ángstroms</translation>
+    </message>
+    <message>
+        <source>Millimicrons</source>
+        <translation>milimicras</translation>
+    </message>
+    <message>
+        <source>Microns</source>
+        <translation>micras</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>centímetros</translation>
+    </message>
+    <message>
+        <source>Decimeters</source>
+        <translation>decímetros</translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation>metros</translation>
+    </message>
+    <message>
+        <source>Decameters</source>
+        <translation>decámetros</translation>
+    </message>
+    <message>
+        <source>Hectometers</source>
+        <translation>hectómetros</translation>
+    </message>
+    <message>
+        <source>Kilometers</source>
+        <translation>kilómetros</translation>
+    </message>
+    <message>
+        <source>Megameters</source>
+        <translation>megámetros</translation>
+    </message>
+    <message>
+        <source>Gigameters</source>
+        <translation>gigámetros</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>pies</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>yardas</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>millas</translation>
+    </message>
+    <message>
+        <source>NauticalMiles</source>
+        <translation>millas náuticas</translation>
+    </message>
+    <message>
+        <source>AstronomicalUnits</source>
+        <translation>unidades astronómicas</translation>
+    </message>
+    <message>
+        <source>LightYears</source>
+        <translation>años luz</translation>
+    </message>
+    <message>
+        <source>Parsecs</source>
+        <translation>pársecs</translation>
+    </message>
+    <message>
+        <source>Cubits</source>
+        <translation>codos</translation>
+    </message>
+    <message>
+        <source>Fathoms</source>
+        <translation>brazas</translation>
+    </message>
+    <message>
+        <source>Furlongs</source>
+        <translation>furlongs</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>palmos</translation>
+    </message>
+    <message>
+        <source>Paces</source>
+        <translation>pasos</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>varas</translation>
+    </message>
+    <message>
+        <source>Chains</source>
+        <translation>cadenas</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>eslabones</translation>
+    </message>
+    <message>
+        <source>Picas</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>puntos</translation>
+    </message>
+    <message>
+        <source>SquareMillimeters</source>
+        <translation>milímetros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareCentimeters</source>
+        <translation>centímetros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareDecimeters</source>
+        <translation>decímetros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareMeters</source>
+        <translation>metros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareDecameters</source>
+        <translation>decámetros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareHectometers</source>
+        <translation>hectómetros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareKilometers</source>
+        <translation>kilómetros cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareInches</source>
+        <translation>pulgadas cuadradas</translation>
+    </message>
+    <message>
+        <source>SquareFeet</source>
+        <translation>pies cuadrados</translation>
+    </message>
+    <message>
+        <source>SquareYards</source>
+        <translation>yardas cuadradas</translation>
+    </message>
+    <message>
+        <source>SquareMiles</source>
+        <translation>millas cuadradas</translation>
+    </message>
+    <message>
+        <source>Acres</source>
+        <translation>acres</translation>
+    </message>
+    <message>
+        <source>Centares</source>
+        <translation>centiáreas</translation>
+    </message>
+    <message>
+        <source>Ares</source>
+        <translation>áreas</translation>
+    </message>
+    <message>
+        <source>Hectares</source>
+        <translation>hectáreas</translation>
+    </message>
+    <message>
+        <source>SquareRods</source>
+        <translation>varas cuadradas</translation>
+    </message>
+    <message>
+        <source>CubicMillimeters</source>
+        <translation>milímetros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicCentimeters</source>
+        <translation>centímetros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicDecimeters</source>
+        <translation>decímetros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicMeters</source>
+        <translation>metros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicDecameters</source>
+        <translation>decámetros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicHectometers</source>
+        <translation>hectómetros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicKilometers</source>
+        <translation>kilómetros cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicInches</source>
+        <translation>pulgadas cúbicas</translation>
+    </message>
+    <message>
+        <source>CubicFeet</source>
+        <translation>pies cúbicos</translation>
+    </message>
+    <message>
+        <source>CubicYards</source>
+        <translation>yardas cúbicas</translation>
+    </message>
+    <message>
+        <source>CubicMiles</source>
+        <translation>millas cúbicas</translation>
+    </message>
+    <message>
+        <source>MilliLiters</source>
+        <translation>mililitros</translation>
+    </message>
+    <message>
+        <source>CentiLiters</source>
+        <translation>centilitros</translation>
+    </message>
+    <message>
+        <source>DeciLiters</source>
+        <translation>decilitros</translation>
+    </message>
+    <message>
+        <source>Liters</source>
+        <translation>litros</translation>
+    </message>
+    <message>
+        <source>DecaLiters</source>
+        <translation>decalitros</translation>
+    </message>
+    <message>
+        <source>HectoLiters</source>
+        <translation>hectolitros</translation>
+    </message>
+    <message>
+        <source>KiloLiters</source>
+        <translation>kilolitros</translation>
+    </message>
+    <message>
+        <source>AcreFeet</source>
+        <translation>acres-pie</translation>
+    </message>
+    <message>
+        <source>AcreInches</source>
+        <translation>acres-pulgada</translation>
+    </message>
+    <message>
+        <source>Cords</source>
+        <translation>cuerdas</translation>
+    </message>
+    <message>
+        <source>CordFeet</source>
+        <translation>pies de cuerda</translation>
+    </message>
+    <message>
+        <source>Decisteres</source>
+        <translation>decistéreos</translation>
+    </message>
+    <message>
+        <source>Steres</source>
+        <translation>estéreos</translation>
+    </message>
+    <message>
+        <source>Decasteres</source>
+        <translation>decaestéreos</translation>
+    </message>
+    <message>
+        <source>FluidGallons</source>
+        <translation>galones EE. UU. (líquido)</translation>
+    </message>
+    <message>
+        <source>FluidQuarts</source>
+        <translation>cuartos EE. UU. (líquido)</translation>
+    </message>
+    <message>
+        <source>FluidPints</source>
+        <translation>pintas EE. UU. (líquido)</translation>
+    </message>
+    <message>
+        <source>FluidCups</source>
+        <translation>tazas EE. UU.</translation>
+    </message>
+    <message>
+        <source>FluidGills</source>
+        <translation>gills EE. UU.</translation>
+    </message>
+    <message>
+        <source>FluidOunces</source>
+        <translation>onzas líquidas EE. UU.</translation>
+    </message>
+    <message>
+        <source>FluidTablespoons</source>
+        <translation>cucharadas EE. UU.</translation>
+    </message>
+    <message>
+        <source>FluidTeaspoons</source>
+        <translation>cucharaditas EE. UU.</translation>
+    </message>
+    <message>
+        <source>DryGallons</source>
+        <translation>galones EE. UU. (seco)</translation>
+    </message>
+    <message>
+        <source>DryQuarts</source>
+        <translation>cuartos EE. UU. (seco)</translation>
+    </message>
+    <message>
+        <source>DryPints</source>
+        <translation>pintas EE. UU. (seco)</translation>
+    </message>
+    <message>
+        <source>DryPecks</source>
+        <translation>pecks EE. UU.</translation>
+    </message>
+    <message>
+        <source>DryBuckets</source>
+        <translation>cubos EE. UU.</translation>
+    </message>
+    <message>
+        <source>DryBushels</source>
+        <translation>bushels EE. UU.</translation>
+    </message>
+    <message>
+        <source>UKGallons</source>
+        <translation>galones imperiales</translation>
+    </message>
+    <message>
+        <source>UKPottle</source>
+        <translation>pottles imperiales</translation>
+    </message>
+    <message>
+        <source>UKQuarts</source>
+        <translation>cuartos imperiales</translation>
+    </message>
+    <message>
+        <source>UKPints</source>
+        <translation>pintas imperiales</translation>
+    </message>
+    <message>
+        <source>UKGill</source>
+        <translation>gills imperiales</translation>
+    </message>
+    <message>
+        <source>UKOunces</source>
+        <translation>onzas líquidas imperiales</translation>
+    </message>
+    <message>
+        <source>UKPecks</source>
+        <translation>pecks imperiales</translation>
+    </message>
+    <message>
+        <source>UKBuckets</source>
+        <translation>cubos imperiales</translation>
+    </message>
+    <message>
+        <source>UKBushels</source>
+        <translation>bushels imperiales</translation>
+    </message>
+    <message>
+        <source>Nanograms</source>
+        <translation>nanogramos</translation>
+    </message>
+    <message>
+        <source>Micrograms</source>
+        <translation>microgramos</translation>
+    </message>
+    <message>
+        <source>Milligrams</source>
+        <translation>miligramos</translation>
+    </message>
+    <message>
+        <source>Centigrams</source>
+        <translation>centigramos</translation>
+    </message>
+    <message>
+        <source>Decigrams</source>
+        <translation>decigramos</translation>
+    </message>
+    <message>
+        <source>Grams</source>
+        <translation>gramos</translation>
+    </message>
+    <message>
+        <source>Decagrams</source>
+        <translation>decagramos</translation>
+    </message>
+    <message>
+        <source>Hectograms</source>
+        <translation>hectogramos</translation>
+    </message>
+    <message>
+        <source>Kilograms</source>
+        <translation>kilogramos</translation>
+    </message>
+    <message>
+        <source>MetricTons</source>
+        <translation>toneladas</translation>
+    </message>
+    <message>
+        <source>Drams</source>
+        <translation>dracmas</translation>
+    </message>
+    <message>
+        <source>Grains</source>
+        <translation>granos</translation>
+    </message>
+    <message>
+        <source>Tons</source>
+        <translation>toneladas cortas (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>LongTons</source>
+        <translation>toneladas largas</translation>
+    </message>
+    <message>
+        <source>Ounces</source>
+        <translation>onzas</translation>
+    </message>
+    <message>
+        <source>Pounds</source>
+        <translation>libras</translation>
+    </message>
+    <message>
+        <source>MilliSeconds</source>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>días</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>semanas</translation>
+    </message>
+    <message>
+        <source>Fortnights</source>
+        <translation>quincenas</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>meses</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>años</translation>
+    </message>
+    <message>
+        <source>Decades</source>
+        <translation>décadas</translation>
+    </message>
+    <message>
+        <source>Centuries</source>
+        <translation>siglos</translation>
+    </message>
+    <message>
+        <source>Millennia</source>
+        <translation>milenios</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>fecha y hora</translation>
+    </message>
+    <message>
+        <source>Celsius</source>
+        <translation>grados Celsius</translation>
+    </message>
+    <message>
+        <source>Kelvin</source>
+        <translation>kelvin</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>grados Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Rankine</source>
+        <translation>grados Rankine</translation>
+    </message>
+    <message>
+        <source>Reaumur</source>
+        <translation>grados Réaumur</translation>
+    </message>
+    <message>
+        <source>JulianDate</source>
+        <translation>fecha juliana</translation>
+    </message>
+    <message>
+        <source>ModifiedJulianDate</source>
+        <translation>fecha juliana modificada</translation>
+    </message>
+</context>
+<context>
     <name>brisalto::CompletionPopup</name>
     <message>
         <source>completions</source>

@@ -1225,6 +1225,624 @@
     </message>
 </context>
 <context>
+    <name>UnitFamilies</name>
+    <message>
+        <source>Area</source>
+        <translation>Aire</translation>
+    </message>
+    <message>
+        <source>Distance</source>
+        <translation>Longueur</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+    <message>
+        <source>Pressure</source>
+        <translation>Pression</translation>
+    </message>
+    <message>
+        <source>trigonometric</source>
+        <translation>Angles</translation>
+    </message>
+</context>
+<context>
+    <name>Units</name>
+    <message>
+        <source>pascal</source>
+        <translation>pascals</translation>
+    </message>
+    <message>
+        <source>atmosphere</source>
+        <translation>atmosphères</translation>
+    </message>
+    <message>
+        <source>kilopascal</source>
+        <translation>kilopascals</translation>
+    </message>
+    <message>
+        <source>torr(mmHg)</source>
+        <translation>torrs (mmHg)</translation>
+    </message>
+    <message>
+        <source>pounds per square inch</source>
+        <translation>livres/pouce² (psi)</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bars</translation>
+    </message>
+    <message>
+        <source>joule</source>
+        <translation>joules</translation>
+    </message>
+    <message>
+        <source>calorie</source>
+        <translation>calories</translation>
+    </message>
+    <message>
+        <source>British thermal unit (btu)</source>
+        <translation>unités therm. brit. (BTU)</translation>
+    </message>
+    <message>
+        <source>radian</source>
+        <translation>radians</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>grad</source>
+        <translation>grades</translation>
+    </message>
+    <message>
+        <source>cycle</source>
+        <translation>tours</translation>
+    </message>
+    <message>
+        <source>Micromicrons</source>
+        <translation>micromicrons</translation>
+    </message>
+    <message>
+        <source>Angstroms</source>
+        <translation>ångströms</translation>
+    </message>
+    <message>
+        <source>Millimicrons</source>
+        <translation>millimicrons</translation>
+    </message>
+    <message>
+        <source>Microns</source>
+        <translation>microns</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>centimètres</translation>
+    </message>
+    <message>
+        <source>Decimeters</source>
+        <translation>décimètres</translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation>mètres</translation>
+    </message>
+    <message>
+        <source>Decameters</source>
+        <translation>décamètres</translation>
+    </message>
+    <message>
+        <source>Hectometers</source>
+        <translation>hectomètres</translation>
+    </message>
+    <message>
+        <source>Kilometers</source>
+        <translation>kilomètres</translation>
+    </message>
+    <message>
+        <source>Megameters</source>
+        <translation>mégamètres</translation>
+    </message>
+    <message>
+        <source>Gigameters</source>
+        <translation>gigamètres</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>pieds</translation>
+    </message>
+    <message>
+        <source>Yards</source>
+        <translation>yards</translation>
+    </message>
+    <message>
+        <source>Miles</source>
+        <translation>milles</translation>
+    </message>
+    <message>
+        <source>NauticalMiles</source>
+        <translation>milles marins</translation>
+    </message>
+    <message>
+        <source>AstronomicalUnits</source>
+        <translation>unités astronomiques</translation>
+    </message>
+    <message>
+        <source>LightYears</source>
+        <translation>années-lumière</translation>
+    </message>
+    <message>
+        <source>Parsecs</source>
+        <translation>parsecs</translation>
+    </message>
+    <message>
+        <source>Cubits</source>
+        <translation>coudées</translation>
+    </message>
+    <message>
+        <source>Fathoms</source>
+        <translation>brasses</translation>
+    </message>
+    <message>
+        <source>Furlongs</source>
+        <translation>furlongs</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>mains</translation>
+    </message>
+    <message>
+        <source>Paces</source>
+        <translation>pas</translation>
+    </message>
+    <message>
+        <source>Rods</source>
+        <translation>perches</translation>
+    </message>
+    <message>
+        <source>Chains</source>
+        <translation>chaînes</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>chaînons</translation>
+    </message>
+    <message>
+        <source>Picas</source>
+        <translation>picas</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>points</translation>
+    </message>
+    <message>
+        <source>SquareMillimeters</source>
+        <translation>millimètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareCentimeters</source>
+        <translation>centimètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareDecimeters</source>
+        <translation>décimètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareMeters</source>
+        <translation>mètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareDecameters</source>
+        <translation>décamètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareHectometers</source>
+        <translation>hectomètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareKilometers</source>
+        <translation>kilomètres carrés</translation>
+    </message>
+    <message>
+        <source>SquareInches</source>
+        <translation>pouces carrés</translation>
+    </message>
+    <message>
+        <source>SquareFeet</source>
+        <translation>pieds carrés</translation>
+    </message>
+    <message>
+        <source>SquareYards</source>
+        <translation>yards carrés</translation>
+    </message>
+    <message>
+        <source>SquareMiles</source>
+        <translation>milles carrés</translation>
+    </message>
+    <message>
+        <source>Acres</source>
+        <translation>acres</translation>
+    </message>
+    <message>
+        <source>Centares</source>
+        <translation>centiares</translation>
+    </message>
+    <message>
+        <source>Ares</source>
+        <translation>ares</translation>
+    </message>
+    <message>
+        <source>Hectares</source>
+        <translation>hectares</translation>
+    </message>
+    <message>
+        <source>SquareRods</source>
+        <translation>perches carrées</translation>
+    </message>
+    <message>
+        <source>CubicMillimeters</source>
+        <translation>millimètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicCentimeters</source>
+        <translation>centimètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicDecimeters</source>
+        <translation>décimètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicMeters</source>
+        <translation>mètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicDecameters</source>
+        <translation>décamètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicHectometers</source>
+        <translation>hectomètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicKilometers</source>
+        <translation>kilomètres cubes</translation>
+    </message>
+    <message>
+        <source>CubicInches</source>
+        <translation>pouces cubes</translation>
+    </message>
+    <message>
+        <source>CubicFeet</source>
+        <translation>pieds cubes</translation>
+    </message>
+    <message>
+        <source>CubicYards</source>
+        <translation>yards cubes</translation>
+    </message>
+    <message>
+        <source>CubicMiles</source>
+        <translation>milles cubes</translation>
+    </message>
+    <message>
+        <source>MilliLiters</source>
+        <translation>millilitres</translation>
+    </message>
+    <message>
+        <source>CentiLiters</source>
+        <translation>centilitres</translation>
+    </message>
+    <message>
+        <source>DeciLiters</source>
+        <translation>décilitres</translation>
+    </message>
+    <message>
+        <source>Liters</source>
+        <translation>litres</translation>
+    </message>
+    <message>
+        <source>DecaLiters</source>
+        <translation>décalitres</translation>
+    </message>
+    <message>
+        <source>HectoLiters</source>
+        <translation>hectolitres</translation>
+    </message>
+    <message>
+        <source>KiloLiters</source>
+        <translation>kilolitres</translation>
+    </message>
+    <message>
+        <source>AcreFeet</source>
+        <translation>acres-pieds</translation>
+    </message>
+    <message>
+        <source>AcreInches</source>
+        <translation>acres-pouces</translation>
+    </message>
+    <message>
+        <source>Cords</source>
+        <translation>cordes</translation>
+    </message>
+    <message>
+        <source>CordFeet</source>
+        <translation>pieds de corde</translation>
+    </message>
+    <message>
+        <source>Decisteres</source>
+        <translation>décistères</translation>
+    </message>
+    <message>
+        <source>Steres</source>
+        <translation>stères</translation>
+    </message>
+    <message>
+        <source>Decasteres</source>
+        <translation>décastères</translation>
+    </message>
+    <message>
+        <source>FluidGallons</source>
+        <translation>gallons US (liquide)</translation>
+    </message>
+    <message>
+        <source>FluidQuarts</source>
+        <translation>quarts US (liquide)</translation>
+    </message>
+    <message>
+        <source>FluidPints</source>
+        <translation>pintes US (liquide)</translation>
+    </message>
+    <message>
+        <source>FluidCups</source>
+        <translation>tasses US</translation>
+    </message>
+    <message>
+        <source>FluidGills</source>
+        <translation>gills US</translation>
+    </message>
+    <message>
+        <source>FluidOunces</source>
+        <translation>onces liquides US</translation>
+    </message>
+    <message>
+        <source>FluidTablespoons</source>
+        <translation>cuillères à soupe US</translation>
+    </message>
+    <message>
+        <source>FluidTeaspoons</source>
+        <translation>cuillères à café US</translation>
+    </message>
+    <message>
+        <source>DryGallons</source>
+        <translation>gallons US (sec)</translation>
+    </message>
+    <message>
+        <source>DryQuarts</source>
+        <translation>quarts US (sec)</translation>
+    </message>
+    <message>
+        <source>DryPints</source>
+        <translation>pintes US (sec)</translation>
+    </message>
+    <message>
+        <source>DryPecks</source>
+        <translation>pecks US</translation>
+    </message>
+    <message>
+        <source>DryBuckets</source>
+        <translation>seaux US</translation>
+    </message>
+    <message>
+        <source>DryBushels</source>
+        <translation>boisseaux US</translation>
+    </message>
+    <message>
+        <source>UKGallons</source>
+        <translation>gallons impériaux</translation>
+    </message>
+    <message>
+        <source>UKPottle</source>
+        <translation>pottles impériaux</translation>
+    </message>
+    <message>
+        <source>UKQuarts</source>
+        <translation>quarts impériaux</translation>
+    </message>
+    <message>
+        <source>UKPints</source>
+        <translation>pintes impériales</translation>
+    </message>
+    <message>
+        <source>UKGill</source>
+        <translation>gills impériaux</translation>
+    </message>
+    <message>
+        <source>UKOunces</source>
+        <translation>onces liquides impériales</translation>
+    </message>
+    <message>
+        <source>UKPecks</source>
+        <translation>pecks impériaux</translation>
+    </message>
+    <message>
+        <source>UKBuckets</source>
+        <translation>seaux impériaux</translation>
+    </message>
+    <message>
+        <source>UKBushels</source>
+        <translation>boisseaux impériaux</translation>
+    </message>
+    <message>
+        <source>Nanograms</source>
+        <translation>nanogrammes</translation>
+    </message>
+    <message>
+        <source>Micrograms</source>
+        <translation>microgrammes</translation>
+    </message>
+    <message>
+        <source>Milligrams</source>
+        <translation>milligrammes</translation>
+    </message>
+    <message>
+        <source>Centigrams</source>
+        <translation>centigrammes</translation>
+    </message>
+    <message>
+        <source>Decigrams</source>
+        <translation>décigrammes</translation>
+    </message>
+    <message>
+        <source>Grams</source>
+        <translation>grammes</translation>
+    </message>
+    <message>
+        <source>Decagrams</source>
+        <translation>décagrammes</translation>
+    </message>
+    <message>
+        <source>Hectograms</source>
+        <translation>hectogrammes</translation>
+    </message>
+    <message>
+        <source>Kilograms</source>
+        <translation>kilogrammes</translation>
+    </message>
+    <message>
+        <source>MetricTons</source>
+        <translation>tonnes</translation>
+    </message>
+    <message>
+        <source>Drams</source>
+        <translation>drachmes</translation>
+    </message>
+    <message>
+        <source>Grains</source>
+        <translation>grains</translation>
+    </message>
+    <message>
+        <source>Tons</source>
+        <translation>tonnes courtes (US)</translation>
+    </message>
+    <message>
+        <source>LongTons</source>
+        <translation>tonnes longues</translation>
+    </message>
+    <message>
+        <source>Ounces</source>
+        <translation>onces</translation>
+    </message>
+    <message>
+        <source>Pounds</source>
+        <translation>livres</translation>
+    </message>
+    <message>
+        <source>MilliSeconds</source>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>heures</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>Weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>Fortnights</source>
+        <translation>quinzaines</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>années</translation>
+    </message>
+    <message>
+        <source>Decades</source>
+        <translation>décennies</translation>
+    </message>
+    <message>
+        <source>Centuries</source>
+        <translation>siècles</translation>
+    </message>
+    <message>
+        <source>Millennia</source>
+        <translation>millénaires</translation>
+    </message>
+    <message>
+        <source>DateTime</source>
+        <translation>date et heure</translation>
+    </message>
+    <message>
+        <source>Celsius</source>
+        <translation>degrés Celsius</translation>
+    </message>
+    <message>
+        <source>Kelvin</source>
+        <translation>kelvins</translation>
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation>degrés Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Rankine</source>
+        <translation>degrés Rankine</translation>
+    </message>
+    <message>
+        <source>Reaumur</source>
+        <translation>degrés Réaumur</translation>
+    </message>
+    <message>
+        <source>JulianDate</source>
+        <translation>date julienne</translation>
+    </message>
+    <message>
+        <source>ModifiedJulianDate</source>
+        <translation>date julienne modifiée</translation>
+    </message>
+</context>
+<context>
     <name>brisalto::CompletionPopup</name>
     <message>
         <source>completions</source>

@@ -4,6 +4,7 @@
 // that speak it with unique accelerators and still fit, and a results window, settings file and
 // history that stay byte for byte the English ones.
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -21,6 +22,8 @@
 #include "app/main_form.h"
 #include "app/results_lines.h"
 #include "app/ui_language.h"
+#include "tools/conversion_text.h"
+#include "tools/gui/conv_form.h"
 
 using brisalto::TMainForm;
 
@@ -36,6 +39,28 @@ const std::map<QString, QSet<QString>> kSameAsEnglish = {
       QStringLiteral("Solution..."), QStringLiteral("Pi")}},
     {QStringLiteral("es"), {QStringLiteral("Variables"), QStringLiteral("Pi")}},
 };
+
+// Unit and family names spelled as in English in the language.
+const std::map<QString, QSet<QString>> kUnitSameAsEnglish = {
+    {QStringLiteral("de"), {QStringLiteral("Kelvin")}},
+    {QStringLiteral("fr"), {QStringLiteral("Volume")}},
+    {QStringLiteral("es"), {}},
+};
+
+// What the conversion dialog shows after picking a family and two units by their English names.
+QString Converted(brisalto::TConvForm& form, const char* family, const char* from, const char* to,
+                  const QString& value) {
+    const auto pick = [](QComboBox* list, const char* english) {
+        list->setCurrentIndex(list->findData(QString::fromLatin1(english)));
+        return list->currentIndex() >= 0;
+    };
+    if (!pick(form.FamilyComboBox, family)) return QStringLiteral("no family");
+    form.FamilyComboBoxSelect();
+    if (!pick(form.ConvFromComboBox, from) || !pick(form.ConvToComboBox, to))
+        return QStringLiteral("no unit");
+    form.ConvValueEdit->setText(value);
+    return form.ConvertedValueEdit->text();
+}
 
 // Each menu's title, then its items' texts; separators left out.
 QList<QStringList> MenuTexts(TMainForm& form) {
@@ -224,6 +249,66 @@ class TranslationTest : public QObject {
                 }
                 QVERIFY(labels.last()->geometry().right() < brisalto::kClientWidth);
             }
+        }
+    }
+
+    void UnitNamesSpeakTheLanguage_data() { MenusSpeakTheLanguage_data(); }
+    void UnitNamesSpeakTheLanguage() {
+        QFETCH(QString, language);
+        const QStringList conversions = {"Distance|Kilometers|Meters|1.5",
+                                         "Temperature|Celsius|Fahrenheit|100",
+                                         "Mass|Pounds|Kilograms|2", "Time|Days|JulianDate|3"};
+        QStringList english;
+        {
+            brisalto::TConvForm form;
+            for (const QString& row : conversions) {
+                const QStringList f = row.split('|');
+                english << Converted(form, qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]),
+                                     f[3]);
+            }
+        }
+        QVERIFY(brisalto::InstallTranslators(*QCoreApplication::instance(), language));
+        const QSet<QString>& same = kUnitSameAsEnglish.at(language);
+        const brisalto::ConversionRegistry& registry = brisalto::ConversionRegistry::Instance();
+        brisalto::TConvForm form;
+        QCOMPARE(form.FamilyComboBox->count(), int(brisalto::kConversionFamilyNames.size()));
+        // Every family and unit in the lists is shown translated and chosen by its English name.
+        for (int f = 0; f < form.FamilyComboBox->count(); ++f) {
+            const QString family = form.FamilyComboBox->itemData(f).toString();
+            QCOMPARE(family, QString::fromLatin1(brisalto::kConversionFamilyNames[f].data(),
+                                                 brisalto::kConversionFamilyNames[f].size()));
+            const QString shown = form.FamilyComboBox->itemText(f);
+            QVERIFY2(shown != family || same.contains(shown), qPrintable("untranslated: " + shown));
+            form.FamilyComboBox->setCurrentIndex(f);
+            form.FamilyComboBoxSelect();
+            QCOMPARE(form.CurrentFamily, *registry.FindFamilyByName(family.toStdString()));
+            QCOMPARE(form.ConvFromComboBox->count(),
+                     int(registry.UnitsOfFamily(form.CurrentFamily).size()));
+            for (int u = 0; u < form.ConvFromComboBox->count(); ++u) {
+                const QString unit = form.ConvToComboBox->itemData(u).toString();
+                const QString text = form.ConvToComboBox->itemText(u);
+                QVERIFY2(!text.isEmpty() && (text != unit || same.contains(text)),
+                         qPrintable("untranslated: " + unit));
+                QCOMPARE(form.ConvFromComboBox->itemText(u), text);
+            }
+        }
+        // A few names as the language's textbooks write them.
+        const std::map<QString, QStringList> kNames = {
+            {"de", {"Länge", "Kilometer", "Grad Celsius", "Atmosphären", "Pfund"}},
+            {"fr", {"Longueur", "kilomètres", "degrés Celsius", "atmosphères", "livres"}},
+            {"es", {"Longitud", "kilómetros", "grados Celsius", "atmósferas", "libras"}},
+        };
+        const QStringList sources = {"Distance", "Kilometers", "Celsius", "atmosphere", "Pounds"};
+        for (qsizetype i = 0; i < sources.size(); ++i) {
+            const char* context = i == 0 ? "UnitFamilies" : "Units";
+            QCOMPARE(QCoreApplication::translate(context, qPrintable(sources[i])),
+                     kNames.at(language)[i]);
+        }
+        // Converting gives the English dialog's results.
+        for (qsizetype i = 0; i < conversions.size(); ++i) {
+            const QStringList f = conversions[i].split('|');
+            QCOMPARE(Converted(form, qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]), f[3]),
+                     english[i]);
         }
     }
 
