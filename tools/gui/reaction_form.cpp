@@ -3,7 +3,6 @@
 #include "tools/gui/reaction_form.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "engine/number_text.h"
+#include "tools/gui/insert_buttons.h"
 #include "tools/gui/palette_colors.h"
 #include "tools/reaction.h"
 #include "tools/reaction_amounts.h"
@@ -90,16 +90,10 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     SummaryLabel->setAccessibleName(tr("Limiting reactant and yield"));
     SummaryLabel->setMinimumHeight(fontMetrics().lineSpacing() * 3);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->setAccessibleName(tr("Insert or cancel"));
-    InsertButton = buttons->addButton(tr("Insert Value"), QDialogButtonBox::AcceptRole);
-    InsertButton->setObjectName("InsertButton");
-    InsertButton->setDefault(true);
-    CancelButton = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    CancelButton->setObjectName("CancelButton");
-    CancelButton->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const InsertButtons buttons =
+        MakeInsertButtons(this, tr("Insert or cancel"), tr("Insert Value"), tr("Cancel"));
+    InsertButton = buttons.insert;
+    CancelButton = buttons.cancel;
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Reaction"), ReactionEdit);
@@ -111,7 +105,7 @@ TReactionForm::TReactionForm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(MessageLabel);
     layout->addWidget(AmountsTable, 1);
     layout->addWidget(SummaryLabel);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 
     for (QLineEdit* edit : {ReactionEdit, GivenEdit, YieldEdit}) {
         connect(edit, &QLineEdit::textChanged, this, [this] { Update(); });

@@ -3,7 +3,6 @@
 #include "tools/gui/solution_form.h"
 
 #include <QCoreApplication>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "engine/number_text.h"
+#include "tools/gui/insert_buttons.h"
 #include "tools/gui/palette_colors.h"
 #include "tools/molar_mass.h"
 #include "tools/solution.h"
@@ -104,22 +104,16 @@ TSolutionForm::TSolutionForm(QWidget* parent) : QDialog(parent) {
     MessageLabel->setAccessibleName(tr("Message"));
     MessageLabel->setMinimumHeight(fontMetrics().lineSpacing() * 2);
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->setAccessibleName(tr("Insert or cancel"));
-    InsertButton = buttons->addButton(tr("Insert Value"), QDialogButtonBox::AcceptRole);
-    InsertButton->setObjectName("InsertButton");
-    InsertButton->setDefault(true);
-    CancelButton = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
-    CancelButton->setObjectName("CancelButton");
-    CancelButton->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const InsertButtons buttons =
+        MakeInsertButtons(this, tr("Insert or cancel"), tr("Insert Value"), tr("Cancel"));
+    InsertButton = buttons.insert;
+    CancelButton = buttons.cancel;
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(solution_box);
     layout->addWidget(dilution_box);
     layout->addWidget(MessageLabel);
-    layout->addWidget(buttons);
+    layout->addWidget(buttons.box);
 
     for (QLineEdit* edit : {FormulaEdit, ConcentrationEdit, MassEdit, VolumeEdit}) {
         connect(edit, &QLineEdit::textEdited, this, [this] { dilution_last_ = false; });
