@@ -47,6 +47,7 @@
 #include "command/result_format.h"
 #include "tools/constants_table.h"
 #include "tools/element_table.h"
+#include "tools/gui/palette_colors.h"
 
 namespace brisalto {
 
@@ -202,29 +203,14 @@ QStringList ToStringList(const std::vector<std::string>& texts) {
     return list;
 }
 
-// WCAG relative luminance and contrast ratio.
-double Luminance(const QColor& color) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
-           0.0722 * channel(color.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The desktop's text colour when it reads well on the fixed grey (4.5:1), else black or white,
 // whichever reads better: a dark theme's light text is hard to read on medium grey.
-QColor ReadableOn(const QColor& background, const QColor& preferred) {
+QColor TextColorOn(const QColor& background, const QColor& preferred) {
     constexpr double kMinContrast = 4.5;
-    if (Contrast(preferred, background) >= kMinContrast) return preferred;
+    if (ContrastRatio(preferred, background) >= kMinContrast) return preferred;
     const QColor black(Qt::black);
     const QColor white(Qt::white);
-    return Contrast(black, background) >= Contrast(white, background) ? black : white;
+    return ContrastRatio(black, background) >= ContrastRatio(white, background) ? black : white;
 }
 
 void SetBaseColor(QWidget* widget, TColor color) {
@@ -327,7 +313,7 @@ void TMainForm::BuildControls() {
     const QFont mode_font = PixelFont(kLabelFontName, Px(kModeFontPixels), true, true);
     QPalette mode_palette = grey;
     mode_palette.setColor(QPalette::WindowText,
-                          ReadableOn(kMediumGrey, grey.color(QPalette::WindowText)));
+                          TextColorOn(kMediumGrey, grey.color(QPalette::WindowText)));
     ui_.ModPanel->setPalette(mode_palette);
     const auto make_label = [&](const char* name, const QString& text, int x) {
         auto* label = new QLabel(text, ui_.ModPanel);

@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "tools/element_table.h"
+#include "tools/gui/palette_colors.h"
 
 namespace brisalto {
 namespace {
@@ -70,21 +71,6 @@ QFont Scaled(QFont font, double factor, bool bold) {
     }
     font.setBold(bold);
     return font;
-}
-
-// WCAG relative luminance and contrast ratio.
-double Luminance(const QColor& color) {
-    const auto channel = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) +
-           0.0722 * channel(color.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-    const double la = Luminance(a);
-    const double lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // An element button: square, as large as the widest symbol of the table needs, so the cells
@@ -417,7 +403,7 @@ void TMolWtForm::changeEvent(QEvent* event) {
         const QColor window = palette().color(QPalette::Window);
         const QColor link = palette().color(QPalette::Link);
         QColor colour =
-            Contrast(link, window) >= 4.5 ? link : palette().color(QPalette::WindowText);
+            ContrastRatio(link, window) >= 4.5 ? link : palette().color(QPalette::WindowText);
         for (QLabel* line : {HintLabel, Label35}) {
             QPalette line_palette = line->palette();
             line_palette.setColor(QPalette::WindowText, colour);
