@@ -94,16 +94,17 @@ int RunSolution(const WorkbenchOptions& options, std::ostream& out, std::ostream
     }
     const std::string* current = &*options.volume;
     try {
-        const Quantity volume = ParseQuantity(*options.volume, {QuantityKind::kVolume}, "a volume");
+        const Quantity volume =
+            ParseQuantity(*options.volume, {QuantityKind::kVolume}, kNotVolumeText);
         if (options.concentration) {
             current = &*options.concentration;
             const Quantity concentration = ParseQuantity(
                 *options.concentration, {QuantityKind::kMolarity, QuantityKind::kMassConcentration},
-                "a concentration");
+                kNotConcentrationText);
             out << ValueToText(MassToWeigh(molar_mass, concentration, volume)) << '\n';
         } else {
             current = &*options.mass;
-            const Quantity mass = ParseQuantity(*options.mass, {QuantityKind::kMass}, "a mass");
+            const Quantity mass = ParseQuantity(*options.mass, {QuantityKind::kMass}, kNotMassText);
             out << ValueToText(ConcentrationOf(molar_mass, mass, volume).molarity) << '\n';
         }
     } catch (const QuantityError& error) {
@@ -120,8 +121,8 @@ int RunDilute(const std::vector<std::string>& arguments, std::ostream& out, std:
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         if (arguments[k] == "?") continue;
         try {
-            q[k] = k % 2 == 0 ? ParseQuantity(arguments[k], kConcentration, "a concentration")
-                              : ParseQuantity(arguments[k], kVolume, "a volume");
+            q[k] = k % 2 == 0 ? ParseQuantity(arguments[k], kConcentration, kNotConcentrationText)
+                              : ParseQuantity(arguments[k], kVolume, kNotVolumeText);
         } catch (const QuantityError& error) {
             return Fault(out, err, arguments[k], error.what());
         }

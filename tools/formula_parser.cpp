@@ -15,26 +15,30 @@
 namespace brisalto {
 namespace {
 
-constexpr std::string_view kEmptyText = "the formula is empty";
-constexpr std::string_view kNotElementText = " is not an element";
-constexpr std::string_view kLowerCaseText =
-    " is not an element: a symbol begins with a capital letter";
-constexpr std::string_view kNotClosedText = " is not closed";
-constexpr std::string_view kNotOpenedText = " has no opening bracket";
-constexpr std::string_view kDoesNotCloseText = " does not close ";
-constexpr std::string_view kEmptyBracketsText = " holds nothing";
-constexpr std::string_view kCountZeroText = "a count or coefficient must be at least 1";
-constexpr std::string_view kCountLimitText = " is too large: counts go up to 1000000";
-constexpr std::string_view kFractionalText =
-    " is not a whole number: counts and coefficients are whole numbers";
-constexpr std::string_view kMisplacedText =
-    " cannot stand here: a count follows an element or a closing bracket";
-constexpr std::string_view kMustBeFollowedText = " must be followed by an element or a bracket";
-constexpr std::string_view kMustFollowText = " must follow an element or a bracket";
-constexpr std::string_view kChargeText = "charges are not part of a formula";
-constexpr std::string_view kUnexpectedText = " cannot stand in a formula";
-constexpr std::string_view kTooLargeText = "the formula is too large to weigh";
-constexpr std::string_view kPositionText = " (at character ";
+constexpr const char* kEmptyText = QT_TRANSLATE_NOOP("Chemistry", "the formula is empty");
+constexpr const char* kNotElementText = QT_TRANSLATE_NOOP("Chemistry", "%1 is not an element");
+constexpr const char* kLowerCaseText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is not an element: a symbol begins with a capital letter");
+constexpr const char* kNotClosedText = QT_TRANSLATE_NOOP("Chemistry", "%1 is not closed");
+constexpr const char* kNotOpenedText = QT_TRANSLATE_NOOP("Chemistry", "%1 has no opening bracket");
+constexpr const char* kDoesNotCloseText = QT_TRANSLATE_NOOP("Chemistry", "%1 does not close %2");
+constexpr const char* kEmptyBracketsText = QT_TRANSLATE_NOOP("Chemistry", "%1 holds nothing");
+constexpr const char* kCountZeroText =
+    QT_TRANSLATE_NOOP("Chemistry", "a count or coefficient must be at least 1");
+constexpr const char* kCountLimitText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is too large: counts go up to 1000000");
+constexpr const char* kFractionalText = QT_TRANSLATE_NOOP(
+    "Chemistry", "%1 is not a whole number: counts and coefficients are whole numbers");
+constexpr const char* kMisplacedText = QT_TRANSLATE_NOOP(
+    "Chemistry", "%1 cannot stand here: a count follows an element or a closing bracket");
+constexpr const char* kMustBeFollowedText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 must be followed by an element or a bracket");
+constexpr const char* kMustFollowText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 must follow an element or a bracket");
+constexpr const char* kChargeText =
+    QT_TRANSLATE_NOOP("Chemistry", "charges are not part of a formula");
+constexpr const char* kUnexpectedText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 cannot stand in a formula");
 constexpr std::size_t kShownTextLimit = 16;
 
 // A character of the formula: its code point and its length in UTF-8.
@@ -111,7 +115,7 @@ class Parser {
         try {
             ReadAll();
         } catch (const FloatError&) {
-            throw FormulaError(FormulaErrorKind::kTooLarge, std::string(kTooLargeText), 0);
+            throw FormulaError(FormulaErrorKind::kTooLarge, Message{kFormulaTooLargeText}, 0);
         }
         return Result();
     }
@@ -140,8 +144,8 @@ class Parser {
         std::size_t part_at = 0;
     };
 
-    [[noreturn]] void Fail(FormulaErrorKind kind, const std::string& text, std::size_t at) const {
-        throw FormulaError(kind, text, CharacterPosition(at));
+    [[noreturn]] void Fail(FormulaErrorKind kind, Message message, std::size_t at) const {
+        throw FormulaError(kind, std::move(message), CharacterPosition(at));
     }
 
     std::size_t CharacterPosition(std::size_t at) const {
@@ -181,12 +185,12 @@ class Parser {
         for (std::size_t at = 0; at < text_.size();) {
             const Char c = Decode(text_, at);
             if (c.code == U'^' || IsSuperscriptDigit(c.code)) {
-                Fail(FormulaErrorKind::kCharge, std::string(kChargeText), at);
+                Fail(FormulaErrorKind::kCharge, Message{kChargeText}, at);
             }
             if (IsSign(c.code)) {
                 const Char next = Decode(text_, at + c.size);
                 if (!IsUpper(next.code) && !IsOpening(next.code)) {
-                    Fail(FormulaErrorKind::kCharge, std::string(kChargeText), at);
+                    Fail(FormulaErrorKind::kCharge, Message{kChargeText}, at);
                 }
             }
             at += c.size;
@@ -270,12 +274,11 @@ class Parser {
         const auto [end, value] = ReadDigits(at, !coefficient);
         if (FractionFollows(end, value, coefficient)) {
             Fail(FormulaErrorKind::kFractionalCount,
-                 Shown(at, ReadDigits(end + 1, false).first) + std::string(kFractionalText), at);
+                 Message{kFractionalText, {Shown(at, ReadDigits(end + 1, false).first)}}, at);
         }
-        if (value == 0) Fail(FormulaErrorKind::kCountZero, std::string(kCountZeroText), at);
+        if (value == 0) Fail(FormulaErrorKind::kCountZero, Message{kCountZeroText}, at);
         if (value > kMaxFormulaCount) {
-            Fail(FormulaErrorKind::kCountTooLarge, Shown(at, end) + std::string(kCountLimitText),
-                 at);
+            Fail(FormulaErrorKind::kCountTooLarge, Message{kCountLimitText, {Shown(at, end)}}, at);
         }
         return {end, static_cast<CalcValue>(value)};
     }
@@ -286,8 +289,7 @@ class Parser {
         const std::string_view symbol = text_.substr(at, end - at);
         const std::optional<int> element = FindElementBySymbol(symbol);
         if (!element) {
-            Fail(FormulaErrorKind::kUnknownElement, Shown(at, end) + std::string(kNotElementText),
-                 at);
+            Fail(FormulaErrorKind::kUnknownElement, Message{kNotElementText, {Shown(at, end)}}, at);
         }
         auto& seen = first_seen_[static_cast<std::size_t>(*element)];
         if (seen < 0) {
@@ -300,18 +302,17 @@ class Parser {
 
     void CloseBracket(Char c, std::size_t at) {
         if (depth_ == 0) {
-            Fail(FormulaErrorKind::kUnopenedBracket, ShownChar(at) + std::string(kNotOpenedText),
-                 at);
+            Fail(FormulaErrorKind::kUnopenedBracket, Message{kNotOpenedText, {ShownChar(at)}}, at);
         }
         Frame& frame = Top();
         if (ClosingOf(frame.open) != c.code) {
             Fail(FormulaErrorKind::kMismatchedBracket,
-                 ShownChar(at) + std::string(kDoesNotCloseText) + ShownChar(frame.open_at), at);
+                 Message{kDoesNotCloseText, {ShownChar(at), ShownChar(frame.open_at)}}, at);
         }
         if (expect_ == Expect::kItem && frame.part_at == frame.open_at &&
             frame.group_start == amounts_.size()) {
             Fail(FormulaErrorKind::kEmptyBrackets,
-                 ShownChar(frame.open_at) + ShownChar(at) + std::string(kEmptyBracketsText),
+                 Message{kEmptyBracketsText, {ShownChar(frame.open_at) + ShownChar(at)}},
                  frame.open_at);
         }
         RefuseEmptyPart(frame, at);
@@ -326,13 +327,13 @@ class Parser {
     void RefuseEmptyPart(const Frame& frame, std::size_t at) const {
         if (expect_ != Expect::kPartStart && expect_ != Expect::kItem) return;
         if (frame.part_at == at) {
-            Fail(FormulaErrorKind::kMissingPart, ShownChar(at) + std::string(kMustFollowText), at);
+            Fail(FormulaErrorKind::kMissingPart, Message{kMustFollowText, {ShownChar(at)}}, at);
         }
         const std::size_t from = frame.part_at;
         const std::size_t end = IsAsciiDigit(Decode(text_, from).code)
                                     ? ReadDigits(from, false).first
                                     : from + Decode(text_, from).size;
-        Fail(FormulaErrorKind::kMissingPart, Shown(from, end) + std::string(kMustBeFollowedText),
+        Fail(FormulaErrorKind::kMissingPart, Message{kMustBeFollowedText, {Shown(from, end)}},
              from);
     }
 
@@ -342,7 +343,7 @@ class Parser {
         expect_ = Expect::kPartStart;
         std::size_t at = SkipBlanks(0);
         if (at == text_.size()) {
-            throw FormulaError(FormulaErrorKind::kEmpty, std::string(kEmptyText), 0);
+            throw FormulaError(FormulaErrorKind::kEmpty, Message{kEmptyText}, 0);
         }
         frames_[0].part_at = at;
         while ((at = SkipBlanks(at)) < text_.size()) {
@@ -361,7 +362,7 @@ class Parser {
                     at = end;
                 } else {
                     Fail(FormulaErrorKind::kMisplacedCount,
-                         Shown(at, ReadDigits(at, true).first) + std::string(kMisplacedText), at);
+                         Message{kMisplacedText, {Shown(at, ReadDigits(at, true).first)}}, at);
                 }
                 continue;
             }
@@ -374,8 +375,8 @@ class Parser {
             } else if (IsLower(c.code)) {
                 std::size_t end = at;
                 while (end < text_.size() && IsLower(static_cast<unsigned char>(text_[end]))) ++end;
-                Fail(FormulaErrorKind::kLowerCaseStart,
-                     Shown(at, end) + std::string(kLowerCaseText), at);
+                Fail(FormulaErrorKind::kLowerCaseStart, Message{kLowerCaseText, {Shown(at, end)}},
+                     at);
             } else if (IsOpening(c.code)) {
                 PushFrame(c.code, at);
                 expect_ = Expect::kItem;
@@ -393,14 +394,14 @@ class Parser {
                 at += c.size;
             } else {
                 Fail(FormulaErrorKind::kUnexpectedCharacter,
-                     ShownChar(at) + std::string(kUnexpectedText), at);
+                     Message{kUnexpectedText, {ShownChar(at)}}, at);
             }
         }
         FlushPending(1);
         if (depth_ > 0) {
             const Frame& frame = Top();
             Fail(FormulaErrorKind::kUnclosedBracket,
-                 ShownChar(frame.open_at) + std::string(kNotClosedText), frame.open_at);
+                 Message{kNotClosedText, {ShownChar(frame.open_at)}}, frame.open_at);
         }
         RefuseEmptyPart(Top(), text_.size());
         FinishPart(Top());
@@ -434,17 +435,13 @@ class Parser {
     int next_seen_ = 0;
 };
 
-std::string WithPosition(const std::string& text, std::size_t position) {
-    if (position == 0) return text;
-    return text + std::string(kPositionText) + std::to_string(position) + ")";
-}
-
 }  // namespace
 
-FormulaError::FormulaError(FormulaErrorKind kind, const std::string& text, std::size_t position)
-    : std::runtime_error(WithPosition(text, position)),
+FormulaError::FormulaError(FormulaErrorKind kind, Message message, std::size_t position)
+    : std::runtime_error(TextAt(message, position)),
       kind_(kind),
-      text_(text),
+      message_(std::move(message)),
+      text_(message_.Text()),
       position_(position) {}
 
 std::vector<ElementCount> ParseFormula(std::string_view formula) { return Parser(formula).Run(); }

@@ -11,11 +11,14 @@
 #include <vector>
 
 #include "engine/calc_value.h"
+#include "tools/message.h"
 
 namespace brisalto {
 
 // Counts and coefficients run from 1 to this.
 inline constexpr int kMaxFormulaCount = 1000000;
+inline constexpr const char* kFormulaTooLargeText =
+    QT_TRANSLATE_NOOP("Chemistry", "the formula is too large to weigh");
 
 enum class FormulaErrorKind {
     kEmpty,
@@ -39,15 +42,17 @@ class FormulaError : public std::runtime_error {
   public:
     // position: the character (counted from 1, a UTF-8 sequence being one character) where the
     // fault lies, or 0 where it lies in no one place.
-    FormulaError(FormulaErrorKind kind, const std::string& text, std::size_t position);
+    FormulaError(FormulaErrorKind kind, Message message, std::size_t position);
 
     FormulaErrorKind kind() const { return kind_; }
     std::size_t position() const { return position_; }
-    // The message without the position.
+    // The message without the position: to translate, and in English.
+    const Message& message() const { return message_; }
     const std::string& text() const { return text_; }
 
   private:
     FormulaErrorKind kind_;
+    Message message_;
     std::string text_;
     std::size_t position_;
 };

@@ -15,7 +15,6 @@ namespace brisalto {
 namespace {
 
 constexpr int kPercentDecimals = 3;
-constexpr std::string_view kTooLargeText = "the formula is too large to weigh";
 
 CalcValue AtomicWeight(int element) {
     return TextToValue(ElementButtons()[static_cast<std::size_t>(element)].weight);
@@ -55,7 +54,7 @@ MolarMass ComputeMolarMass(std::string_view formula) {
             share.percent = Divide(Multiply(share.mass, 100), result.value);
         }
     } catch (const FloatError&) {
-        throw FormulaError(FormulaErrorKind::kTooLarge, std::string(kTooLargeText), 0);
+        throw FormulaError(FormulaErrorKind::kTooLarge, Message{kFormulaTooLargeText}, 0);
     }
     return result;
 }

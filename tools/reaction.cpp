@@ -16,39 +16,59 @@ namespace {
 
 __extension__ typedef __int128 Int;
 
-constexpr std::string_view kNoArrowText = "a reaction needs = or -> between its two sides";
-constexpr std::string_view kTwoArrowsText = "a reaction has one arrow";
-constexpr std::string_view kEmptyLeftText = "the left side is empty";
-constexpr std::string_view kEmptyRightText = "the right side is empty";
-constexpr std::string_view kMissingSpeciesText = "a species is missing around +";
-constexpr std::string_view kFractionText = " is not a whole number: coefficients are whole numbers";
-constexpr std::string_view kCoefficientLimitText = " is too large: coefficients go up to 1000000";
-constexpr std::string_view kZeroCoefficientText = "a coefficient must be at least 1";
-constexpr std::string_view kBadChargeText = " is not a charge: write it as ^2+, ^- or ³⁺";
-constexpr std::string_view kElectronChargeText = "the electron is written e^-";
-constexpr std::string_view kOnlyLeftText = " appears only on the left";
-constexpr std::string_view kOnlyRightText = " appears only on the right";
-constexpr std::string_view kNoBalanceText =
-    "the reaction cannot be balanced: no whole coefficients conserve every element and the charge";
-constexpr std::string_view kAmbiguousText =
-    "the reaction has more than one independent balance; it is made of: ";
-constexpr std::string_view kZeroText = " takes no part: its coefficient would be 0";
-constexpr std::string_view kNegativeText =
-    " would need a negative coefficient: it belongs on the other side";
-constexpr std::string_view kOverflowText = "the coefficients are too large to compute exactly";
+constexpr const char* kNoArrowText =
+    QT_TRANSLATE_NOOP("Chemistry", "a reaction needs = or -> between its two sides");
+constexpr const char* kEmptyReactionText = QT_TRANSLATE_NOOP("Chemistry", "the reaction is empty");
+constexpr const char* kTwoArrowsText = QT_TRANSLATE_NOOP("Chemistry", "a reaction has one arrow");
+constexpr const char* kEmptyLeftText = QT_TRANSLATE_NOOP("Chemistry", "the left side is empty");
+constexpr const char* kEmptyRightText = QT_TRANSLATE_NOOP("Chemistry", "the right side is empty");
+constexpr const char* kMissingSpeciesText =
+    QT_TRANSLATE_NOOP("Chemistry", "a species is missing around +");
+constexpr const char* kFractionText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is not a whole number: coefficients are whole numbers");
+constexpr const char* kCoefficientLimitText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is too large: coefficients go up to 1000000");
+constexpr const char* kZeroCoefficientText =
+    QT_TRANSLATE_NOOP("Chemistry", "a coefficient must be at least 1");
+constexpr const char* kBadChargeText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is not a charge: write it as ^2+, ^- or ³⁺");
+constexpr const char* kElectronChargeText =
+    QT_TRANSLATE_NOOP("Chemistry", "the electron is written e^-");
+constexpr const char* kOnlyLeftText = QT_TRANSLATE_NOOP("Chemistry", "%1 appears only on the left");
+constexpr const char* kOnlyRightText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 appears only on the right");
+constexpr const char* kNoBalanceText = QT_TRANSLATE_NOOP(
+    "Chemistry",
+    "the reaction cannot be balanced: no whole coefficients conserve every element and the charge");
+constexpr const char* kAmbiguousText = QT_TRANSLATE_NOOP(
+    "Chemistry", "the reaction has more than one independent balance; it is made of: %1");
+constexpr const char* kAmbiguousMoreText = QT_TRANSLATE_NOOP(
+    "Chemistry",
+    "the reaction has more than one independent balance; it is made of: %1; and %2 more");
+constexpr const char* kZeroText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 takes no part: its coefficient would be 0");
+constexpr const char* kNegativeText = QT_TRANSLATE_NOOP(
+    "Chemistry", "%1 would need a negative coefficient: it belongs on the other side");
+constexpr const char* kUnbalancedText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 does not balance: %2 on the left, %3 on the right");
+constexpr const char* kChargeUnbalancedText =
+    QT_TRANSLATE_NOOP("Chemistry", "the charge does not balance: %1 on the left, %2 on the right");
+constexpr const char* kOverflowText =
+    QT_TRANSLATE_NOOP("Chemistry", "the coefficients are too large to compute exactly");
+constexpr const char* kTooManyText =
+    QT_TRANSLATE_NOOP("Chemistry", "a reaction has at most 500 species");
+// The name of the charge's row among the elements' symbols.
 constexpr std::string_view kChargeName = "the charge";
-constexpr std::string_view kTooManyText = "a reaction has at most 500 species";
 constexpr std::size_t kMaxSpecies = 500;
 // An ambiguous reaction of many species is made of many parts; a few say enough.
 constexpr std::size_t kShownParts = 5;
-constexpr std::string_view kPositionText = " (at character ";
 constexpr std::int64_t kMaxCount = std::int64_t{1} << 53;
 
 // The states a species may carry in brackets after it; they are read and kept, never counted.
 constexpr std::string_view kStates[] = {"s", "l", "g", "aq"};
 
 [[noreturn]] void Overflow() {
-    throw ReactionError(ReactionErrorKind::kOverflow, std::string(kOverflowText));
+    throw ReactionError(ReactionErrorKind::kOverflow, Message{kOverflowText});
 }
 
 Int Mul(Int a, Int b) {
@@ -142,7 +162,7 @@ class ReactionReader {
         Reaction reaction;
         reaction.arrow = arrow_;
         if (sides_[0].size() + sides_[1].size() > kMaxSpecies) {
-            throw ReactionError(ReactionErrorKind::kSyntax, std::string(kTooManyText));
+            throw ReactionError(ReactionErrorKind::kSyntax, Message{kTooManyText});
         }
         for (std::size_t side = 0; side < 2; ++side) {
             for (const Piece& piece : sides_[side]) {
@@ -153,8 +173,8 @@ class ReactionReader {
     }
 
   private:
-    [[noreturn]] void Fail(std::string_view text, std::size_t at) const {
-        throw ReactionError(ReactionErrorKind::kSyntax, std::string(text),
+    [[noreturn]] void Fail(Message message, std::size_t at) const {
+        throw ReactionError(ReactionErrorKind::kSyntax, std::move(message),
                             CharacterPosition(text_, at));
     }
 
@@ -175,12 +195,12 @@ class ReactionReader {
                 return;
             }
             if (side == 0 && sides_[0].empty() && arrow_at == separator_at) {
-                Fail(kEmptyLeftText, separator_at);
+                Fail(Message{kEmptyLeftText}, separator_at);
             }
             if (side == 1 && sides_[1].empty() && separator_at == text_.size()) {
-                Fail(kEmptyRightText, separator_at);
+                Fail(Message{kEmptyRightText}, separator_at);
             }
-            Fail(kMissingSpeciesText, separator_at == text_.size() ? start : separator_at);
+            Fail(Message{kMissingSpeciesText}, separator_at == text_.size() ? start : separator_at);
         };
         std::size_t at = 0;
         while (at < text_.size()) {
@@ -204,7 +224,7 @@ class ReactionReader {
                 close(at, at);
                 start = ++at;
             } else if ((size = ArrowAt(text_, at)) != 0) {
-                if (arrow_at) Fail(kTwoArrowsText, at);
+                if (arrow_at) Fail(Message{kTwoArrowsText}, at);
                 arrow_at = at;
                 arrow_ = std::string(text_.substr(at, size));
                 close(at, at);
@@ -218,10 +238,8 @@ class ReactionReader {
             std::size_t b = 0;
             std::size_t blank = 0;
             while (b < text_.size() && IsBlankAt(text_, b, blank)) b += blank;
-            throw ReactionError(
-                ReactionErrorKind::kSyntax,
-                std::string(b == text_.size() ? std::string_view("the reaction is empty")
-                                              : kNoArrowText));
+            throw ReactionError(ReactionErrorKind::kSyntax,
+                                Message{b == text_.size() ? kEmptyReactionText : kNoArrowText});
         }
         close(text_.size(), text_.size());
     }
@@ -262,16 +280,16 @@ class ReactionReader {
                 text_[d + 1] >= '0' && text_[d + 1] <= '9') {
                 std::size_t f = d + 1;
                 while (f < e && text_[f] >= '0' && text_[f] <= '9') ++f;
-                Fail(std::string(text_.substr(b, f - b)) + std::string(kFractionText), b);
+                Fail(Message{kFractionText, {std::string(text_.substr(b, f - b))}}, b);
             }
-            if (value == 0) Fail(kZeroCoefficientText, b);
+            if (value == 0) Fail(Message{kZeroCoefficientText}, b);
             if (value > kMaxFormulaCount) {
-                Fail(std::string(text_.substr(b, d - b)) + std::string(kCoefficientLimitText), b);
+                Fail(Message{kCoefficientLimitText, {std::string(text_.substr(b, d - b))}}, b);
             }
             species.written = value;
             std::size_t size = 0;
             while (d < e && IsBlankAt(text_, d, size)) d += size;
-            if (d == e) Fail(kMissingSpeciesText, b);
+            if (d == e) Fail(Message{kMissingSpeciesText}, b);
             b = d;
         }
         species.position = CharacterPosition(text_, b);
@@ -282,7 +300,7 @@ class ReactionReader {
         species.formula = std::string(text_.substr(b, e - b));
         if (species.formula == "e") {
             if (species.charge == 0) species.charge = -1;
-            if (species.charge != -1) Fail(kElectronChargeText, b);
+            if (species.charge != -1) Fail(Message{kElectronChargeText}, b);
             return species;
         }
         try {
@@ -290,7 +308,7 @@ class ReactionReader {
         } catch (const FormulaError& error) {
             const std::size_t position =
                 error.position() == 0 ? 0 : error.position() + CharacterPosition(text_, b) - 1;
-            throw ReactionError(ReactionErrorKind::kFormula, error.text(), position);
+            throw ReactionError(ReactionErrorKind::kFormula, error.message(), position);
         }
         return species;
     }
@@ -348,7 +366,7 @@ class ReactionReader {
         }
         const std::optional<int> charge = ChargeValue(plain);
         if (!charge) {
-            Fail(std::string(text_.substr(start, e - start)) + std::string(kBadChargeText), start);
+            Fail(Message{kBadChargeText, {std::string(text_.substr(start, e - start))}}, start);
         }
         species.charge = *charge;
         e = start;
@@ -412,7 +430,7 @@ void RefuseOneSided(const Reaction& reaction, const Matrix& matrix) {
         if (left != right) {
             throw ReactionError(
                 ReactionErrorKind::kOneSide,
-                matrix.row_names[r] + std::string(left ? kOnlyLeftText : kOnlyRightText));
+                Message{left ? kOnlyLeftText : kOnlyRightText, {matrix.row_names[r]}});
         }
     }
 }
@@ -439,8 +457,9 @@ void CheckWritten(const Reaction& reaction, const Matrix& matrix,
             const bool charge = matrix.row_names[r] == kChargeName;
             const auto shown = [charge](Int v) { return charge ? SignedText(v) : IntText(v); };
             throw ReactionError(ReactionErrorKind::kWrongCoefficient,
-                                matrix.row_names[r] + " does not balance: " + shown(left) +
-                                    " on the left, " + shown(right) + " on the right");
+                                charge ? Message{kChargeUnbalancedText, {shown(left), shown(right)}}
+                                       : Message{kUnbalancedText,
+                                                 {matrix.row_names[r], shown(left), shown(right)}});
         }
     }
 }
@@ -549,13 +568,12 @@ bool IsFormulaDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-ReactionError::ReactionError(ReactionErrorKind kind, const std::string& text, std::size_t position,
+ReactionError::ReactionError(ReactionErrorKind kind, Message message, std::size_t position,
                              std::vector<std::string> independent)
-    : std::runtime_error(position == 0
-                             ? text
-                             : text + std::string(kPositionText) + std::to_string(position) + ")"),
+    : std::runtime_error(TextAt(message, position)),
       kind_(kind),
-      text_(text),
+      message_(std::move(message)),
+      text_(message_.Text()),
       position_(position),
       independent_(std::move(independent)) {}
 
@@ -578,8 +596,8 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
         CheckWritten(reaction, matrix, result.coefficients);
         return result;
     }
-    if (!WholeNumberLoadError().empty()) {
-        throw ReactionError(ReactionErrorKind::kLibraryMissing, WholeNumberLoadError());
+    if (WholeNumberLoadError()) {
+        throw ReactionError(ReactionErrorKind::kLibraryMissing, *WholeNumberLoadError());
     }
     const std::size_t n = reaction.species.size();
     const Echelon echelon = Reduce(matrix.rows, n);
@@ -590,21 +608,24 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
         }
     }
     if (free_columns.empty()) {
-        throw ReactionError(ReactionErrorKind::kUnbalanceable, std::string(kNoBalanceText));
+        throw ReactionError(ReactionErrorKind::kUnbalanceable, Message{kNoBalanceText});
     }
     if (free_columns.size() > 1) {
         std::vector<std::string> independent;
-        std::string text(kAmbiguousText);
+        std::string parts;
         for (std::size_t f : free_columns) {
-            if (independent.size() == kShownParts) {
-                text += "; and " + std::to_string(free_columns.size() - kShownParts) + " more";
-                break;
-            }
+            if (independent.size() == kShownParts) break;
             independent.push_back(SubReactionText(reaction, NullVector(echelon, f, n)));
-            if (independent.size() > 1) text += "; ";
-            text += independent.back();
+            if (independent.size() > 1) parts += "; ";
+            parts += independent.back();
         }
-        throw ReactionError(ReactionErrorKind::kAmbiguous, text, 0, std::move(independent));
+        Message message{kAmbiguousText, {parts}};
+        if (free_columns.size() > kShownParts) {
+            message = {kAmbiguousMoreText,
+                       {parts, std::to_string(free_columns.size() - kShownParts)}};
+        }
+        throw ReactionError(ReactionErrorKind::kAmbiguous, std::move(message), 0,
+                            std::move(independent));
     }
     std::vector<Big> vector = NullVector(echelon, free_columns[0], n);
     // The orientation with more positive coefficients names the species that is wrong.
@@ -618,14 +639,14 @@ BalancedReaction BalanceReaction(const Reaction& reaction) {
     for (std::size_t s = 0; s < n; ++s) {
         if (vector[s] == 0) {
             throw ReactionError(ReactionErrorKind::kNotPositive,
-                                reaction.species[s].text + std::string(kZeroText),
+                                Message{kZeroText, {reaction.species[s].text}},
                                 reaction.species[s].position);
         }
     }
     for (std::size_t s = 0; s < n; ++s) {
         if (vector[s] < 0) {
             throw ReactionError(ReactionErrorKind::kNotPositive,
-                                reaction.species[s].text + std::string(kNegativeText),
+                                Message{kNegativeText, {reaction.species[s].text}},
                                 reaction.species[s].position);
         }
     }

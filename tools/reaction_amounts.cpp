@@ -15,13 +15,15 @@ namespace brisalto {
 namespace {
 
 constexpr CalcValue kElectronMolarMass = 5.48579909065e-4L;  // g/mol
-constexpr std::string_view kNoEqualsText = " needs a species and an amount: 'H2O=10 g'";
-constexpr std::string_view kNotInReactionText = " is not a species of the reaction";
-constexpr std::string_view kTwiceText = " is given twice";
-constexpr std::string_view kMixedText =
-    "give the amounts of reactants, or of one product, not both";
-constexpr std::string_view kYieldProductText = "the actual yield is of a product: ";
-constexpr std::string_view kTooLargeText = "the numbers are too large";
+constexpr const char* kNoEqualsText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 needs a species and an amount: 'H2O=10 g'");
+constexpr const char* kNotInReactionText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is not a species of the reaction");
+constexpr const char* kTwiceText = QT_TRANSLATE_NOOP("Chemistry", "%1 is given twice");
+constexpr const char* kMixedText =
+    QT_TRANSLATE_NOOP("Chemistry", "give the amounts of reactants, or of one product, not both");
+constexpr const char* kYieldProductText =
+    QT_TRANSLATE_NOOP("Chemistry", "the actual yield is of a product: %1");
 
 std::string PadLeft(const std::string& text, std::size_t width) {
     return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
@@ -49,11 +51,11 @@ CalcValue SpeciesMolarMass(const Species& species) {
 GivenAmount ParseGivenAmount(const BalancedReaction& balanced, std::string_view text) {
     const std::size_t equals = text.rfind('=');
     if (equals == std::string_view::npos) {
-        throw QuantityError(std::string(text) + std::string(kNoEqualsText));
+        throw QuantityError(Message{kNoEqualsText, {std::string(text)}});
     }
     const std::string name(text.substr(0, equals));
     const int species = FindSpecies(balanced.reaction, name);
-    if (species < 0) throw QuantityError(name + std::string(kNotInReactionText));
+    if (species < 0) throw QuantityError(Message{kNotInReactionText, {name}});
     const std::string_view amount = text.substr(equals + 1);
     try {
         return {species,
@@ -62,7 +64,7 @@ GivenAmount ParseGivenAmount(const BalancedReaction& balanced, std::string_view 
     } catch (const QuantityError& error) {
         // Positions count in the whole argument.
         const std::size_t position = error.position() == 0 ? 0 : error.position() + equals + 1;
-        throw QuantityError(error.text(), position);
+        throw QuantityError(error.message(), position);
     }
 }
 
@@ -76,12 +78,11 @@ Amounts ComputeAmounts(const BalancedReaction& balanced, const std::vector<Given
     int products = 0;
     for (const GivenAmount& g : given) {
         const auto s = static_cast<std::size_t>(g.species);
-        if (given_moles[s]) throw QuantityError(species[s].text + std::string(kTwiceText));
+        if (given_moles[s]) throw QuantityError(Message{kTwiceText, {species[s].text}});
         given_moles[s] = g.moles;
         (species[s].product ? products : reactants) += 1;
     }
-    if ((reactants > 0 && products > 0) || products > 1)
-        throw QuantityError(std::string(kMixedText));
+    if ((reactants > 0 && products > 0) || products > 1) throw QuantityError(Message{kMixedText});
     try {
         // The extent of reaction: the smallest that any given reactant allows.
         CalcValue extent = -1;
@@ -112,7 +113,7 @@ Amounts ComputeAmounts(const BalancedReaction& balanced, const std::vector<Given
         if (actual) {
             const auto s = static_cast<std::size_t>(actual->species);
             if (!species[s].product) {
-                throw QuantityError(std::string(kYieldProductText) + species[s].text);
+                throw QuantityError(Message{kYieldProductText, {species[s].text}});
             }
             amounts.yield_species = actual->species;
             amounts.percent_yield = amounts.rows[s].moles > 0 ? Divide(Multiply(actual->moles, 100),
@@ -120,7 +121,7 @@ Amounts ComputeAmounts(const BalancedReaction& balanced, const std::vector<Given
                                                               : 0;
         }
     } catch (const FloatError&) {
-        throw QuantityError(std::string(kTooLargeText));
+        throw QuantityError(Message{kNumbersTooLargeText});
     }
     return amounts;
 }

@@ -15,20 +15,23 @@
 namespace brisalto {
 namespace {
 
-constexpr std::string_view kPositionText = " (at character ";
-constexpr std::string_view kNoNumberText = "a number is missing";
-constexpr std::string_view kNoUnitText = " needs a unit: 10 g, 25 mL, 0.1 M";
-constexpr std::string_view kUnknownUnitText =
-    " is not a unit of mass, amount, volume or concentration";
-constexpr std::string_view kNotPositiveText = " must be greater than 0";
-constexpr std::string_view kTooLargeText = "the numbers are too large";
-constexpr std::string_view kAmountShapeText =
-    "an amount is a mass (10 g), moles (0.5 mol) or a volume with a concentration (25 mL 0.1 M)";
-constexpr std::string_view kDilutionMissingText = "a dilution needs three of C1, V1, C2, V2";
-constexpr std::string_view kDilutionKindsText =
-    "C1 and C2 must both be molar (M) or both by mass (g/L, % w/v)";
-constexpr std::string_view kDilutionUpText =
-    "C2 is above C1: a dilution only lowers the concentration";
+constexpr const char* kNoNumberText = QT_TRANSLATE_NOOP("Chemistry", "a number is missing");
+constexpr const char* kNotNumberText = QT_TRANSLATE_NOOP("Chemistry", "'%1' is not a number");
+constexpr const char* kNoUnitText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 needs a unit: 10 g, 25 mL, 0.1 M");
+constexpr const char* kUnknownUnitText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is not a unit of mass, amount, volume or concentration");
+constexpr const char* kNotPositiveText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 must be greater than 0");
+constexpr const char* kAmountShapeText = QT_TRANSLATE_NOOP(
+    "Chemistry",
+    "an amount is a mass (10 g), moles (0.5 mol) or a volume with a concentration (25 mL 0.1 M)");
+constexpr const char* kDilutionMissingText =
+    QT_TRANSLATE_NOOP("Chemistry", "a dilution needs three of C1, V1, C2, V2");
+constexpr const char* kDilutionKindsText =
+    QT_TRANSLATE_NOOP("Chemistry", "C1 and C2 must both be molar (M) or both by mass (g/L, % w/v)");
+constexpr const char* kDilutionUpText =
+    QT_TRANSLATE_NOOP("Chemistry", "C2 is above C1: a dilution only lowers the concentration");
 
 // Units with exact factors: the base unit times ten to `exponent`, times `times`.
 struct UnitRow {
@@ -148,7 +151,7 @@ Quantity MakeQuantity(std::string_view text, std::size_t unit_at, CalcValue valu
         }
     }
     if (std::optional<Quantity> quantity = FromRegistry(unit, value)) return *quantity;
-    throw QuantityError(std::string(unit) + std::string(kUnknownUnitText),
+    throw QuantityError(Message{kUnknownUnitText, {std::string(unit)}},
                         CharacterPosition(text, unit_at));
 }
 
@@ -163,11 +166,10 @@ std::string ShortNumber(CalcValue value, int digits) {
 
 }  // namespace
 
-QuantityError::QuantityError(const std::string& text, std::size_t position)
-    : std::runtime_error(position == 0
-                             ? text
-                             : text + std::string(kPositionText) + std::to_string(position) + ")"),
-      text_(text),
+QuantityError::QuantityError(Message message, std::size_t position)
+    : std::runtime_error(TextAt(message, position)),
+      message_(std::move(message)),
+      text_(message_.Text()),
       position_(position) {}
 
 std::vector<Quantity> ParseQuantities(std::string_view text) {
@@ -183,7 +185,7 @@ std::vector<Quantity> ParseQuantities(std::string_view text) {
             const std::size_t digits_at = end;
             while (end < text.size() && (IsDigit(text[end]) || text[end] == '.')) ++end;
             if (end == digits_at) {
-                throw QuantityError(std::string(kNoNumberText), CharacterPosition(text, at));
+                throw QuantityError(Message{kNoNumberText}, CharacterPosition(text, at));
             }
             if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
                 std::size_t exp = end + 1;
@@ -198,11 +200,11 @@ std::vector<Quantity> ParseQuantities(std::string_view text) {
             try {
                 value = TextToValue(number);
             } catch (const std::exception&) {
-                throw QuantityError("'" + std::string(number) + "' is not a number",
+                throw QuantityError(Message{kNotNumberText, {std::string(number)}},
                                     CharacterPosition(text, number_at));
             }
             if (!(value > 0)) {
-                throw QuantityError(std::string(number) + std::string(kNotPositiveText),
+                throw QuantityError(Message{kNotPositiveText, {std::string(number)}},
                                     CharacterPosition(text, number_at));
             }
             at = end;
@@ -216,7 +218,7 @@ std::vector<Quantity> ParseQuantities(std::string_view text) {
             std::size_t unit_end = at;
             while (unit_end > unit_at && IsBlank(text[unit_end - 1])) --unit_end;
             if (unit_end == unit_at) {
-                throw QuantityError(std::string(number) + std::string(kNoUnitText),
+                throw QuantityError(Message{kNoUnitText, {std::string(number)}},
                                     CharacterPosition(text, number_at));
             }
             Quantity quantity =
@@ -225,15 +227,15 @@ std::vector<Quantity> ParseQuantities(std::string_view text) {
             quantities.push_back(std::move(quantity));
         }
     } catch (const FloatError&) {
-        throw QuantityError(std::string(kTooLargeText));
+        throw QuantityError(Message{kNumbersTooLargeText});
     }
     return quantities;
 }
 
 Quantity ParseQuantity(std::string_view text, std::initializer_list<QuantityKind> kinds,
-                       std::string_view what) {
+                       const char* refusal) {
     const std::vector<Quantity> quantities = ParseQuantities(text);
-    const std::string message = std::string(text) + " is not " + std::string(what);
+    const Message message{refusal, {std::string(text)}};
     if (quantities.size() != 1) throw QuantityError(message);
     for (QuantityKind kind : kinds) {
         if (quantities[0].kind == kind) return quantities[0];
@@ -261,9 +263,9 @@ CalcValue MolesOf(std::string_view text, CalcValue molar_mass) {
             }
         }
     } catch (const FloatError&) {
-        throw QuantityError(std::string(kTooLargeText));
+        throw QuantityError(Message{kNumbersTooLargeText});
     }
-    throw QuantityError(std::string(kAmountShapeText));
+    throw QuantityError(Message{kAmountShapeText});
 }
 
 CalcValue MassToWeigh(CalcValue molar_mass, const Quantity& concentration, const Quantity& volume) {
@@ -273,7 +275,7 @@ CalcValue MassToWeigh(CalcValue molar_mass, const Quantity& concentration, const
                                         : concentration.value;
         return Multiply(per_litre, volume.value);
     } catch (const FloatError&) {
-        throw QuantityError(std::string(kTooLargeText));
+        throw QuantityError(Message{kNumbersTooLargeText});
     }
 }
 
@@ -282,7 +284,7 @@ Concentrations ConcentrationOf(CalcValue molar_mass, const Quantity& mass, const
         const CalcValue grams_per_litre = Divide(mass.value, volume.value);
         return {Divide(grams_per_litre, molar_mass), grams_per_litre};
     } catch (const FloatError&) {
-        throw QuantityError(std::string(kTooLargeText));
+        throw QuantityError(Message{kNumbersTooLargeText});
     }
 }
 
@@ -292,12 +294,12 @@ Dilution Dilute(const std::optional<Quantity>& c1, const std::optional<Quantity>
     std::size_t missing = 4;
     for (std::size_t k = 0; k < 4; ++k) {
         if (!given[k]->has_value()) {
-            if (missing != 4) throw QuantityError(std::string(kDilutionMissingText));
+            if (missing != 4) throw QuantityError(Message{kDilutionMissingText});
             missing = k;
         }
     }
-    if (missing == 4) throw QuantityError(std::string(kDilutionMissingText));
-    if (c1 && c2 && c1->kind != c2->kind) throw QuantityError(std::string(kDilutionKindsText));
+    if (missing == 4) throw QuantityError(Message{kDilutionMissingText});
+    if (c1 && c2 && c1->kind != c2->kind) throw QuantityError(Message{kDilutionKindsText});
     Dilution result{};
     result.computed = missing;
     try {
@@ -325,10 +327,10 @@ Dilution Dilute(const std::optional<Quantity>& c1, const std::optional<Quantity>
         if (missing != 1) result.v1 = *v1;
         if (missing != 2) result.c2 = *c2;
         if (missing != 3) result.v2 = *v2;
-        if (result.c2.value > result.c1.value) throw QuantityError(std::string(kDilutionUpText));
+        if (result.c2.value > result.c1.value) throw QuantityError(Message{kDilutionUpText});
         result.solvent = Subtract(result.v2.value, result.v1.value);
     } catch (const FloatError&) {
-        throw QuantityError(std::string(kTooLargeText));
+        throw QuantityError(Message{kNumbersTooLargeText});
     }
     return result;
 }

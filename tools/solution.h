@@ -13,6 +13,7 @@
 
 #include "engine/calc_value.h"
 #include "engine/translate_noop.h"
+#include "tools/message.h"
 
 namespace brisalto {
 
@@ -27,11 +28,13 @@ enum class QuantityKind {
 class QuantityError : public std::runtime_error {
   public:
     // position: the character (from 1) where the fault lies, or 0.
-    QuantityError(const std::string& text, std::size_t position = 0);
+    explicit QuantityError(Message message, std::size_t position = 0);
     std::size_t position() const { return position_; }
+    const Message& message() const { return message_; }
     const std::string& text() const { return text_; }
 
   private:
+    Message message_;
     std::string text_;
     std::size_t position_;
 };
@@ -46,9 +49,16 @@ struct Quantity {
 
 // One or more quantities, each a number and its unit: "25 mL 0.1 M". Throws QuantityError.
 std::vector<Quantity> ParseQuantities(std::string_view text);
-// Exactly one quantity of one of `kinds`; `what` names it in the message ("a volume").
+// Exactly one quantity of one of `kinds`; else QuantityError with `refusal`, whose %1 is the
+// text: one of the patterns below.
 Quantity ParseQuantity(std::string_view text, std::initializer_list<QuantityKind> kinds,
-                       std::string_view what);
+                       const char* refusal);
+inline constexpr const char* kNotVolumeText = QT_TRANSLATE_NOOP("Chemistry", "%1 is not a volume");
+inline constexpr const char* kNotMassText = QT_TRANSLATE_NOOP("Chemistry", "%1 is not a mass");
+inline constexpr const char* kNotConcentrationText =
+    QT_TRANSLATE_NOOP("Chemistry", "%1 is not a concentration");
+inline constexpr const char* kNumbersTooLargeText =
+    QT_TRANSLATE_NOOP("Chemistry", "the numbers are too large");
 
 // Moles of a species of molar mass `molar_mass` g/mol from a mass, an amount, or a volume
 // with a molarity.

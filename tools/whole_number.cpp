@@ -23,25 +23,28 @@ struct Gmp {
 #define BRISALTO_GMP_FIELD(name) decltype(&::__gmpz_##name) name = nullptr;
     BRISALTO_GMP_FUNCTIONS(BRISALTO_GMP_FIELD)
 #undef BRISALTO_GMP_FIELD
-    std::string error;
+    std::optional<Message> error;
 };
 
 const char* library_name = kWholeNumberLibrary;
+constexpr const char* kNotLoadedText =
+    QT_TRANSLATE_NOOP("Chemistry", "the whole-number library %1 cannot be loaded");
+constexpr const char* kLacksText =
+    QT_TRANSLATE_NOOP("Chemistry", "the whole-number library %1 lacks %2");
 
 Gmp Load() {
     Gmp gmp;
     // Never closed: the numbers may outlive any one caller.
     void* handle = dlopen(library_name, RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
-        gmp.error = std::string("the whole-number library ") + library_name + " cannot be loaded";
+        gmp.error = Message{kNotLoadedText, {library_name}};
         return gmp;
     }
-#define BRISALTO_GMP_LOAD(name)                                                               \
-    gmp.name = reinterpret_cast<decltype(&::__gmpz_##name)>(dlsym(handle, "__gmpz_" #name));  \
-    if (gmp.name == nullptr) {                                                                \
-        gmp.error =                                                                           \
-            std::string("the whole-number library ") + library_name + " lacks __gmpz_" #name; \
-        return gmp;                                                                           \
+#define BRISALTO_GMP_LOAD(name)                                                              \
+    gmp.name = reinterpret_cast<decltype(&::__gmpz_##name)>(dlsym(handle, "__gmpz_" #name)); \
+    if (gmp.name == nullptr) {                                                               \
+        gmp.error = Message{kLacksText, {library_name, "__gmpz_" #name}};                    \
+        return gmp;                                                                          \
     }
     BRISALTO_GMP_FUNCTIONS(BRISALTO_GMP_LOAD)
 #undef BRISALTO_GMP_LOAD
@@ -55,7 +58,7 @@ const Gmp& G() {
 
 }  // namespace
 
-const std::string& WholeNumberLoadError() { return G().error; }
+const std::optional<Message>& WholeNumberLoadError() { return G().error; }
 
 void SetWholeNumberLibraryForTest(const char* soname) { library_name = soname; }
 

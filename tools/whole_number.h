@@ -7,19 +7,22 @@
 #include <gmp.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "tools/message.h"
 
 namespace brisalto {
 
 inline constexpr const char* kWholeNumberLibrary = "libgmp.so.10";
 
-// Empty once the library is loaded (loading it at the first call), or why it cannot be.
-const std::string& WholeNumberLoadError();
+// Nothing once the library is loaded (loading it at the first call), or why it cannot be.
+const std::optional<Message>& WholeNumberLoadError();
 
 // For tests: the library to open instead; only before the first use of a WholeNumber.
 void SetWholeNumberLibraryForTest(const char* soname);
 
-// Every operation needs WholeNumberLoadError() to be empty.
+// Every operation needs WholeNumberLoadError() to be nothing.
 class WholeNumber {
   public:
     WholeNumber(long value = 0);  // NOLINT(google-explicit-constructor): reads as a number

@@ -50,7 +50,7 @@ void ExpectSame(const WholeNumber& got, Int want, const std::string& what) {
 }
 
 TEST(WholeNumberTest, AgreesWith128BitArithmeticOnRandomValuesOfEveryWidth) {
-    ASSERT_EQ(WholeNumberLoadError(), "");
+    ASSERT_FALSE(WholeNumberLoadError());
     std::mt19937_64 random(7);
     const auto draw = [&random] {
         // Up to 62 bits, so that every product and sum stays within 128.

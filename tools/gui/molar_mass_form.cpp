@@ -14,6 +14,7 @@
 #include <array>
 #include <string_view>
 
+#include "tools/gui/message_text.h"
 #include "tools/gui/palette_colors.h"
 #include "tools/molar_mass.h"
 
@@ -139,7 +140,7 @@ void TMolarMassForm::FormulaEditChange() {
                 CompositionTable->setItem(r, 3, Cell(row.percent, Qt::AlignRight));
             }
         } catch (const FormulaError& error) {
-            MessageLabel->setText(QString::fromUtf8(error.what()));
+            MessageLabel->setText(TranslatedError(error));
         }
     }
     // Enter on a formula without a molar mass leaves the dialog open on its message.

@@ -14,6 +14,7 @@
 
 #include "engine/number_text.h"
 #include "tools/gui/insert_buttons.h"
+#include "tools/gui/message_text.h"
 #include "tools/gui/palette_colors.h"
 #include "tools/reaction.h"
 #include "tools/reaction_amounts.h"
@@ -206,9 +207,9 @@ void TReactionForm::Update() {
                 SummaryLabel->setText(summary.join('\n'));
             }
         } catch (const ReactionError& error) {
-            ShowMessage(Utf8(error.what()));
+            ShowMessage(TranslatedError(error));
         } catch (const QuantityError& error) {
-            ShowMessage(Utf8(error.what()));
+            ShowMessage(TranslatedError(error));
         }
     }
     FillTable(rows, default_column);

@@ -13,6 +13,7 @@
 
 #include "engine/number_text.h"
 #include "tools/gui/insert_buttons.h"
+#include "tools/gui/message_text.h"
 #include "tools/gui/palette_colors.h"
 #include "tools/molar_mass.h"
 #include "tools/solution.h"
@@ -41,10 +42,10 @@ QLineEdit* ResultEdit(QWidget* parent, const char* name) {
 }
 
 std::optional<Quantity> Optional(const QLineEdit* edit, std::initializer_list<QuantityKind> kinds,
-                                 std::string_view what) {
+                                 const char* refusal) {
     const QString text = edit->text().trimmed();
     if (text.isEmpty() || text == QLatin1String("?")) return std::nullopt;
-    return ParseQuantity(text.toStdString(), kinds, what);
+    return ParseQuantity(text.toStdString(), kinds, refusal);
 }
 
 }  // namespace
@@ -132,11 +133,12 @@ void TSolutionForm::UpdateSolution(QStringList& messages) {
     try {
         const CalcValue molar_mass = ComputeMolarMass(formula.toStdString()).value;
         const std::optional<Quantity> volume =
-            Optional(VolumeEdit, {QuantityKind::kVolume}, "a volume");
+            Optional(VolumeEdit, {QuantityKind::kVolume}, kNotVolumeText);
         const std::optional<Quantity> concentration =
             Optional(ConcentrationEdit, {QuantityKind::kMolarity, QuantityKind::kMassConcentration},
-                     "a concentration");
-        const std::optional<Quantity> mass = Optional(MassEdit, {QuantityKind::kMass}, "a mass");
+                     kNotConcentrationText);
+        const std::optional<Quantity> mass =
+            Optional(MassEdit, {QuantityKind::kMass}, kNotMassText);
         if (!volume) return;
         if (concentration && mass) {
             messages << tr("Leave the concentration or the mass empty: it is what is found.");
@@ -155,9 +157,9 @@ void TSolutionForm::UpdateSolution(QStringList& messages) {
                 tr("%1 M (%2 g/L)").arg(solution_value_, Utf8(ValueToText(found.grams_per_litre))));
         }
     } catch (const FormulaError& error) {
-        messages << Utf8(error.what());
+        messages << TranslatedError(error);
     } catch (const QuantityError& error) {
-        messages << Utf8(error.what());
+        messages << TranslatedError(error);
     }
 }
 
@@ -172,10 +174,10 @@ void TSolutionForm::UpdateDilution(QStringList& messages) {
     try {
         const std::initializer_list<QuantityKind> concentration = {
             QuantityKind::kMolarity, QuantityKind::kMassConcentration};
-        const Dilution d = Dilute(Optional(C1Edit, concentration, "a concentration"),
-                                  Optional(V1Edit, {QuantityKind::kVolume}, "a volume"),
-                                  Optional(C2Edit, concentration, "a concentration"),
-                                  Optional(V2Edit, {QuantityKind::kVolume}, "a volume"));
+        const Dilution d = Dilute(Optional(C1Edit, concentration, kNotConcentrationText),
+                                  Optional(V1Edit, {QuantityKind::kVolume}, kNotVolumeText),
+                                  Optional(C2Edit, concentration, kNotConcentrationText),
+                                  Optional(V2Edit, {QuantityKind::kVolume}, kNotVolumeText));
         const Quantity* all[] = {&d.c1, &d.v1, &d.c2, &d.v2};
         const Quantity& found = *all[d.computed];
         dilution_value_ = Utf8(ValueToText(InUnit(found.value, found)));
@@ -186,7 +188,7 @@ void TSolutionForm::UpdateDilution(QStringList& messages) {
         SolventLabel->setText(tr("Add %1 of solvent to %2 of the stock.")
                                   .arg(Utf8(VolumeText(d.solvent)), Utf8(VolumeText(d.v1.value))));
     } catch (const QuantityError& error) {
-        messages << Utf8(error.what());
+        messages << TranslatedError(error);
     }
 }
 
