@@ -2,6 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Chemistry</name>
+    <message>
+        <source>the formula is empty</source>
+        <translation>die Formel ist leer</translation>
+    </message>
+    <message>
+        <source>%1 is not an element</source>
+        <translation>%1 ist kein Element</translation>
+    </message>
+    <message>
+        <source>%1 is not an element: a symbol begins with a capital letter</source>
+        <translation>%1 ist kein Element: ein Elementsymbol beginnt mit einem Großbuchstaben</translation>
+    </message>
+    <message>
+        <source>%1 is not closed</source>
+        <translation>%1 wird nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>%1 has no opening bracket</source>
+        <translation>zu %1 fehlt die öffnende Klammer</translation>
+    </message>
+    <message>
+        <source>%1 does not close %2</source>
+        <translation>%1 schließt %2 nicht</translation>
+    </message>
+    <message>
+        <source>%1 holds nothing</source>
+        <translation>%1 enthält nichts</translation>
+    </message>
+    <message>
+        <source>a count or coefficient must be at least 1</source>
+        <translation>eine Anzahl oder ein Koeffizient muss mindestens 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is too large: counts go up to 1000000</source>
+        <translation>%1 ist zu groß: Anzahlen gehen bis 1000000</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number: counts and coefficients are whole numbers</source>
+        <translation>%1 ist keine ganze Zahl: Anzahlen und Koeffizienten sind ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand here: a count follows an element or a closing bracket</source>
+        <translation>%1 kann hier nicht stehen: eine Anzahl folgt auf ein Element oder eine schließende Klammer</translation>
+    </message>
+    <message>
+        <source>%1 must be followed by an element or a bracket</source>
+        <translation>auf %1 muss ein Element oder eine Klammer folgen</translation>
+    </message>
+    <message>
+        <source>%1 must follow an element or a bracket</source>
+        <translation>%1 muss auf ein Element oder eine Klammer folgen</translation>
+    </message>
+    <message>
+        <source>charges are not part of a formula</source>
+        <translation>Ladungen gehören nicht in eine Formel</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand in a formula</source>
+        <translation>%1 kann nicht in einer Formel stehen</translation>
+    </message>
+    <message>
+        <source>the formula is too large to weigh</source>
+        <translation>die Formel ist zu groß, um ihre Masse zu berechnen</translation>
+    </message>
+    <message>
+        <source>%1 (at character %2)</source>
+        <translation>%1 (bei Zeichen %2)</translation>
+    </message>
+    <message>
+        <source>a reaction needs = or -&gt; between its two sides</source>
+        <translation>eine Reaktion braucht = oder -&gt; zwischen ihren beiden Seiten</translation>
+    </message>
+    <message>
+        <source>the reaction is empty</source>
+        <translation>die Reaktion ist leer</translation>
+    </message>
+    <message>
+        <source>a reaction has one arrow</source>
+        <translation>eine Reaktion hat nur einen Pfeil</translation>
+    </message>
+    <message>
+        <source>the left side is empty</source>
+        <translation>die linke Seite ist leer</translation>
+    </message>
+    <message>
+        <source>the right side is empty</source>
+        <translation>die rechte Seite ist leer</translation>
+    </message>
+    <message>
+        <source>a species is missing around +</source>
+        <translation>neben + fehlt eine Spezies</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number: coefficients are whole numbers</source>
+        <translation>%1 ist keine ganze Zahl: Koeffizienten sind ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>%1 is too large: coefficients go up to 1000000</source>
+        <translation>%1 ist zu groß: Koeffizienten gehen bis 1000000</translation>
+    </message>
+    <message>
+        <source>a coefficient must be at least 1</source>
+        <translation>ein Koeffizient muss mindestens 1 sein</translation>
+    </message>
+    <message>
+        <source>%1 is not a charge: write it as ^2+, ^- or ³⁺</source>
+        <translation>%1 ist keine Ladung: schreiben Sie sie als ^2+, ^- oder ³⁺</translation>
+    </message>
+    <message>
+        <source>the electron is written e^-</source>
+        <translation>das Elektron wird e^- geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 appears only on the left</source>
+        <translation>%1 kommt nur links vor</translation>
+    </message>
+    <message>
+        <source>%1 appears only on the right</source>
+        <translation>%1 kommt nur rechts vor</translation>
+    </message>
+    <message>
+        <source>the reaction cannot be balanced: no whole coefficients conserve every element and the charge</source>
+        <translation>die Reaktion lässt sich nicht ausgleichen: keine ganzzahligen Koeffizienten erhalten jedes Element und die Ladung</translation>
+    </message>
+    <message>
+        <source>the reaction has more than one independent balance; it is made of: %1</source>
+        <translation>die Reaktion hat mehr als einen unabhängigen Ausgleich; sie besteht aus: %1</translation>
+    </message>
+    <message>
+        <source>the reaction has more than one independent balance; it is made of: %1; and %2 more</source>
+        <translation>die Reaktion hat mehr als einen unabhängigen Ausgleich; sie besteht aus: %1; und %2 weiteren</translation>
+    </message>
+    <message>
+        <source>%1 takes no part: its coefficient would be 0</source>
+        <translation>%1 nimmt nicht teil: sein Koeffizient wäre 0</translation>
+    </message>
+    <message>
+        <source>%1 would need a negative coefficient: it belongs on the other side</source>
+        <translation>%1 bräuchte einen negativen Koeffizienten: es gehört auf die andere Seite</translation>
+    </message>
+    <message>
+        <source>%1 does not balance: %2 on the left, %3 on the right</source>
+        <translation>%1 ist nicht ausgeglichen: %2 links, %3 rechts</translation>
+    </message>
+    <message>
+        <source>the charge does not balance: %1 on the left, %2 on the right</source>
+        <translation>die Ladung ist nicht ausgeglichen: %1 links, %2 rechts</translation>
+    </message>
+    <message>
+        <source>the coefficients are too large to compute exactly</source>
+        <translation>die Koeffizienten sind zu groß, um sie genau zu berechnen</translation>
+    </message>
+    <message>
+        <source>a reaction has at most 500 species</source>
+        <translation>eine Reaktion hat höchstens 500 Spezies</translation>
+    </message>
+    <message>
+        <source>%1 needs a species and an amount: &apos;H2O=10 g&apos;</source>
+        <translation>%1 braucht eine Spezies und eine Menge: &apos;H2O=10 g&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is not a species of the reaction</source>
+        <translation>%1 ist keine Spezies der Reaktion</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>give the amounts of reactants, or of one product, not both</source>
+        <translation>geben Sie die Mengen der Edukte oder eines Produkts an, nicht beides</translation>
+    </message>
+    <message>
+        <source>the actual yield is of a product: %1</source>
+        <translation>die tatsächliche Ausbeute gilt einem Produkt: %1</translation>
+    </message>
+    <message>
+        <source>a number is missing</source>
+        <translation>eine Zahl fehlt</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 needs a unit: 10 g, 25 mL, 0.1 M</source>
+        <translation>%1 braucht eine Einheit: 10 g, 25 mL, 0.1 M</translation>
+    </message>
+    <message>
+        <source>%1 is not a unit of mass, amount, volume or concentration</source>
+        <translation>%1 ist keine Einheit der Masse, Stoffmenge, des Volumens oder der Konzentration</translation>
+    </message>
+    <message>
+        <source>%1 must be greater than 0</source>
+        <translation>%1 muss größer als 0 sein</translation>
+    </message>
+    <message>
+        <source>an amount is a mass (10 g), moles (0.5 mol) or a volume with a concentration (25 mL 0.1 M)</source>
+        <translation>eine Menge ist eine Masse (10 g), eine Stoffmenge (0.5 mol) oder ein Volumen mit einer Konzentration (25 mL 0.1 M)</translation>
+    </message>
+    <message>
+        <source>a dilution needs three of C1, V1, C2, V2</source>
+        <translation>eine Verdünnung braucht drei von C1, V1, C2, V2</translation>
+    </message>
+    <message>
+        <source>C1 and C2 must both be molar (M) or both by mass (g/L, % w/v)</source>
+        <translation>C1 und C2 müssen beide molar (M) oder beide Massenkonzentrationen (g/L, % w/v) sein</translation>
+    </message>
+    <message>
+        <source>C2 is above C1: a dilution only lowers the concentration</source>
+        <translation>C2 ist größer als C1: eine Verdünnung senkt die Konzentration nur</translation>
+    </message>
+    <message>
+        <source>%1 is not a volume</source>
+        <translation>%1 ist kein Volumen</translation>
+    </message>
+    <message>
+        <source>%1 is not a mass</source>
+        <translation>%1 ist keine Masse</translation>
+    </message>
+    <message>
+        <source>%1 is not a concentration</source>
+        <translation>%1 ist keine Konzentration</translation>
+    </message>
+    <message>
+        <source>the numbers are too large</source>
+        <translation>die Zahlen sind zu groß</translation>
+    </message>
+    <message>
+        <source>the whole-number library %1 cannot be loaded</source>
+        <translation>die Ganzzahlbibliothek %1 kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>the whole-number library %1 lacks %2</source>
+        <translation>der Ganzzahlbibliothek %1 fehlt %2</translation>
+    </message>
+</context>
+<context>
     <name>Colors</name>
     <message>
         <source>Black</source>

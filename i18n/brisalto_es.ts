@@ -2,6 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Chemistry</name>
+    <message>
+        <source>the formula is empty</source>
+        <translation>la fórmula está vacía</translation>
+    </message>
+    <message>
+        <source>%1 is not an element</source>
+        <translation>%1 no es un elemento</translation>
+    </message>
+    <message>
+        <source>%1 is not an element: a symbol begins with a capital letter</source>
+        <translation>%1 no es un elemento: un símbolo empieza por mayúscula</translation>
+    </message>
+    <message>
+        <source>%1 is not closed</source>
+        <translation>%1 no se cierra</translation>
+    </message>
+    <message>
+        <source>%1 has no opening bracket</source>
+        <translation>%1 no tiene paréntesis de apertura</translation>
+    </message>
+    <message>
+        <source>%1 does not close %2</source>
+        <translation>%1 no cierra %2</translation>
+    </message>
+    <message>
+        <source>%1 holds nothing</source>
+        <translation>%1 no contiene nada</translation>
+    </message>
+    <message>
+        <source>a count or coefficient must be at least 1</source>
+        <translation>un subíndice o un coeficiente debe ser al menos 1</translation>
+    </message>
+    <message>
+        <source>%1 is too large: counts go up to 1000000</source>
+        <translation>%1 es demasiado grande: los subíndices llegan hasta 1000000</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number: counts and coefficients are whole numbers</source>
+        <translation>%1 no es un número entero: subíndices y coeficientes son enteros</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand here: a count follows an element or a closing bracket</source>
+        <translation>%1 no puede ir aquí: un subíndice sigue a un elemento o a un paréntesis de cierre</translation>
+    </message>
+    <message>
+        <source>%1 must be followed by an element or a bracket</source>
+        <translation>%1 debe ir seguido de un elemento o de un paréntesis</translation>
+    </message>
+    <message>
+        <source>%1 must follow an element or a bracket</source>
+        <translation>%1 debe seguir a un elemento o a un paréntesis</translation>
+    </message>
+    <message>
+        <source>charges are not part of a formula</source>
+        <translation>las cargas no forman parte de una fórmula</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand in a formula</source>
+        <translation>%1 no puede figurar en una fórmula</translation>
+    </message>
+    <message>
+        <source>the formula is too large to weigh</source>
+        <translation>la fórmula es demasiado grande para calcular su masa</translation>
+    </message>
+    <message>
+        <source>%1 (at character %2)</source>
+        <translation>%1 (en el carácter %2)</translation>
+    </message>
+    <message>
+        <source>a reaction needs = or -&gt; between its two sides</source>
+        <translation>una reacción necesita = o -&gt; entre sus dos miembros</translation>
+    </message>
+    <message>
+        <source>the reaction is empty</source>
+        <translation>la reacción está vacía</translation>
+    </message>
+    <message>
+        <source>a reaction has one arrow</source>
+        <translation>una reacción tiene una sola flecha</translation>
+    </message>
+    <message>
+        <source>the left side is empty</source>
+        <translation>el miembro izquierdo está vacío</translation>
+    </message>
+    <message>
+        <source>the right side is empty</source>
+        <translation>el miembro derecho está vacío</translation>
+    </message>
+    <message>
+        <source>a species is missing around +</source>
+        <translation>falta una especie junto a +</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number: coefficients are whole numbers</source>
+        <translation>%1 no es un número entero: los coeficientes son enteros</translation>
+    </message>
+    <message>
+        <source>%1 is too large: coefficients go up to 1000000</source>
+        <translation>%1 es demasiado grande: los coeficientes llegan hasta 1000000</translation>
+    </message>
+    <message>
+        <source>a coefficient must be at least 1</source>
+        <translation>un coeficiente debe ser al menos 1</translation>
+    </message>
+    <message>
+        <source>%1 is not a charge: write it as ^2+, ^- or ³⁺</source>
+        <translation>%1 no es una carga: escríbala como ^2+, ^- o ³⁺</translation>
+    </message>
+    <message>
+        <source>the electron is written e^-</source>
+        <translation>el electrón se escribe e^-</translation>
+    </message>
+    <message>
+        <source>%1 appears only on the left</source>
+        <translation>%1 solo aparece a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1 appears only on the right</source>
+        <translation>%1 solo aparece a la derecha</translation>
+    </message>
+    <message>
+        <source>the reaction cannot be balanced: no whole coefficients conserve every element and the charge</source>
+        <translation>la reacción no se puede ajustar: ningún coeficiente entero conserva cada elemento y la carga</translation>
+    </message>
+    <message>
+        <source>the reaction has more than one independent balance; it is made of: %1</source>
+        <translation>la reacción tiene más de un ajuste independiente; se compone de: %1</translation>
+    </message>
+    <message>
+        <source>the reaction has more than one independent balance; it is made of: %1; and %2 more</source>
+        <translation>la reacción tiene más de un ajuste independiente; se compone de: %1; y %2 más</translation>
+    </message>
+    <message>
+        <source>%1 takes no part: its coefficient would be 0</source>
+        <translation>%1 no participa: su coeficiente sería 0</translation>
+    </message>
+    <message>
+        <source>%1 would need a negative coefficient: it belongs on the other side</source>
+        <translation>%1 necesitaría un coeficiente negativo: va en el otro miembro</translation>
+    </message>
+    <message>
+        <source>%1 does not balance: %2 on the left, %3 on the right</source>
+        <translation>%1 no está ajustado: %2 a la izquierda, %3 a la derecha</translation>
+    </message>
+    <message>
+        <source>the charge does not balance: %1 on the left, %2 on the right</source>
+        <translation>la carga no está ajustada: %1 a la izquierda, %2 a la derecha</translation>
+    </message>
+    <message>
+        <source>the coefficients are too large to compute exactly</source>
+        <translation>los coeficientes son demasiado grandes para calcularlos con exactitud</translation>
+    </message>
+    <message>
+        <source>a reaction has at most 500 species</source>
+        <translation>una reacción tiene como máximo 500 especies</translation>
+    </message>
+    <message>
+        <source>%1 needs a species and an amount: &apos;H2O=10 g&apos;</source>
+        <translation>%1 necesita una especie y una cantidad: &apos;H2O=10 g&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is not a species of the reaction</source>
+        <translation>%1 no es una especie de la reacción</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 se da dos veces</translation>
+    </message>
+    <message>
+        <source>give the amounts of reactants, or of one product, not both</source>
+        <translation>indique las cantidades de los reactivos o de un producto, no ambas</translation>
+    </message>
+    <message>
+        <source>the actual yield is of a product: %1</source>
+        <translation>el rendimiento obtenido es de un producto: %1</translation>
+    </message>
+    <message>
+        <source>a number is missing</source>
+        <translation>falta un número</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; no es un número</translation>
+    </message>
+    <message>
+        <source>%1 needs a unit: 10 g, 25 mL, 0.1 M</source>
+        <translation>%1 necesita una unidad: 10 g, 25 mL, 0.1 M</translation>
+    </message>
+    <message>
+        <source>%1 is not a unit of mass, amount, volume or concentration</source>
+        <translation>%1 no es una unidad de masa, cantidad de sustancia, volumen o concentración</translation>
+    </message>
+    <message>
+        <source>%1 must be greater than 0</source>
+        <translation>%1 debe ser mayor que 0</translation>
+    </message>
+    <message>
+        <source>an amount is a mass (10 g), moles (0.5 mol) or a volume with a concentration (25 mL 0.1 M)</source>
+        <translation>una cantidad es una masa (10 g), moles (0.5 mol) o un volumen con una concentración (25 mL 0.1 M)</translation>
+    </message>
+    <message>
+        <source>a dilution needs three of C1, V1, C2, V2</source>
+        <translation>una dilución necesita tres de C1, V1, C2, V2</translation>
+    </message>
+    <message>
+        <source>C1 and C2 must both be molar (M) or both by mass (g/L, % w/v)</source>
+        <translation>C1 y C2 deben ser ambas molares (M) o ambas en masa (g/L, % w/v)</translation>
+    </message>
+    <message>
+        <source>C2 is above C1: a dilution only lowers the concentration</source>
+        <translation>C2 es mayor que C1: una dilución solo reduce la concentración</translation>
+    </message>
+    <message>
+        <source>%1 is not a volume</source>
+        <translation>%1 no es un volumen</translation>
+    </message>
+    <message>
+        <source>%1 is not a mass</source>
+        <translation>%1 no es una masa</translation>
+    </message>
+    <message>
+        <source>%1 is not a concentration</source>
+        <translation>%1 no es una concentración</translation>
+    </message>
+    <message>
+        <source>the numbers are too large</source>
+        <translation>los números son demasiado grandes</translation>
+    </message>
+    <message>
+        <source>the whole-number library %1 cannot be loaded</source>
+        <translation>no se puede cargar la biblioteca de enteros %1</translation>
+    </message>
+    <message>
+        <source>the whole-number library %1 lacks %2</source>
+        <translation>a la biblioteca de enteros %1 le falta %2</translation>
+    </message>
+</context>
+<context>
     <name>Colors</name>
     <message>
         <source>Black</source>

@@ -2,6 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Chemistry</name>
+    <message>
+        <source>the formula is empty</source>
+        <translation>la formule est vide</translation>
+    </message>
+    <message>
+        <source>%1 is not an element</source>
+        <translation>%1 n’est pas un élément</translation>
+    </message>
+    <message>
+        <source>%1 is not an element: a symbol begins with a capital letter</source>
+        <translation>%1 n’est pas un élément : un symbole commence par une majuscule</translation>
+    </message>
+    <message>
+        <source>%1 is not closed</source>
+        <translation>%1 n’est pas fermée</translation>
+    </message>
+    <message>
+        <source>%1 has no opening bracket</source>
+        <translation>%1 n’a pas de parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>%1 does not close %2</source>
+        <translation>%1 ne ferme pas %2</translation>
+    </message>
+    <message>
+        <source>%1 holds nothing</source>
+        <translation>%1 ne contient rien</translation>
+    </message>
+    <message>
+        <source>a count or coefficient must be at least 1</source>
+        <translation>un indice ou un coefficient vaut au moins 1</translation>
+    </message>
+    <message>
+        <source>%1 is too large: counts go up to 1000000</source>
+        <translation>%1 est trop grand : les indices vont jusqu’à 1000000</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number: counts and coefficients are whole numbers</source>
+        <translation>%1 n’est pas un nombre entier : indices et coefficients sont des entiers</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand here: a count follows an element or a closing bracket</source>
+        <translation>%1 ne peut pas figurer ici : un indice suit un élément ou une parenthèse fermante</translation>
+    </message>
+    <message>
+        <source>%1 must be followed by an element or a bracket</source>
+        <translation>%1 doit être suivi d’un élément ou d’une parenthèse</translation>
+    </message>
+    <message>
+        <source>%1 must follow an element or a bracket</source>
+        <translation>%1 doit suivre un élément ou une parenthèse</translation>
+    </message>
+    <message>
+        <source>charges are not part of a formula</source>
+        <translation>les charges ne font pas partie d’une formule</translation>
+    </message>
+    <message>
+        <source>%1 cannot stand in a formula</source>
+        <translation>%1 ne peut pas figurer dans une formule</translation>
+    </message>
+    <message>
+        <source>the formula is too large to weigh</source>
+        <translation>la formule est trop grande pour en calculer la masse</translation>
+    </message>
+    <message>
+        <source>%1 (at character %2)</source>
+        <translation>%1 (au caractère %2)</translation>
+    </message>
+    <message>
+        <source>a reaction needs = or -&gt; between its two sides</source>
+        <translation>une réaction a besoin de = ou -&gt; entre ses deux membres</translation>
+    </message>
+    <message>
+        <source>the reaction is empty</source>
+        <translation>la réaction est vide</translation>
+    </message>
+    <message>
+        <source>a reaction has one arrow</source>
+        <translation>une réaction n’a qu’une flèche</translation>
+    </message>
+    <message>
+        <source>the left side is empty</source>
+        <translation>le membre de gauche est vide</translation>
+    </message>
+    <message>
+        <source>the right side is empty</source>
+        <translation>le membre de droite est vide</translation>
+    </message>
+    <message>
+        <source>a species is missing around +</source>
+        <translation>il manque une espèce autour de +</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number: coefficients are whole numbers</source>
+        <translation>%1 n’est pas un nombre entier : les coefficients sont des entiers</translation>
+    </message>
+    <message>
+        <source>%1 is too large: coefficients go up to 1000000</source>
+        <translation>%1 est trop grand : les coefficients vont jusqu’à 1000000</translation>
+    </message>
+    <message>
+        <source>a coefficient must be at least 1</source>
+        <translation>un coefficient vaut au moins 1</translation>
+    </message>
+    <message>
+        <source>%1 is not a charge: write it as ^2+, ^- or ³⁺</source>
+        <translation>%1 n’est pas une charge : écrivez-la ^2+, ^- ou ³⁺</translation>
+    </message>
+    <message>
+        <source>the electron is written e^-</source>
+        <translation>l’électron s’écrit e^-</translation>
+    </message>
+    <message>
+        <source>%1 appears only on the left</source>
+        <translation>%1 n’apparaît qu’à gauche</translation>
+    </message>
+    <message>
+        <source>%1 appears only on the right</source>
+        <translation>%1 n’apparaît qu’à droite</translation>
+    </message>
+    <message>
+        <source>the reaction cannot be balanced: no whole coefficients conserve every element and the charge</source>
+        <translation>la réaction ne peut pas être équilibrée : aucun coefficient entier ne conserve chaque élément et la charge</translation>
+    </message>
+    <message>
+        <source>the reaction has more than one independent balance; it is made of: %1</source>
+        <translation>la réaction a plus d’un équilibrage indépendant ; elle se compose de : %1</translation>
+    </message>
+    <message>
+        <source>the reaction has more than one independent balance; it is made of: %1; and %2 more</source>
+        <translation>la réaction a plus d’un équilibrage indépendant ; elle se compose de : %1 ; et %2 autres</translation>
+    </message>
+    <message>
+        <source>%1 takes no part: its coefficient would be 0</source>
+        <translation>%1 ne participe pas : son coefficient serait 0</translation>
+    </message>
+    <message>
+        <source>%1 would need a negative coefficient: it belongs on the other side</source>
+        <translation>%1 demanderait un coefficient négatif : sa place est dans l’autre membre</translation>
+    </message>
+    <message>
+        <source>%1 does not balance: %2 on the left, %3 on the right</source>
+        <translation>%1 n’est pas équilibré : %2 à gauche, %3 à droite</translation>
+    </message>
+    <message>
+        <source>the charge does not balance: %1 on the left, %2 on the right</source>
+        <translation>la charge n’est pas équilibrée : %1 à gauche, %2 à droite</translation>
+    </message>
+    <message>
+        <source>the coefficients are too large to compute exactly</source>
+        <translation>les coefficients sont trop grands pour être calculés exactement</translation>
+    </message>
+    <message>
+        <source>a reaction has at most 500 species</source>
+        <translation>une réaction compte au plus 500 espèces</translation>
+    </message>
+    <message>
+        <source>%1 needs a species and an amount: &apos;H2O=10 g&apos;</source>
+        <translation>%1 demande une espèce et une quantité : &apos;H2O=10 g&apos;</translation>
+    </message>
+    <message>
+        <source>%1 is not a species of the reaction</source>
+        <translation>%1 n’est pas une espèce de la réaction</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>give the amounts of reactants, or of one product, not both</source>
+        <translation>donnez les quantités des réactifs, ou d’un produit, pas les deux</translation>
+    </message>
+    <message>
+        <source>the actual yield is of a product: %1</source>
+        <translation>le rendement obtenu porte sur un produit : %1</translation>
+    </message>
+    <message>
+        <source>a number is missing</source>
+        <translation>il manque un nombre</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a number</source>
+        <translation>&apos;%1&apos; n’est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 needs a unit: 10 g, 25 mL, 0.1 M</source>
+        <translation>%1 demande une unité : 10 g, 25 mL, 0.1 M</translation>
+    </message>
+    <message>
+        <source>%1 is not a unit of mass, amount, volume or concentration</source>
+        <translation>%1 n’est pas une unité de masse, de quantité de matière, de volume ou de concentration</translation>
+    </message>
+    <message>
+        <source>%1 must be greater than 0</source>
+        <translation>%1 doit être supérieur à 0</translation>
+    </message>
+    <message>
+        <source>an amount is a mass (10 g), moles (0.5 mol) or a volume with a concentration (25 mL 0.1 M)</source>
+        <translation>une quantité est une masse (10 g), des moles (0.5 mol) ou un volume avec une concentration (25 mL 0.1 M)</translation>
+    </message>
+    <message>
+        <source>a dilution needs three of C1, V1, C2, V2</source>
+        <translation>une dilution demande trois de C1, V1, C2, V2</translation>
+    </message>
+    <message>
+        <source>C1 and C2 must both be molar (M) or both by mass (g/L, % w/v)</source>
+        <translation>C1 et C2 doivent être toutes deux molaires (M) ou toutes deux massiques (g/L, % w/v)</translation>
+    </message>
+    <message>
+        <source>C2 is above C1: a dilution only lowers the concentration</source>
+        <translation>C2 dépasse C1 : une dilution ne fait que baisser la concentration</translation>
+    </message>
+    <message>
+        <source>%1 is not a volume</source>
+        <translation>%1 n’est pas un volume</translation>
+    </message>
+    <message>
+        <source>%1 is not a mass</source>
+        <translation>%1 n’est pas une masse</translation>
+    </message>
+    <message>
+        <source>%1 is not a concentration</source>
+        <translation>%1 n’est pas une concentration</translation>
+    </message>
+    <message>
+        <source>the numbers are too large</source>
+        <translation>les nombres sont trop grands</translation>
+    </message>
+    <message>
+        <source>the whole-number library %1 cannot be loaded</source>
+        <translation>la bibliothèque d’entiers %1 ne peut pas être chargée</translation>
+    </message>
+    <message>
+        <source>the whole-number library %1 lacks %2</source>
+        <translation>il manque %2 à la bibliothèque d’entiers %1</translation>
+    </message>
+</context>
+<context>
     <name>Colors</name>
     <message>
         <source>Black</source>

@@ -5,8 +5,8 @@
 #  1. Every string literal of the files listed in checked_files.txt that reads as prose is inside
 #     tr(), QCoreApplication::translate() or a QT_TR*_NOOP mark, names an object or a property
 #     (setObjectName, setProperty...), or is in allowed_texts.txt.
-#  2. The .ts files hold no unfinished, obsolete or empty entry, and keep an accelerator where
-#     the English text has one.
+#  2. The .ts files hold no unfinished, obsolete or empty entry, keep an accelerator where the
+#     English text has one, and keep every %1, %2 ... of the English text, each once.
 #  3. lupdate, run afresh over the sources into copies of the .ts files, finds no text of a
 #     checked file that the committed files lack (someone forgot the update target).
 # Usage: check_texts.py SOURCE_DIR LUPDATE TS_FILE... -- SOURCE_FILE...
@@ -134,6 +134,10 @@ def accelerator_count(text):
     return len(re.findall(r"&(?!&)", (text or "").replace("&&", "")))
 
 
+def placeholders(text):
+    return sorted(re.findall(r"%L?[1-9]", text or ""))
+
+
 def check_ts(path):
     problems = []
     for context in ET.parse(path).getroot().iter("context"):
@@ -149,6 +153,8 @@ def check_ts(path):
                 problems.append(f"{where} has no translation")
             elif accelerator_count(source) != accelerator_count(translation.text):
                 problems.append(f"{where}: the accelerator '&' is lost or doubled")
+            elif placeholders(source) != placeholders(translation.text):
+                problems.append(f"{where}: its %1, %2 ... differ from the English text's")
     return problems
 
 
