@@ -18,12 +18,16 @@
 #include <QTest>
 #include <QToolButton>
 #include <map>
+#include <memory>
 
 #include "app/main_form.h"
 #include "app/results_lines.h"
 #include "app/ui_language.h"
 #include "tools/conversion_text.h"
 #include "tools/gui/conv_form.h"
+#include "tools/gui/molar_mass_form.h"
+#include "tools/gui/reaction_form.h"
+#include "tools/gui/solution_form.h"
 
 using brisalto::TMainForm;
 
@@ -60,6 +64,19 @@ QString Converted(brisalto::TConvForm& form, const char* family, const char* fro
         return QStringLiteral("no unit");
     form.ConvValueEdit->setText(value);
     return form.ConvertedValueEdit->text();
+}
+
+// The message a chemistry dialog shows once its fields ("FieldName=text", in order) are typed.
+QString DialogMessage(const QString& dialog, const QStringList& fields) {
+    std::unique_ptr<QDialog> form;
+    if (dialog == "molar mass") form = std::make_unique<brisalto::TMolarMassForm>();
+    if (dialog == "reaction") form = std::make_unique<brisalto::TReactionForm>();
+    if (dialog == "solution") form = std::make_unique<brisalto::TSolutionForm>();
+    for (const QString& field : fields) {
+        const qsizetype equals = field.indexOf('=');
+        form->findChild<QLineEdit*>(field.left(equals))->setText(field.mid(equals + 1));
+    }
+    return form->findChild<QLabel*>(QStringLiteral("MessageLabel"))->text();
 }
 
 // Each menu's title, then its items' texts; separators left out.
@@ -309,6 +326,74 @@ class TranslationTest : public QObject {
             const QStringList f = conversions[i].split('|');
             QCOMPARE(Converted(form, qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]), f[3]),
                      english[i]);
+        }
+    }
+
+    // The chemistry dialogs' messages come from the Qt-free tools, whose English brisalto-calc
+    // writes: the dialogs show them in the language, the user's text and the place kept.
+    void ChemistryMessagesSpeakTheLanguage() {
+        struct Case {
+            QString dialog;
+            QStringList fields;
+            QString english;  // as brisalto-calc writes it
+            QString kept;     // the user's text or a number the message must still hold
+        };
+        const QList<Case> cases = {
+            {"molar mass", {"FormulaEdit=H2(SO4"}, "( is not closed (at character 3)", "("},
+            {"molar mass", {"FormulaEdit=Xx2O"}, "Xx is not an element (at character 1)", "Xx"},
+            {"reaction",
+             {"ReactionEdit=C + O2 = CO + CO2"},
+             "the reaction has more than one independent balance; it is made of: 2 C + O2 = 2 "
+             "CO; C + O2 = CO2",
+             "2 C + O2 = 2 CO; C + O2 = CO2"},
+            {"reaction",
+             {"ReactionEdit=H2 + O2 = 3 H2O"},
+             "H does not balance: 2 on the left, 6 on the right",
+             "6"},
+            {"reaction",
+             {"ReactionEdit=Fe^3+ + 2 e^- = Fe"},
+             "the charge does not balance: +1 on the left, 0 on the right",
+             "+1"},
+            {"reaction",
+             {"ReactionEdit=H2 + O2 = H2O", "GivenEdit=H2=10 gg"},
+             "gg is not a unit of mass, amount, volume or concentration (at character 7)",
+             "gg"},
+            // A user's "%1" stays as typed.
+            {"reaction",
+             {"ReactionEdit=H2 + O2 = H2O", "GivenEdit=H2%1"},
+             "H2%1 needs a species and an amount: 'H2O=10 g'",
+             "H2%1"},
+            {"solution",
+             {"FormulaEdit=NaCl", "VolumeEdit=5 g"},
+             "5 g is not a volume (at character 1)",
+             "5 g"},
+            {"solution",
+             {"C1Edit=1 M", "V1Edit=1 L", "C2Edit=2 M"},
+             "C2 is above C1: a dilution only lowers the concentration",
+             "C2"},
+        };
+        for (const Case& c : cases) QCOMPARE(DialogMessage(c.dialog, c.fields), c.english);
+        // A textbook line in each language.
+        const std::map<QString, QString> kNotClosed = {
+            {"de", "( wird nicht geschlossen (bei Zeichen 3)"},
+            {"fr", "( n’est pas fermée (au caractère 3)"},
+            {"es", "( no se cierra (en el carácter 3)"}};
+        for (const QString& language : kTranslated) {
+            QVERIFY(brisalto::InstallTranslators(*QCoreApplication::instance(), language));
+            const QString at = QCoreApplication::translate("Chemistry", "%1 (at character %2)");
+            for (const Case& c : cases) {
+                const QString shown = DialogMessage(c.dialog, c.fields);
+                const QString where = language + ": " + shown;
+                QVERIFY2(shown != c.english && shown.contains(c.kept), qPrintable(where));
+                const qsizetype place = c.english.indexOf(" (at character ");
+                if (place >= 0) {
+                    const QString number = c.english.mid(place + 15).chopped(1);
+                    QVERIFY2(shown.endsWith(at.mid(at.indexOf("%1") + 2).replace("%2", number)),
+                             qPrintable(where));
+                }
+            }
+            QCOMPARE(DialogMessage("molar mass", {"FormulaEdit=H2(SO4"}), kNotClosed.at(language));
+            brisalto::RemoveTranslators(*QCoreApplication::instance());
         }
     }
 
