@@ -2,9 +2,9 @@
 # SPDX-FileCopyrightText: Brisalto Calculator contributors
 # SPDX-License-Identifier: MIT
 # Fails on a text a person reads that escapes translation, and on a translation left undone.
-#  1. Every string literal of the files listed in checked_files.txt that reads as prose is inside
-#     tr(), QCoreApplication::translate() or a QT_TR*_NOOP mark, names an object or a property
-#     (setObjectName, setProperty...), or is in allowed_texts.txt.
+#  1. Every string literal of app/, tools/gui/ and the files checked_files.txt lists that reads as
+#     prose is inside tr(), QCoreApplication::translate() or a QT_TR*_NOOP mark, names an object
+#     or a property (setObjectName, setProperty...), or is in allowed_texts.txt.
 #  2. The .ts files hold no unfinished, obsolete or empty entry, keep an accelerator where the
 #     English text has one, and keep every %1, %2 ... of the English text, each once.
 #  3. lupdate, run afresh over the sources into copies of the .ts files, finds no text of a
@@ -113,9 +113,15 @@ def allowed(value, line_text, allow_list):
                for text, where in allow_list)
 
 
+def checked_files(src):
+    window = [os.path.join(folder, name) for folder in ("app", os.path.join("tools", "gui"))
+              for name in os.listdir(os.path.join(src, folder)) if name.endswith((".cpp", ".h"))]
+    return sorted(set(window + read_list("checked_files.txt")))
+
+
 def check_sources(src, allow_list):
     problems = []
-    for rel in read_list("checked_files.txt"):
+    for rel in checked_files(src):
         with open(os.path.join(src, rel), encoding="utf-8") as f:
             text = f.read()
         found, blank = literals(text)
@@ -159,7 +165,7 @@ def check_ts(path):
 
 
 def check_fresh_lupdate(src, lupdate, ts_files, sources):
-    checked = {os.path.normpath(os.path.join(src, rel)) for rel in read_list("checked_files.txt")}
+    checked = {os.path.normpath(os.path.join(src, rel)) for rel in checked_files(src)}
     problems = []
     with tempfile.TemporaryDirectory() as tmp:
         copies = []
@@ -197,7 +203,7 @@ def main(argv):
     for p in problems:
         print(p)
     if not problems:
-        print(f"translations: {len(read_list('checked_files.txt'))} files checked, ok")
+        print(f"translations: {len(checked_files(src))} files checked, ok")
     return 1 if problems else 0
 
 
