@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>give the amounts of reactants, or of one product, not both</source>
-        <translation>geben Sie die Mengen der Edukte oder eines Produkts an, nicht beides</translation>
+        <translation>geben Sie die Mengen der Reaktanten oder eines Produkts an, nicht beides</translation>
     </message>
     <message>
         <source>the actual yield is of a product: %1</source>
