@@ -42,69 +42,69 @@ std::string AddConvert(CliOptions& o, Values v) {
 
 // The rows, in the order --help lists them. A new option is one row here.
 const std::array kOptions = {
-    OptionSpec{"--quiet", 'q', 0, 0, "",
-               "print only each line's value (answers, assignments, var, mod)\n"
-               "in 15 significant digits, 1.5E-20 beyond 1e-4 to 1e15, as awk\n"
-               "and the shell read them; errors go to standard error as\n"
-               "'brisalto-calc: LINE: ERROR'",
-               false,
-               [](CliOptions& o, Values) {
-                   o.quiet = true;
-                   return std::string();
-               }},
-    OptionSpec{"--plain", 0, 0, 0, "",
-               "as --quiet, but numbers never have an exponent\n"
-               "(0.000000000000000000015), as bc reads them",
-               false,
-               [](CliOptions& o, Values) {
-                   o.quiet = o.plain = true;
-                   return std::string();
-               }},
-    OptionSpec{"--precision", 0, 1, 1, "N", "decimals of the fixed format, 0 to 20 (default 10)",
-               false, SetPrecision},
-    OptionSpec{"-e", 'e', 1, 1, "LINE", "process LINE; may be repeated", false,
-               [](CliOptions& o, Values v) {
-                   o.inputs.push_back({CalcInput::Kind::kLine, v[0]});
-                   return std::string();
-               }},
-    OptionSpec{"-f", 'f', 1, 1, "FILE",
-               "process the lines of FILE (- for standard input); may be\n"
-               "repeated, and runs in order with the other lines",
-               false,
-               [](CliOptions& o, Values v) {
-                   o.inputs.push_back({CalcInput::Kind::kFile, v[0]});
-                   return std::string();
-               }},
-    OptionSpec{"--convert", 0, 3, 3, "VALUE FROM TO",
-               "convert VALUE from the unit FROM to the unit TO", false, AddConvert},
-    OptionSpec{"--list-units", 0, kListValues, 0, "[FAMILY]...",
-               "list the unit families and their units, or the families named", false,
-               [](CliOptions& o, Values v) {
-                   o.tools.push_back({ToolRequest::Kind::kListUnits, {v.begin(), v.end()}});
-                   return std::string();
-               }},
-    OptionSpec{"--molar-mass", 0, kListValues, 1, "FORMULA...",
-               "print the molar mass of each chemical formula in g/mol", false,
-               [](CliOptions& o, Values v) {
-                   o.tools.push_back({ToolRequest::Kind::kMolarMass, {v.begin(), v.end()}});
-                   return std::string();
-               }},
-    OptionSpec{"--composition", 0, 0, 0, "",
-               "with --molar-mass: also each element's count, mass and share", true,
-               [](CliOptions& o, Values) {
-                   o.composition = true;
-                   return std::string();
-               }},
-    OptionSpec{"--help", 'h', 0, 0, "", "show this help and exit", false,
-               [](CliOptions& o, Values) {
-                   o.show_help = true;
-                   return std::string();
-               }},
-    OptionSpec{"--version", 0, 0, 0, "", "show the version and exit", false,
-               [](CliOptions& o, Values) {
-                   o.show_version = true;
-                   return std::string();
-               }},
+    OptionRow{"--quiet", 'q', 0, 0, "",
+              "print only each line's value (answers, assignments, var, mod)\n"
+              "in 15 significant digits, 1.5E-20 beyond 1e-4 to 1e15, as awk\n"
+              "and the shell read them; errors go to standard error as\n"
+              "'brisalto-calc: LINE: ERROR'",
+              false,
+              [](CliOptions& o, Values) {
+                  o.quiet = true;
+                  return std::string();
+              }},
+    OptionRow{"--plain", 0, 0, 0, "",
+              "as --quiet, but numbers never have an exponent\n"
+              "(0.000000000000000000015), as bc reads them",
+              false,
+              [](CliOptions& o, Values) {
+                  o.quiet = o.plain = true;
+                  return std::string();
+              }},
+    OptionRow{"--precision", 0, 1, 1, "N", "decimals of the fixed format, 0 to 20 (default 10)",
+              false, SetPrecision},
+    OptionRow{"-e", 'e', 1, 1, "LINE", "process LINE; may be repeated", false,
+              [](CliOptions& o, Values v) {
+                  o.inputs.push_back({CalcInput::Kind::kLine, v[0]});
+                  return std::string();
+              }},
+    OptionRow{"-f", 'f', 1, 1, "FILE",
+              "process the lines of FILE (- for standard input); may be\n"
+              "repeated, and runs in order with the other lines",
+              false,
+              [](CliOptions& o, Values v) {
+                  o.inputs.push_back({CalcInput::Kind::kFile, v[0]});
+                  return std::string();
+              }},
+    OptionRow{"--convert", 0, 3, 3, "VALUE FROM TO",
+              "convert VALUE from the unit FROM to the unit TO", false, AddConvert},
+    OptionRow{"--list-units", 0, kListValues, 0, "[FAMILY]...",
+              "list the unit families and their units, or the families named", false,
+              [](CliOptions& o, Values v) {
+                  o.tools.push_back({ToolRequest::Kind::kListUnits, {v.begin(), v.end()}});
+                  return std::string();
+              }},
+    OptionRow{"--molar-mass", 0, kListValues, 1, "FORMULA...",
+              "print the molar mass of each chemical formula in g/mol", false,
+              [](CliOptions& o, Values v) {
+                  o.tools.push_back({ToolRequest::Kind::kMolarMass, {v.begin(), v.end()}});
+                  return std::string();
+              }},
+    OptionRow{"--composition", 0, 0, 0, "",
+              "with --molar-mass: also each element's count, mass and share", true,
+              [](CliOptions& o, Values) {
+                  o.composition = true;
+                  return std::string();
+              }},
+    OptionRow{"--help", 'h', 0, 0, "", "show this help and exit", false,
+              [](CliOptions& o, Values) {
+                  o.show_help = true;
+                  return std::string();
+              }},
+    OptionRow{"--version", 0, 0, 0, "", "show the version and exit", false,
+              [](CliOptions& o, Values) {
+                  o.show_version = true;
+                  return std::string();
+              }},
 };
 
 inline constexpr std::string_view kUsageHead =
@@ -152,32 +152,33 @@ inline constexpr std::string_view kDashHint = "; write -- before a line that sta
 bool IsOptionLike(std::string_view arg) { return arg.size() > 1 && arg[0] == '-'; }
 
 // The row of an argument, and the value joined to it (--x=v, -xv), if any.
-const OptionSpec* FindOption(std::string_view arg, std::optional<std::string>& joined) {
-    for (const OptionSpec& spec : kOptions) {
+const OptionRow* FindOption(std::string_view arg, std::optional<std::string>& joined) {
+    for (const OptionRow& option : kOptions) {
         if (arg.starts_with("--")) {
-            if (!spec.name.starts_with("--")) continue;
+            if (!option.name.starts_with("--")) continue;
             const std::size_t equals = arg.find('=');
-            if (arg.substr(0, equals) != spec.name) continue;
+            if (arg.substr(0, equals) != option.name) continue;
             if (equals != std::string_view::npos) joined = std::string(arg.substr(equals + 1));
-            return &spec;
+            return &option;
         }
-        if (spec.short_name != 0 && arg[1] == spec.short_name) {
+        if (option.short_name != 0 && arg[1] == option.short_name) {
             if (arg.size() > 2) joined = std::string(arg.substr(2));
-            return &spec;
+            return &option;
         }
     }
     return nullptr;
 }
 
-std::string ShownName(const OptionSpec& spec) {
-    return spec.short_name != 0 && !spec.name.starts_with("-" + std::string(1, spec.short_name))
-               ? "-" + std::string(1, spec.short_name) + ", " + std::string(spec.name)
-               : std::string(spec.name);
+std::string ShownName(const OptionRow& option) {
+    return option.short_name != 0 &&
+                   !option.name.starts_with("-" + std::string(1, option.short_name))
+               ? "-" + std::string(1, option.short_name) + ", " + std::string(option.name)
+               : std::string(option.name);
 }
 
 }  // namespace
 
-std::span<const OptionSpec> OptionTable() { return kOptions; }
+std::span<const OptionRow> OptionTable() { return kOptions; }
 
 bool IsNumberText(std::string_view text) {
     try {
@@ -193,10 +194,10 @@ bool IsNumberText(std::string_view text) {
 
 std::string UsageText() {
     std::string text(kUsageHead);
-    for (const OptionSpec& spec : kOptions) {
-        std::string left = "  " + ShownName(spec);
-        if (!spec.metavar.empty()) left += " " + std::string(spec.metavar);
-        std::string_view help = spec.help;
+    for (const OptionRow& option : kOptions) {
+        std::string left = "  " + ShownName(option);
+        if (!option.metavar.empty()) left += " " + std::string(option.metavar);
+        std::string_view help = option.help;
         bool first = true;
         while (!help.empty()) {
             const std::size_t end = help.find('\n');
@@ -223,24 +224,24 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
     std::function<std::string(std::size_t&)> take = [&](std::size_t& i) -> std::string {
         const std::string& arg = arguments[i];
         std::optional<std::string> joined;
-        const OptionSpec* spec = FindOption(arg, joined);
-        if (spec == nullptr) {
+        const OptionRow* option = FindOption(arg, joined);
+        if (option == nullptr) {
             return "unknown option '" + arg + "'" +
                    (LooksLikeExpression(arg) ? std::string(kDashHint) : "");
         }
-        const std::string name(spec->name);
-        const std::string needs = "option '" + name + "' needs " + std::string(spec->metavar);
+        const std::string name(option->name);
+        const std::string needs = "option '" + name + "' needs " + std::string(option->metavar);
         std::vector<std::string> values;
         if (joined) {
-            if (spec->values == 0) return "option '" + name + "' takes no value";
+            if (option->values == 0) return "option '" + name + "' takes no value";
             values.push_back(*joined);
         }
-        if (spec->values > 0) {
-            while (static_cast<int>(values.size()) < spec->values) {
+        if (option->values > 0) {
+            while (static_cast<int>(values.size()) < option->values) {
                 if (i + 1 >= count) return needs;
                 values.push_back(arguments[++i]);
             }
-        } else if (spec->values == kListValues && !joined) {
+        } else if (option->values == kListValues && !joined) {
             while (i + 1 < count && arguments[i + 1] != "--") {
                 const std::string& next = arguments[i + 1];
                 if (!IsOptionLike(next)) {
@@ -249,15 +250,15 @@ ParseResult ParseCliOptions(const std::vector<std::string>& arguments) {
                     continue;
                 }
                 std::optional<std::string> inner_joined;
-                const OptionSpec* inner = FindOption(next, inner_joined);
+                const OptionRow* inner = FindOption(next, inner_joined);
                 if (inner == nullptr || !inner->inside_lists || inner->values == kListValues) {
                     break;
                 }
                 if (std::string error = take(++i); !error.empty()) return error;
             }
-            if (static_cast<int>(values.size()) < spec->least) return needs;
+            if (static_cast<int>(values.size()) < option->least) return needs;
         }
-        return spec->apply(o, values);
+        return option->apply(o, values);
     };
     // Command lines and a tool's run are never mixed; the first tool names the mix.
     std::string first_tool;

@@ -49,7 +49,7 @@ struct ParseResult {
 // that --convert -40 degC degF works), or a list that runs up to the next option.
 inline constexpr int kListValues = -1;
 
-struct OptionSpec {
+struct OptionRow {
     std::string_view name;     // "--convert"
     char short_name;           // 'e' for -e, or 0
     int values;                // 0, a fixed count, or kListValues
@@ -62,7 +62,7 @@ struct OptionSpec {
     std::string (*apply)(CliOptions&, std::span<const std::string>);
 };
 
-std::span<const OptionSpec> OptionTable();
+std::span<const OptionRow> OptionTable();
 
 ParseResult ParseCliOptions(const std::vector<std::string>& arguments);
 

@@ -46,23 +46,23 @@ std::string Describe(const ParseResult& r) {
 }
 
 TEST(ParseCliOptions, EveryOptionInEveryForm) {
-    for (const OptionSpec& spec : OptionTable()) {
-        SCOPED_TRACE(spec.name);
-        const std::string name(spec.name);
-        if (spec.values == 0) {
-            if (spec.inside_lists) continue;  // a modifier: tried with its list below
+    for (const OptionRow& option : OptionTable()) {
+        SCOPED_TRACE(option.name);
+        const std::string name(option.name);
+        if (option.values == 0) {
+            if (option.inside_lists) continue;  // a modifier: tried with its list below
             const ParseResult alone = Parse({name});
             EXPECT_EQ(alone.error, "");
             EXPECT_NE(Parse({name + "=1"}).error.find("takes no value"), std::string::npos);
-            if (spec.short_name != 0) {
-                EXPECT_EQ(Describe(Parse({"-" + std::string(1, spec.short_name)})),
+            if (option.short_name != 0) {
+                EXPECT_EQ(Describe(Parse({"-" + std::string(1, option.short_name)})),
                           Describe(alone));
-                EXPECT_NE(Parse({"-" + std::string(1, spec.short_name) + "1"}).error, "");
+                EXPECT_NE(Parse({"-" + std::string(1, option.short_name) + "1"}).error, "");
             }
             continue;
         }
-        ASSERT_TRUE(kSamples.contains(spec.name)) << "no sample values for " << name;
-        const Args& sample = kSamples.at(spec.name);
+        ASSERT_TRUE(kSamples.contains(option.name)) << "no sample values for " << name;
+        const Args& sample = kSamples.at(option.name);
         Args spaced{name};
         spaced.insert(spaced.end(), sample.begin(), sample.end());
         const ParseResult good = Parse(spaced);
@@ -73,19 +73,19 @@ TEST(ParseCliOptions, EveryOptionInEveryForm) {
             joined.insert(joined.end(), sample.begin() + 1, sample.end());
             EXPECT_EQ(Describe(Parse(joined)), Describe(good));
         }
-        if (spec.short_name != 0 && sample.size() == 1) {
-            EXPECT_EQ(Describe(Parse({"-" + std::string(1, spec.short_name) + sample[0]})),
+        if (option.short_name != 0 && sample.size() == 1) {
+            EXPECT_EQ(Describe(Parse({"-" + std::string(1, option.short_name) + sample[0]})),
                       Describe(good));
         }
         // Too few values: every prefix of them is refused by name, none reads past the end.
-        if (spec.values > 0) {
+        if (option.values > 0) {
             for (std::size_t n = 0; n < sample.size(); ++n) {
                 Args few{name};
                 few.insert(few.end(), sample.begin(), sample.begin() + static_cast<long>(n));
                 EXPECT_EQ(Parse(few).error,
-                          "option '" + name + "' needs " + std::string(spec.metavar));
+                          "option '" + name + "' needs " + std::string(option.metavar));
             }
-        } else if (spec.least > 0) {
+        } else if (option.least > 0) {
             EXPECT_NE(Parse({name}).error.find("needs"), std::string::npos);
         }
         // One more argument: a further list value, a command line after a calculator option,
@@ -93,7 +93,7 @@ TEST(ParseCliOptions, EveryOptionInEveryForm) {
         Args extra = spaced;
         extra.push_back("Mass");
         const ParseResult more = Parse(extra);
-        if (spec.values == kListValues) {
+        if (option.values == kListValues) {
             EXPECT_EQ(more.error, "");
             EXPECT_EQ(more.options.tools.back().values.back(), "Mass");
         } else if (IsTool(good.options)) {
@@ -144,12 +144,12 @@ TEST(ParseCliOptions, Table) {
 // --help names every option of the table, with its value.
 TEST(ParseCliOptions, HelpNamesEveryOption) {
     const std::string usage = UsageText();
-    for (const OptionSpec& spec : OptionTable()) {
-        const std::string shown =
-            std::string(spec.name) + (spec.metavar.empty() ? "" : " " + std::string(spec.metavar));
+    for (const OptionRow& option : OptionTable()) {
+        const std::string shown = std::string(option.name) +
+                                  (option.metavar.empty() ? "" : " " + std::string(option.metavar));
         EXPECT_NE(usage.find(shown), std::string::npos) << shown;
-        if (spec.short_name != 0) {
-            EXPECT_NE(usage.find("-" + std::string(1, spec.short_name)), std::string::npos);
+        if (option.short_name != 0) {
+            EXPECT_NE(usage.find("-" + std::string(1, option.short_name)), std::string::npos);
         }
     }
     EXPECT_EQ(usage.find("\n\n\n"), std::string::npos);
