@@ -78,7 +78,19 @@ const std::vector<Window>& Windows() {
              return form;
          }},
         {"reaction", [] { return std::make_unique<brisalto::TReactionForm>(); }},
+        // Typed after showing, so no field shows a selection (the palette's own colours).
+        {"reaction error", [] { return std::make_unique<brisalto::TReactionForm>(); },
+         [](QWidget* window) {
+             static_cast<brisalto::TReactionForm*>(window)->ReactionEdit->setText(
+                 QStringLiteral("C + O2 = CO + CO2"));
+         }},
         {"solution", [] { return std::make_unique<brisalto::TSolutionForm>(); }},
+        {"solution error", [] { return std::make_unique<brisalto::TSolutionForm>(); },
+         [](QWidget* window) {
+             auto* form = static_cast<brisalto::TSolutionForm*>(window);
+             form->FormulaEdit->setText(QStringLiteral("NaCl"));
+             form->VolumeEdit->setText(QStringLiteral("5 g"));
+         }},
         {"about", [] { return std::make_unique<brisalto::TAboutForm>(); }},
         {"help", [] { return std::make_unique<brisalto::THelpForm>(); }},
     };
@@ -89,7 +101,11 @@ std::unique_ptr<QWidget> ShowWindow(const Window& kind) {
     std::unique_ptr<QWidget> window = kind.make();
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
-    if (kind.after_show) kind.after_show(window.get());
+    if (kind.after_show) {
+        kind.after_show(window.get());
+        QCoreApplication::sendPostedEvents();  // the layout follows the change, as in the event
+                                               // loop
+    }
     return window;
 }
 
