@@ -437,13 +437,6 @@ class Parser {
 
 }  // namespace
 
-FormulaError::FormulaError(FormulaErrorKind kind, Message message, std::size_t position)
-    : std::runtime_error(TextAt(message, position)),
-      kind_(kind),
-      message_(std::move(message)),
-      text_(message_.Text()),
-      position_(position) {}
-
 std::vector<ElementCount> ParseFormula(std::string_view formula) { return Parser(formula).Run(); }
 
 }  // namespace brisalto

@@ -38,23 +38,15 @@ enum class FormulaErrorKind {
     kTooLarge,
 };
 
-class FormulaError : public std::runtime_error {
+class FormulaError : public MessageError {
   public:
-    // position: the character (counted from 1, a UTF-8 sequence being one character) where the
-    // fault lies, or 0 where it lies in no one place.
-    FormulaError(FormulaErrorKind kind, Message message, std::size_t position);
+    FormulaError(FormulaErrorKind kind, Message message, std::size_t position)
+        : MessageError(std::move(message), position), kind_(kind) {}
 
     FormulaErrorKind kind() const { return kind_; }
-    std::size_t position() const { return position_; }
-    // The message without the position: to translate, and in English.
-    const Message& message() const { return message_; }
-    const std::string& text() const { return text_; }
 
   private:
     FormulaErrorKind kind_;
-    Message message_;
-    std::string text_;
-    std::size_t position_;
 };
 
 struct ElementCount {

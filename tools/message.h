@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -37,5 +38,25 @@ std::string FillPattern(std::string_view pattern, const std::vector<std::string>
 inline constexpr const char* kAtCharacterPattern =
     QT_TRANSLATE_NOOP("Chemistry", "%1 (at character %2)");
 std::string TextAt(const Message& message, std::size_t position);
+
+// An error whose message a person reads: what() is the English text with its place, and the
+// dialogs translate message() and its place.
+class MessageError : public std::runtime_error {
+  public:
+    // position: the character (from 1, a UTF-8 sequence being one) where the fault lies, or 0.
+    explicit MessageError(Message message, std::size_t position = 0)
+        : std::runtime_error(TextAt(message, position)),
+          message_(std::move(message)),
+          position_(position) {}
+
+    const Message& message() const { return message_; }
+    std::size_t position() const { return position_; }
+    // The message without its place, in English.
+    std::string text() const { return message_.Text(); }
+
+  private:
+    Message message_;
+    std::size_t position_;
+};
 
 }  // namespace brisalto

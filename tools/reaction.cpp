@@ -568,15 +568,6 @@ bool IsFormulaDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-ReactionError::ReactionError(ReactionErrorKind kind, Message message, std::size_t position,
-                             std::vector<std::string> independent)
-    : std::runtime_error(TextAt(message, position)),
-      kind_(kind),
-      message_(std::move(message)),
-      text_(message_.Text()),
-      position_(position),
-      independent_(std::move(independent)) {}
-
 bool Reaction::HasWrittenCoefficients() const {
     return std::any_of(species.begin(), species.end(),
                        [](const Species& s) { return s.written != 0; });

@@ -27,24 +27,20 @@ enum class ReactionErrorKind {
     kLibraryMissing,    // GMP, which balancing needs, cannot be loaded
 };
 
-class ReactionError : public std::runtime_error {
+class ReactionError : public MessageError {
   public:
-    // position: the character (from 1, a UTF-8 sequence being one) where the fault lies, or 0.
     ReactionError(ReactionErrorKind kind, Message message, std::size_t position = 0,
-                  std::vector<std::string> independent = {});
+                  std::vector<std::string> independent = {})
+        : MessageError(std::move(message), position),
+          kind_(kind),
+          independent_(std::move(independent)) {}
 
     ReactionErrorKind kind() const { return kind_; }
-    std::size_t position() const { return position_; }
-    const Message& message() const { return message_; }
-    const std::string& text() const { return text_; }
     // For an ambiguous reaction: the independent reactions it is made of.
     const std::vector<std::string>& independent() const { return independent_; }
 
   private:
     ReactionErrorKind kind_;
-    Message message_;
-    std::string text_;
-    std::size_t position_;
     std::vector<std::string> independent_;
 };
 

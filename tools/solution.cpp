@@ -166,12 +166,6 @@ std::string ShortNumber(CalcValue value, int digits) {
 
 }  // namespace
 
-QuantityError::QuantityError(Message message, std::size_t position)
-    : std::runtime_error(TextAt(message, position)),
-      message_(std::move(message)),
-      text_(message_.Text()),
-      position_(position) {}
-
 std::vector<Quantity> ParseQuantities(std::string_view text) {
     std::vector<Quantity> quantities;
     std::size_t at = 0;

@@ -25,18 +25,9 @@ enum class QuantityKind {
     kMassConcentration,  // g/L
 };
 
-class QuantityError : public std::runtime_error {
+class QuantityError : public MessageError {
   public:
-    // position: the character (from 1) where the fault lies, or 0.
-    explicit QuantityError(Message message, std::size_t position = 0);
-    std::size_t position() const { return position_; }
-    const Message& message() const { return message_; }
-    const std::string& text() const { return text_; }
-
-  private:
-    Message message_;
-    std::string text_;
-    std::size_t position_;
+    using MessageError::MessageError;
 };
 
 struct Quantity {

@@ -14,8 +14,7 @@ namespace brisalto {
 QString TranslatedText(const Message& message, std::size_t position = 0);
 
 // A formula's, a reaction's or a quantity's error as the dialog shows it.
-template <class Error>
-QString TranslatedError(const Error& error) {
+inline QString TranslatedError(const MessageError& error) {
     return TranslatedText(error.message(), error.position());
 }
 
