@@ -239,6 +239,10 @@
         <source>the whole-number library %1 lacks %2</source>
         <translation>der Ganzzahlbibliothek %1 fehlt %2</translation>
     </message>
+    <message>
+        <source>Dissolve %1 g of %2 in water and make up to %3</source>
+        <translation>%1 g %2 in Wasser lösen und auf %3 auffüllen</translation>
+    </message>
 </context>
 <context>
     <name>Colors</name>
@@ -1454,13 +1458,6 @@
     <message>
         <source>it would grow past what is read back; remove the lines the calculator does not use</source>
         <translation>sie würde größer, als wieder eingelesen wird; entfernen Sie die Zeilen, die der Rechner nicht verwendet</translation>
-    </message>
-</context>
-<context>
-    <name>Solution</name>
-    <message>
-        <source>Dissolve %1 g of %2 in water and make up to %3</source>
-        <translation>%1 g %2 in Wasser lösen und auf %3 auffüllen</translation>
     </message>
 </context>
 <context>

@@ -239,6 +239,10 @@
         <source>the whole-number library %1 lacks %2</source>
         <translation>a la biblioteca de enteros %1 le falta %2</translation>
     </message>
+    <message>
+        <source>Dissolve %1 g of %2 in water and make up to %3</source>
+        <translation>Disolver %1 g de %2 en agua y enrasar a %3</translation>
+    </message>
 </context>
 <context>
     <name>Colors</name>
@@ -1454,13 +1458,6 @@
     <message>
         <source>it would grow past what is read back; remove the lines the calculator does not use</source>
         <translation>crecería más de lo que se vuelve a leer; elimine las líneas que la calculadora no usa</translation>
-    </message>
-</context>
-<context>
-    <name>Solution</name>
-    <message>
-        <source>Dissolve %1 g of %2 in water and make up to %3</source>
-        <translation>Disolver %1 g de %2 en agua y enrasar a %3</translation>
     </message>
 </context>
 <context>

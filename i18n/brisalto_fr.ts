@@ -239,6 +239,10 @@
         <source>the whole-number library %1 lacks %2</source>
         <translation>il manque %2 à la bibliothèque d’entiers %1</translation>
     </message>
+    <message>
+        <source>Dissolve %1 g of %2 in water and make up to %3</source>
+        <translation>Dissoudre %1 g de %2 dans l’eau et compléter à %3</translation>
+    </message>
 </context>
 <context>
     <name>Colors</name>
@@ -1454,13 +1458,6 @@
     <message>
         <source>it would grow past what is read back; remove the lines the calculator does not use</source>
         <translation>il dépasserait ce qui est relu ; supprimez les lignes que la calculatrice n&apos;utilise pas</translation>
-    </message>
-</context>
-<context>
-    <name>Solution</name>
-    <message>
-        <source>Dissolve %1 g of %2 in water and make up to %3</source>
-        <translation>Dissoudre %1 g de %2 dans l’eau et compléter à %3</translation>
     </message>
 </context>
 <context>

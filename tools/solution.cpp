@@ -339,15 +339,10 @@ std::string VolumeText(CalcValue litres) {
     return ShortNumber(litres * 1000000, 4) + " \u00B5L";
 }
 
-std::string SolutionRecipe(std::string_view formula, CalcValue grams, const Quantity& volume) {
-    std::string text = kRecipePattern;
-    const std::string parts[] = {ShortNumber(grams, 4), std::string(formula),
-                                 ShortNumber(InUnit(volume.value, volume), 4) + " " + volume.unit};
-    for (std::size_t k = 0; k < 3; ++k) {
-        const std::string mark = "%" + std::to_string(k + 1);
-        text.replace(text.find(mark), mark.size(), parts[k]);
-    }
-    return text;
+Message SolutionRecipe(std::string_view formula, CalcValue grams, const Quantity& volume) {
+    return {QT_TRANSLATE_NOOP("Chemistry", "Dissolve %1 g of %2 in water and make up to %3"),
+            {ShortNumber(grams, 4), std::string(formula),
+             ShortNumber(InUnit(volume.value, volume), 4) + " " + volume.unit}};
 }
 
 std::string ShortNumberText(CalcValue value) { return ShortNumber(value, 4); }

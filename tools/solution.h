@@ -81,9 +81,7 @@ std::string VolumeText(CalcValue litres);
 // A number with four significant digits, as a recipe writes it.
 std::string ShortNumberText(CalcValue value);
 
-// The recipe in a lab notebook's words: %1 grams, %2 the formula, %3 the volume with its unit.
-inline constexpr const char* kRecipePattern =
-    QT_TRANSLATE_NOOP("Solution", "Dissolve %1 g of %2 in water and make up to %3");
-std::string SolutionRecipe(std::string_view formula, CalcValue grams, const Quantity& volume);
+// The recipe in a lab notebook's words.
+Message SolutionRecipe(std::string_view formula, CalcValue grams, const Quantity& volume);
 
 }  // namespace brisalto

@@ -65,7 +65,7 @@ TEST(SolutionTest, MassToWeighMatchesPlainArithmetic) {
         ExpectNear(back.grams_per_litre * v.value, grams, what);
         ExpectNear(back.molarity * cuso4 * v.value, grams, what);
     }
-    EXPECT_EQ(SolutionRecipe("CuSO4·5H2O", 6.24215L, ParseQuantities("250 mL")[0]),
+    EXPECT_EQ(SolutionRecipe("CuSO4·5H2O", 6.24215L, ParseQuantities("250 mL")[0]).Text(),
               "Dissolve 6.242 g of CuSO4·5H2O in water and make up to 250 mL");
 }
 

@@ -146,10 +146,8 @@ void TSolutionForm::UpdateSolution(QStringList& messages) {
             const CalcValue grams = MassToWeigh(molar_mass, *concentration, *volume);
             solution_value_ = Utf8(ValueToText(grams));
             SolutionResultEdit->setText(tr("%1 g to weigh").arg(solution_value_));
-            RecipeLabel->setText(QCoreApplication::translate("Solution", kRecipePattern)
-                                     .arg(Utf8(ShortNumberText(grams)), formula,
-                                          Utf8(ShortNumberText(InUnit(volume->value, *volume)) +
-                                               " " + volume->unit)));
+            RecipeLabel->setText(
+                TranslatedText(SolutionRecipe(formula.toStdString(), grams, *volume)));
         } else if (mass) {
             const Concentrations found = ConcentrationOf(molar_mass, *mass, *volume);
             solution_value_ = Utf8(ValueToText(found.molarity));
