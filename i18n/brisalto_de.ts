@@ -243,6 +243,18 @@
         <source>Dissolve %1 g of %2 in water and make up to %3</source>
         <translation>%1 g %2 in Wasser lösen und auf %3 auffüllen</translation>
     </message>
+    <message>
+        <source>Limiting reactant: %1</source>
+        <translation>Limitierender Reaktant: %1</translation>
+    </message>
+    <message>
+        <source>Left over: %1 %2 mol, %3 g</source>
+        <translation>Überschuss: %1 %2 mol, %3 g</translation>
+    </message>
+    <message>
+        <source>Percent yield of %1: %2 %</source>
+        <translation>Prozentuale Ausbeute an %1: %2 %</translation>
+    </message>
 </context>
 <context>
     <name>Colors</name>
@@ -2966,18 +2978,6 @@
     <message>
         <source>Actual &amp;yield</source>
         <translation>Tatsächliche &amp;Ausbeute</translation>
-    </message>
-    <message>
-        <source>Limiting reactant: %1</source>
-        <translation>Limitierender Reaktant: %1</translation>
-    </message>
-    <message>
-        <source>Left over: %1 %2 mol, %3 g</source>
-        <translation>Überschuss: %1 %2 mol, %3 g</translation>
-    </message>
-    <message>
-        <source>Percent yield of %1: %2 %</source>
-        <translation>Prozentuale Ausbeute an %1: %2 %</translation>
     </message>
 </context>
 <context>

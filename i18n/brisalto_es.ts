@@ -243,6 +243,18 @@
         <source>Dissolve %1 g of %2 in water and make up to %3</source>
         <translation>Disolver %1 g de %2 en agua y enrasar a %3</translation>
     </message>
+    <message>
+        <source>Limiting reactant: %1</source>
+        <translation>Reactivo limitante: %1</translation>
+    </message>
+    <message>
+        <source>Left over: %1 %2 mol, %3 g</source>
+        <translation>Sobrante: %1 %2 mol, %3 g</translation>
+    </message>
+    <message>
+        <source>Percent yield of %1: %2 %</source>
+        <translation>Rendimiento porcentual de %1: %2 %</translation>
+    </message>
 </context>
 <context>
     <name>Colors</name>
@@ -2966,18 +2978,6 @@
     <message>
         <source>Actual &amp;yield</source>
         <translation>Rendimiento &amp;obtenido</translation>
-    </message>
-    <message>
-        <source>Limiting reactant: %1</source>
-        <translation>Reactivo limitante: %1</translation>
-    </message>
-    <message>
-        <source>Left over: %1 %2 mol, %3 g</source>
-        <translation>Sobrante: %1 %2 mol, %3 g</translation>
-    </message>
-    <message>
-        <source>Percent yield of %1: %2 %</source>
-        <translation>Rendimiento porcentual de %1: %2 %</translation>
     </message>
 </context>
 <context>

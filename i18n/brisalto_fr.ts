@@ -243,6 +243,18 @@
         <source>Dissolve %1 g of %2 in water and make up to %3</source>
         <translation>Dissoudre %1 g de %2 dans l’eau et compléter à %3</translation>
     </message>
+    <message>
+        <source>Limiting reactant: %1</source>
+        <translation>Réactif limitant : %1</translation>
+    </message>
+    <message>
+        <source>Left over: %1 %2 mol, %3 g</source>
+        <translation>En excès : %1 %2 mol, %3 g</translation>
+    </message>
+    <message>
+        <source>Percent yield of %1: %2 %</source>
+        <translation>Rendement de %1 : %2 %</translation>
+    </message>
 </context>
 <context>
     <name>Colors</name>
@@ -2966,18 +2978,6 @@
     <message>
         <source>Actual &amp;yield</source>
         <translation>Rendement &amp;obtenu</translation>
-    </message>
-    <message>
-        <source>Limiting reactant: %1</source>
-        <translation>Réactif limitant : %1</translation>
-    </message>
-    <message>
-        <source>Left over: %1 %2 mol, %3 g</source>
-        <translation>En excès : %1 %2 mol, %3 g</translation>
-    </message>
-    <message>
-        <source>Percent yield of %1: %2 %</source>
-        <translation>Rendement de %1 : %2 %</translation>
     </message>
 </context>
 <context>

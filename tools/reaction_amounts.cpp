@@ -126,17 +126,53 @@ Amounts ComputeAmounts(const BalancedReaction& balanced, const std::vector<Given
     return amounts;
 }
 
-std::vector<std::string> AmountsLines(const BalancedReaction& balanced, const Amounts& amounts) {
+std::vector<std::vector<std::string>> AmountCells(const BalancedReaction& balanced,
+                                                  const Amounts* amounts) {
     const std::vector<Species>& species = balanced.reaction.species;
-    std::vector<std::array<std::string, 5>> cells;
-    cells.push_back({kAmountColumnTitles[0], kAmountColumnTitles[1], kAmountColumnTitles[2],
-                     kAmountColumnTitles[3], kAmountColumnTitles[4]});
+    std::vector<std::vector<std::string>> cells;
     for (std::size_t s = 0; s < species.size(); ++s) {
-        const AmountRow& row = amounts.rows[s];
-        cells.push_back({species[s].text, std::to_string(balanced.coefficients[s]),
-                         ValueToText(row.molar_mass), ValueToText(row.moles),
-                         ValueToText(row.grams)});
+        std::vector<std::string> row{species[s].text, std::to_string(balanced.coefficients[s])};
+        if (amounts != nullptr) {
+            const AmountRow& amount = amounts->rows[s];
+            row.insert(row.end(), {ValueToText(amount.molar_mass), ValueToText(amount.moles),
+                                   ValueToText(amount.grams)});
+        } else {
+            row.push_back(ValueToText(SpeciesMolarMass(species[s])));
+        }
+        cells.push_back(std::move(row));
     }
+    return cells;
+}
+
+std::vector<Message> AmountsSummary(const BalancedReaction& balanced, const Amounts& amounts,
+                                    std::string (*percent_text)(CalcValue)) {
+    const std::vector<Species>& species = balanced.reaction.species;
+    std::vector<Message> lines;
+    if (amounts.limiting >= 0) {
+        lines.push_back({QT_TRANSLATE_NOOP("Chemistry", "Limiting reactant: %1"),
+                         {species[static_cast<std::size_t>(amounts.limiting)].text}});
+        for (std::size_t s = 0; s < species.size(); ++s) {
+            const AmountRow& row = amounts.rows[s];
+            if (!row.given || species[s].product || static_cast<int>(s) == amounts.limiting) {
+                continue;
+            }
+            lines.push_back(
+                {QT_TRANSLATE_NOOP("Chemistry", "Left over: %1 %2 mol, %3 g"),
+                 {species[s].text, ValueToText(row.left_moles), ValueToText(row.left_grams)}});
+        }
+    }
+    if (amounts.yield_species >= 0) {
+        lines.push_back({QT_TRANSLATE_NOOP("Chemistry", "Percent yield of %1: %2 %"),
+                         {species[static_cast<std::size_t>(amounts.yield_species)].text,
+                          percent_text(amounts.percent_yield)}});
+    }
+    return lines;
+}
+
+std::vector<std::string> AmountsLines(const BalancedReaction& balanced, const Amounts& amounts) {
+    std::vector<std::vector<std::string>> cells{
+        std::vector<std::string>(std::begin(kAmountColumnTitles), std::end(kAmountColumnTitles))};
+    for (auto& row : AmountCells(balanced, &amounts)) cells.push_back(std::move(row));
     std::array<std::size_t, 5> width{};
     for (const auto& line : cells) {
         for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], Width(line[c]));
@@ -147,22 +183,9 @@ std::vector<std::string> AmountsLines(const BalancedReaction& balanced, const Am
         for (std::size_t c = 1; c < 5; ++c) text += "  " + PadLeft(line[c], width[c]);
         lines.push_back(text);
     }
-    if (amounts.limiting >= 0) {
-        lines.push_back("Limiting reactant: " +
-                        species[static_cast<std::size_t>(amounts.limiting)].text);
-        for (std::size_t s = 0; s < species.size(); ++s) {
-            const AmountRow& row = amounts.rows[s];
-            if (!row.given || species[s].product || static_cast<int>(s) == amounts.limiting) {
-                continue;
-            }
-            lines.push_back("Left over: " + species[s].text + " " + ValueToText(row.left_moles) +
-                            " mol, " + ValueToText(row.left_grams) + " g");
-        }
-    }
-    if (amounts.yield_species >= 0) {
-        lines.push_back("Percent yield of " +
-                        species[static_cast<std::size_t>(amounts.yield_species)].text + ": " +
-                        ValueToText(amounts.percent_yield) + " %");
+    for (const Message& line :
+         AmountsSummary(balanced, amounts, [](CalcValue v) { return ValueToText(v); })) {
+        lines.push_back(line.Text());
     }
     return lines;
 }

@@ -54,7 +54,17 @@ CalcValue SpeciesMolarMass(const Species& species);
 Amounts ComputeAmounts(const BalancedReaction& balanced, const std::vector<GivenAmount>& given,
                        const std::optional<GivenAmount>& actual = std::nullopt);
 
-// The table as aligned text lines, then the limiting reactant, the leftovers and the yield.
+// The table's cells, a row a species: its text, coefficient and molar mass, then with amounts
+// its moles and grams.
+std::vector<std::vector<std::string>> AmountCells(const BalancedReaction& balanced,
+                                                  const Amounts* amounts);
+
+// The limiting reactant, what each other given reactant leaves, and the percent yield, each a
+// line; `percent_text` writes the yield's number.
+std::vector<Message> AmountsSummary(const BalancedReaction& balanced, const Amounts& amounts,
+                                    std::string (*percent_text)(CalcValue));
+
+// The table as aligned text lines, then the summary, in English.
 std::vector<std::string> AmountsLines(const BalancedReaction& balanced, const Amounts& amounts);
 
 }  // namespace brisalto

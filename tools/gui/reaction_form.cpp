@@ -167,42 +167,17 @@ void TReactionForm::Update() {
             }
             std::optional<Amounts> amounts;
             if (!given.empty()) amounts = ComputeAmounts(balanced, given, actual);
-            const auto& species = balanced.reaction.species;
-            for (std::size_t s = 0; s < species.size(); ++s) {
-                QStringList row{Utf8(species[s].text), QString::number(balanced.coefficients[s]),
-                                Utf8(ValueToText(SpeciesMolarMass(species[s])))};
-                if (amounts) {
-                    row << Utf8(ValueToText(amounts->rows[s].moles))
-                        << Utf8(ValueToText(amounts->rows[s].grams));
-                }
+            for (const std::vector<std::string>& cells :
+                 AmountCells(balanced, amounts ? &*amounts : nullptr)) {
+                QStringList row;
+                for (const std::string& cell : cells) row << Utf8(cell);
                 rows.push_back(row);
             }
             if (amounts) {
                 default_column = kGramsColumn;
                 QStringList summary;
-                if (amounts->limiting >= 0) {
-                    summary << tr("Limiting reactant: %1")
-                                   .arg(Utf8(
-                                       species[static_cast<std::size_t>(amounts->limiting)].text));
-                    for (std::size_t s = 0; s < species.size(); ++s) {
-                        const AmountRow& row = amounts->rows[s];
-                        if (!row.given || species[s].product ||
-                            static_cast<int>(s) == amounts->limiting) {
-                            continue;
-                        }
-                        summary << tr("Left over: %1 %2 mol, %3 g")
-                                       .arg(Utf8(species[s].text),
-                                            Utf8(ValueToText(row.left_moles)),
-                                            Utf8(ValueToText(row.left_grams)));
-                    }
-                }
-                if (amounts->yield_species >= 0) {
-                    summary << tr("Percent yield of %1: %2 %")
-                                   .arg(
-                                       Utf8(
-                                           species[static_cast<std::size_t>(amounts->yield_species)]
-                                               .text),
-                                       Utf8(ShortNumberText(amounts->percent_yield)));
+                for (const Message& line : AmountsSummary(balanced, *amounts, ShortNumberText)) {
+                    summary << TranslatedText(line);
                 }
                 SummaryLabel->setText(summary.join('\n'));
             }
