@@ -94,17 +94,14 @@ int RunSolution(const WorkbenchOptions& options, std::ostream& out, std::ostream
     }
     const std::string* current = &*options.volume;
     try {
-        const Quantity volume =
-            ParseQuantity(*options.volume, {QuantityKind::kVolume}, kNotVolumeText);
+        const Quantity volume = ParseVolume(*options.volume);
         if (options.concentration) {
             current = &*options.concentration;
-            const Quantity concentration = ParseQuantity(
-                *options.concentration, {QuantityKind::kMolarity, QuantityKind::kMassConcentration},
-                kNotConcentrationText);
+            const Quantity concentration = ParseConcentration(*options.concentration);
             out << ValueToText(MassToWeigh(molar_mass, concentration, volume)) << '\n';
         } else {
             current = &*options.mass;
-            const Quantity mass = ParseQuantity(*options.mass, {QuantityKind::kMass}, kNotMassText);
+            const Quantity mass = ParseMass(*options.mass);
             out << ValueToText(ConcentrationOf(molar_mass, mass, volume).molarity) << '\n';
         }
     } catch (const QuantityError& error) {
@@ -115,14 +112,10 @@ int RunSolution(const WorkbenchOptions& options, std::ostream& out, std::ostream
 
 int RunDilute(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     std::optional<Quantity> q[4];
-    static constexpr std::initializer_list<QuantityKind> kConcentration = {
-        QuantityKind::kMolarity, QuantityKind::kMassConcentration};
-    static constexpr std::initializer_list<QuantityKind> kVolume = {QuantityKind::kVolume};
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         if (arguments[k] == "?") continue;
         try {
-            q[k] = k % 2 == 0 ? ParseQuantity(arguments[k], kConcentration, kNotConcentrationText)
-                              : ParseQuantity(arguments[k], kVolume, kNotVolumeText);
+            q[k] = k % 2 == 0 ? ParseConcentration(arguments[k]) : ParseVolume(arguments[k]);
         } catch (const QuantityError& error) {
             return Fault(out, err, arguments[k], error.what());
         }

@@ -226,6 +226,8 @@ std::vector<Quantity> ParseQuantities(std::string_view text) {
     return quantities;
 }
 
+namespace {
+
 Quantity ParseQuantity(std::string_view text, std::initializer_list<QuantityKind> kinds,
                        const char* refusal) {
     const std::vector<Quantity> quantities = ParseQuantities(text);
@@ -235,6 +237,23 @@ Quantity ParseQuantity(std::string_view text, std::initializer_list<QuantityKind
         if (quantities[0].kind == kind) return quantities[0];
     }
     throw QuantityError(message, quantities[0].position);
+}
+
+}  // namespace
+
+Quantity ParseVolume(std::string_view text) {
+    return ParseQuantity(text, {QuantityKind::kVolume},
+                         QT_TRANSLATE_NOOP("Chemistry", "%1 is not a volume"));
+}
+
+Quantity ParseMass(std::string_view text) {
+    return ParseQuantity(text, {QuantityKind::kMass},
+                         QT_TRANSLATE_NOOP("Chemistry", "%1 is not a mass"));
+}
+
+Quantity ParseConcentration(std::string_view text) {
+    return ParseQuantity(text, {QuantityKind::kMolarity, QuantityKind::kMassConcentration},
+                         QT_TRANSLATE_NOOP("Chemistry", "%1 is not a concentration"));
 }
 
 CalcValue MolesOf(std::string_view text, CalcValue molar_mass) {

@@ -40,14 +40,10 @@ struct Quantity {
 
 // One or more quantities, each a number and its unit: "25 mL 0.1 M". Throws QuantityError.
 std::vector<Quantity> ParseQuantities(std::string_view text);
-// Exactly one quantity of one of `kinds`; else QuantityError with `refusal`, whose %1 is the
-// text: one of the patterns below.
-Quantity ParseQuantity(std::string_view text, std::initializer_list<QuantityKind> kinds,
-                       const char* refusal);
-inline constexpr const char* kNotVolumeText = QT_TRANSLATE_NOOP("Chemistry", "%1 is not a volume");
-inline constexpr const char* kNotMassText = QT_TRANSLATE_NOOP("Chemistry", "%1 is not a mass");
-inline constexpr const char* kNotConcentrationText =
-    QT_TRANSLATE_NOOP("Chemistry", "%1 is not a concentration");
+// Exactly one quantity of that kind, else QuantityError: a concentration is molar or by mass.
+Quantity ParseVolume(std::string_view text);
+Quantity ParseMass(std::string_view text);
+Quantity ParseConcentration(std::string_view text);
 inline constexpr const char* kNumbersTooLargeText =
     QT_TRANSLATE_NOOP("Chemistry", "the numbers are too large");
 

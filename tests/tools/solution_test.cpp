@@ -54,9 +54,8 @@ TEST(SolutionTest, MassToWeighMatchesPlainArithmetic) {
     };
     for (const Row& row : rows) {
         const std::string what = std::string(row.concentration) + " " + row.volume;
-        const Quantity c = ParseQuantity(
-            row.concentration, {QuantityKind::kMolarity, QuantityKind::kMassConcentration}, "c");
-        const Quantity v = ParseQuantity(row.volume, {QuantityKind::kVolume}, "v");
+        const Quantity c = ParseConcentration(row.concentration);
+        const Quantity v = ParseVolume(row.volume);
         const CalcValue grams = MassToWeigh(ComputeMolarMass(row.formula).value, c, v);
         ExpectNear(grams, row.grams_flat + row.grams_per_molar_litre * cuso4, what);
         // The reverse gives the concentration back.

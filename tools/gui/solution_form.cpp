@@ -41,11 +41,10 @@ QLineEdit* ResultEdit(QWidget* parent, const char* name) {
     return edit;
 }
 
-std::optional<Quantity> Optional(const QLineEdit* edit, std::initializer_list<QuantityKind> kinds,
-                                 const char* refusal) {
+std::optional<Quantity> Optional(const QLineEdit* edit, Quantity (*parse)(std::string_view)) {
     const QString text = edit->text().trimmed();
     if (text.isEmpty() || text == QLatin1String("?")) return std::nullopt;
-    return ParseQuantity(text.toStdString(), kinds, refusal);
+    return parse(text.toStdString());
 }
 
 }  // namespace
@@ -132,13 +131,10 @@ void TSolutionForm::UpdateSolution(QStringList& messages) {
     if (formula.isEmpty()) return;
     try {
         const CalcValue molar_mass = ComputeMolarMass(formula.toStdString()).value;
-        const std::optional<Quantity> volume =
-            Optional(VolumeEdit, {QuantityKind::kVolume}, kNotVolumeText);
+        const std::optional<Quantity> volume = Optional(VolumeEdit, ParseVolume);
         const std::optional<Quantity> concentration =
-            Optional(ConcentrationEdit, {QuantityKind::kMolarity, QuantityKind::kMassConcentration},
-                     kNotConcentrationText);
-        const std::optional<Quantity> mass =
-            Optional(MassEdit, {QuantityKind::kMass}, kNotMassText);
+            Optional(ConcentrationEdit, ParseConcentration);
+        const std::optional<Quantity> mass = Optional(MassEdit, ParseMass);
         if (!volume) return;
         if (concentration && mass) {
             messages << tr("Leave the concentration or the mass empty: it is what is found.");
@@ -170,12 +166,9 @@ void TSolutionForm::UpdateDilution(QStringList& messages) {
     }
     if (filled < 3) return;
     try {
-        const std::initializer_list<QuantityKind> concentration = {
-            QuantityKind::kMolarity, QuantityKind::kMassConcentration};
-        const Dilution d = Dilute(Optional(C1Edit, concentration, kNotConcentrationText),
-                                  Optional(V1Edit, {QuantityKind::kVolume}, kNotVolumeText),
-                                  Optional(C2Edit, concentration, kNotConcentrationText),
-                                  Optional(V2Edit, {QuantityKind::kVolume}, kNotVolumeText));
+        const Dilution d =
+            Dilute(Optional(C1Edit, ParseConcentration), Optional(V1Edit, ParseVolume),
+                   Optional(C2Edit, ParseConcentration), Optional(V2Edit, ParseVolume));
         const Quantity* all[] = {&d.c1, &d.v1, &d.c2, &d.v2};
         const Quantity& found = *all[d.computed];
         dilution_value_ = Utf8(ValueToText(InUnit(found.value, found)));
