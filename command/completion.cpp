@@ -65,8 +65,7 @@ Completed TakeCompletion(std::string_view line, std::size_t start, std::size_t c
                          std::string_view name) {
     caret = std::min(caret, line.size());
     start = std::min(start, caret);
-    bool function = false;
-    for (const FunctionInfo& f : FunctionTable()) function = function || f.name == name;
+    const bool function = FindFunctionInfo(name) != nullptr;
     const std::string_view rest = line.substr(caret);
     const bool bracket_follows =
         !rest.empty() && (rest[0] == '(' || rest[0] == '[' || rest[0] == '{' || rest[0] == '<');

@@ -17,18 +17,11 @@ bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
 bool IsOpen(char c) { return c == '(' || c == '[' || c == '{' || c == '<'; }
 bool IsClose(char c) { return c == ')' || c == ']' || c == '}' || c == '>'; }
 
-const FunctionInfo* FindByName(std::string_view name) {
-    for (const FunctionInfo& f : FunctionTable()) {
-        if (f.name == name) return &f;
-    }
-    return nullptr;
-}
-
 // The function whose name ends at end (lower-case letters only, as the evaluator reads names).
 const FunctionInfo* NameEndingAt(std::string_view line, std::size_t end) {
     std::size_t start = end;
     while (start > 0 && IsLowerLetter(line[start - 1])) --start;
-    return FindByName(line.substr(start, end - start));
+    return FindFunctionInfo(line.substr(start, end - start));
 }
 
 std::string AngleModeText(const Calculator& calculator) {

@@ -104,10 +104,10 @@ class Reducer {
             const std::string name_text(tokens_.Text(name, scratch_));
             // Name, operand, then the function itself: the order its errors are met in.
             naming_ = name;
-            FunctionCode(name_text);
+            const FunctionInfo& function = FindFunction(name_text);
             const CalcValue x = Operand(operand);
             acting_ = name;
-            const CalcValue result = ApplyFunctionToValue(name_text, x, table_, angle_mode_);
+            const CalcValue result = ApplyFunctionToValue(function, x, table_, angle_mode_);
             Rewrite(name, result);
             tokens_.Remove(open_);
             tokens_.Remove(operand);
@@ -238,13 +238,7 @@ class Reducer {
         Expected expected = Expected::kOperandAfter;
     };
 
-    bool IsFunctionName(Id t) {
-        const std::string_view name = tokens_.Text(t, scratch_);
-        for (const FunctionInfo& f : FunctionTable()) {
-            if (f.name == name) return true;
-        }
-        return false;
-    }
+    bool IsFunctionName(Id t) { return FindFunctionInfo(tokens_.Text(t, scratch_)) != nullptr; }
 
     // A token read as an operand that is none: a name, an operator, an "=".
     Blame NotAnOperand(Id t) {

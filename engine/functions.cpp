@@ -341,11 +341,17 @@ constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
 
 std::span<const FunctionInfo> FunctionTable() { return kFunctions; }
 
-const FunctionInfo& FindFunction(std::string_view name) {
+const FunctionInfo* FindFunctionInfo(std::string_view name) {
     for (const FunctionInfo& entry : kFunctions) {
-        if (entry.name == name) return entry;
+        if (entry.name == name) return &entry;
     }
-    throw ExpressionError(kFunctionRong);
+    return nullptr;
+}
+
+const FunctionInfo& FindFunction(std::string_view name) {
+    const FunctionInfo* found = FindFunctionInfo(name);
+    if (found == nullptr) throw ExpressionError(kFunctionRong);
+    return *found;
 }
 
 int FunctionCode(std::string_view name) { return FindFunction(name).code; }
@@ -374,6 +380,11 @@ CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTy
 CalcValue ApplyFunctionToValue(std::string_view name, CalcValue x, const VariableTable& table,
                                AngleMode angle_mode) {
     return ApplyFound(FindFunction(name), x, table, angle_mode);
+}
+
+CalcValue ApplyFunctionToValue(const FunctionInfo& function, CalcValue x,
+                               const VariableTable& table, AngleMode angle_mode) {
+    return ApplyFound(function, x, table, angle_mode);
 }
 
 CalcValue RoundTo12(CalcValue v) {

@@ -43,6 +43,10 @@ struct FunctionInfo {
 // All 43 functions, in pad order, "hex" last.
 std::span<const FunctionInfo> FunctionTable();
 
+// The function of an exactly matching name, or null.
+const FunctionInfo* FindFunctionInfo(std::string_view name);
+// The same; throws ExpressionError "Function Rong" for a name of none.
+const FunctionInfo& FindFunction(std::string_view name);
 // Code 0..42 of an exactly matching name; throws ExpressionError "Function Rong".
 int FunctionCode(std::string_view name);
 
@@ -51,6 +55,8 @@ CalcValue ApplyFunction(std::string_view name, std::string_view argument, FuncTy
 // The same for an argument already read: x is what the argument's text stands for.
 CalcValue ApplyFunctionToValue(std::string_view name, CalcValue x, const VariableTable& table,
                                AngleMode angle_mode);
+CalcValue ApplyFunctionToValue(const FunctionInfo& function, CalcValue x,
+                               const VariableTable& table, AngleMode angle_mode);
 
 // v narrowed to double and rounded to twelve decimals; a value too large for twelve decimals in a
 // 64-bit integer comes back unchanged, at full precision.
