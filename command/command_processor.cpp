@@ -146,17 +146,21 @@ std::string LowerCaseLine(std::string_view line) {
     return lower;
 }
 
-bool Calculator::RunKeywordCommand(std::string_view line, LineOutcome& out) {
-    if (line.size() < kShortestKeyword || line.size() > kLongestKeyword) return false;
+const Keyword* FindKeyword(std::string_view line) {
+    if (line.size() < kShortestKeyword || line.size() > kLongestKeyword) return nullptr;
     const std::string word = LowerCaseLine(line);
     for (const Keyword& keyword : kKeywords) {
-        if (keyword.word == word) {
-            out.kind = OutcomeKind::kKeyword;
-            keyword.run(*this, out);
-            return true;
-        }
+        if (keyword.word == word) return &keyword;
     }
-    return false;
+    return nullptr;
+}
+
+bool Calculator::RunKeywordCommand(std::string_view line, LineOutcome& out) {
+    const Keyword* keyword = FindKeyword(line);
+    if (keyword == nullptr) return false;
+    out.kind = OutcomeKind::kKeyword;
+    keyword->run(*this, out);
+    return true;
 }
 
 void Calculator::Evaluate(std::string_view line, LineOutcome& out) {

@@ -33,6 +33,8 @@ struct Keyword {
 
 // The sixteen keywords in the order they are tried; the processor runs this table.
 std::span<const Keyword> KeywordTable();
+// The keyword the whole line is, in any case, or null.
+const Keyword* FindKeyword(std::string_view line);
 
 // The eleven words of the command actions, which name them: an action runs its word, wherever
 // the word stands in this list.

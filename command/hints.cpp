@@ -43,14 +43,12 @@ Hint FunctionHint(const FunctionInfo& f, const Calculator& calculator) {
 
 std::optional<Hint> HintAt(std::string_view line, std::size_t caret, const Calculator& calculator) {
     caret = std::min(caret, line.size());
-    // The keyword the whole line is (no keyword is longer than five letters).
-    const std::string lower = line.size() <= 5 ? LowerCaseLine(line) : std::string();
-    for (const Keyword& keyword : KeywordTable()) {
-        if (lower.empty() || keyword.word != lower) continue;
-        Hint hint{kKeywordHelpContext, keyword.help, {}};
-        if (keyword.help.find("%1") != std::string_view::npos) {
+    if (const Keyword* keyword = FindKeyword(line)) {
+        Hint hint{kKeywordHelpContext, keyword->help, {}};
+        if (keyword->help.find("%1") != std::string_view::npos) {
             bool angle = false;
-            for (const AngleModeInfo& mode : kAngleModes) angle = angle || mode.keyword == lower;
+            for (const AngleModeInfo& mode : kAngleModes)
+                angle = angle || mode.keyword == keyword->word;
             hint.fill = angle ? AngleModeText(calculator)
                               : std::string(FormatCaption(calculator.ShownFormatKind()));
         }
