@@ -268,6 +268,7 @@ class TMainForm : public QMainWindow {
     void RememberCommandLine(const std::string& line);
     void CmdEditHistoryKey(bool back);
     void ReportHistoryProblem();
+    void ShowHistoryProblem(const std::string& problem);
     QPrinter& Printer();
     void FlushGatheredLines();
     // One line through the calculator into the window and the history; model ends cleared.

@@ -139,9 +139,13 @@ void TMainForm::CmdEditHistoryKey(bool back) {
 }
 
 void TMainForm::ReportHistoryProblem() {
-    const std::optional<std::string> problem = history_file_.TakeProblem();
-    if (!problem) return;
-    const QString text = QString::fromStdString(*problem);
+    // The problem with the file comes last, so the notice keeps it.
+    while (const std::optional<std::string> problem = history_file_.TakeProblem())
+        ShowHistoryProblem(*problem);
+}
+
+void TMainForm::ShowHistoryProblem(const std::string& problem) {
+    const QString text = QString::fromStdString(problem);
     ReportOnStandardError(text);
     // A desktop user never sees standard error: a line of the mode panel says it, and the
     // window goes on; the whole message is in its tool tip.

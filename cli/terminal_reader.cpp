@@ -174,7 +174,7 @@ class EditLineReader : public LineReader {
     }
 
     void ReportHistoryProblem() {
-        if (std::optional<std::string> problem = history_file_.TakeProblem()) {
+        while (std::optional<std::string> problem = history_file_.TakeProblem()) {
             WriteShown(stderr, std::string(kProgramName) + ": " + *problem + "\n");
         }
     }

@@ -74,26 +74,22 @@ int OpenLocked(const std::string& path, int flags, int lock) {
         struct stat opened {};
         const bool known = fstat(fd, &opened) == 0;
         if (!known || !S_ISREG(opened.st_mode)) {
-            const int error = known ? kNotRegular : errno;
-            close(fd);
-            errno = error;
+            if (known) errno = kNotRegular;
+            CloseKeepingErrno(fd);
             return -1;
         }
         int locked;
         do {
             locked = flock(fd, lock);
         } while (locked != 0 && errno == EINTR);
+        // The descriptor's file cannot change; the name may now point to another.
         struct stat named {};
-        if (locked == 0 && fstat(fd, &opened) == 0 && stat(path.c_str(), &named) == 0 &&
-            opened.st_ino == named.st_ino && opened.st_dev == named.st_dev) {
+        if (locked == 0 && stat(path.c_str(), &named) == 0 && opened.st_ino == named.st_ino &&
+            opened.st_dev == named.st_dev) {
             return fd;
         }
-        const int error = errno;
-        close(fd);
-        if (locked != 0) {
-            errno = error;
-            return -1;
-        }
+        CloseKeepingErrno(fd);
+        if (locked != 0) return -1;
     }
     errno = EAGAIN;
     return -1;
@@ -370,20 +366,21 @@ bool HistoryFile::Trim() {
 }
 
 std::optional<std::string> HistoryFile::TakeProblem() {
-    return std::exchange(pending_, std::nullopt);
+    if (not_kept_) return std::exchange(not_kept_, std::nullopt);
+    return std::exchange(file_problem_, std::nullopt);
 }
 
 void HistoryFile::Note(const std::string& problem) {
     if (file_problem_noted_) return;
     file_problem_noted_ = true;
-    if (!pending_) pending_ = problem;
+    file_problem_ = problem;
 }
 
 void HistoryFile::NoteNotKept(std::size_t bytes) {
-    if (pending_) return;
-    pending_ = "a line of " + std::to_string(bytes) +
-               " bytes was run but not kept in the history (" +
-               std::to_string(kHistoryLineMaxBytes) + " bytes at most)";
+    if (not_kept_) return;
+    not_kept_ = "a line of " + std::to_string(bytes) +
+                " bytes was run but not kept in the history (" +
+                std::to_string(kHistoryLineMaxBytes) + " bytes at most)";
 }
 
 }  // namespace brisalto

@@ -50,9 +50,9 @@ class HistoryFile {
     // The lines that belong in the history, in one write (a paste of many lines).
     bool AppendLines(std::span<const std::string> lines);
 
-    // The first problem with the file met (unreadable, unwritable, damaged), once: later calls
-    // give nothing, so a front end reports it a single time. A line too long to keep is told
-    // every time.
+    // What to tell the user, one message a call until nothing is left: a line too long to keep
+    // (every time), then the first problem with the file met (unreadable, unwritable, damaged),
+    // which is given once, so a front end reports it a single time.
     std::optional<std::string> TakeProblem();
 
     const std::string& path() const { return path_; }
@@ -67,7 +67,8 @@ class HistoryFile {
     std::string path_;
     std::size_t limit_;
     std::size_t line_count_ = 0;  // lines in the file as far as this object knows
-    std::optional<std::string> pending_;
+    std::optional<std::string> not_kept_;
+    std::optional<std::string> file_problem_;
     bool file_problem_noted_ = false;
 };
 

@@ -250,6 +250,15 @@ TEST_F(HistoryFileTest, UnusableFileIsReportedOnceAndNeverStopsTheProgram) {
     EXPECT_TRUE(blocked.Load().empty());
     EXPECT_FALSE(blocked.Append("2+3"));
     EXPECT_TRUE(blocked.TakeProblem());
+    // A line too long to keep and a write that fails, in one paste: both are told.
+    HistoryFile both(path_);
+    EXPECT_FALSE(both.AppendLines(
+        std::vector<std::string>{std::string(kHistoryLineMaxBytes + 1, '1'), "7"}));
+    const std::optional<std::string> not_kept = both.TakeProblem();
+    const std::optional<std::string> unwritable = both.TakeProblem();
+    ASSERT_TRUE(not_kept && unwritable);
+    EXPECT_NE(not_kept->find("not kept"), std::string::npos) << *not_kept;
+    EXPECT_NE(unwritable->find(path_), std::string::npos) << *unwritable;
 
     // No folder at all: no history, no problem.
     HistoryFile none("");
