@@ -248,7 +248,7 @@ class CommandHistoryTest : public QObject {
         QFETCH(QString, keys);
         QFETCH(QStringList, shown);
         Start();
-        for (const QString& line : {"1+1", "B=2", "3*3"}) Type(line);
+        for (const char* line : {"1+1", "B=2", "3*3"}) Type(QString::fromLatin1(line));
         QTest::keyClicks(CmdEdit(), draft);
         QStringList got;
         for (QChar key : keys) got << Press(key == 'U' ? Qt::Key_Up : Qt::Key_Down);
