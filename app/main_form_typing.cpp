@@ -39,10 +39,10 @@ void TMainForm::BuildTypingHelp() {
     recall_ = new ResultsRecall(ui_.ResultsMemo, this);
     recall_->replace_line = [this](const QString& command) {
         RunGuardedHandler([this, &command] {
-            // Through the field's own editing: one step Undo takes back.
-            ui_.CmdEdit->selectAll();
-            ui_.CmdEdit->insert(command);
-            ui_.CmdEdit->setFocus(Qt::OtherFocusReason);
+            // One step Undo takes back, as a line recalled from the history.
+            CmdEditModel model;
+            model.SetText(command.toStdU16String());
+            ApplyEditModel(model, true);
         });
     };
     recall_->insert_value = [this](const QString& value) {
