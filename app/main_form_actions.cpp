@@ -30,6 +30,12 @@ namespace brisalto {
 namespace {
 
 constexpr char kTagProperty[] = "Tag";
+
+// What a dialog that gives a value gives; nothing when it is missing or cancelled.
+template <class Dialog>
+std::optional<QString> RunDialog(Dialog* dialog) {
+    return dialog != nullptr ? dialog->Run() : std::nullopt;
+}
 constexpr char kCommandProperty[] = "Command";
 constexpr char kCategoryProperty[] = "Category";
 constexpr char kCaptionProperty[] = "Caption";
@@ -315,12 +321,7 @@ void TMainForm::ConstantExecute(QAction* sender) {
 void TMainForm::PiActionExecute() { InsertAtCaret(Text(PiActionInfo().inserted_text)); }
 
 void TMainForm::AtmWtActionExecute() {
-    if (dialogs_.mol_wt == nullptr) {
-        return;
-    }
-    if (const std::optional<QString> weight = dialogs_.mol_wt->Run()) {
-        InsertAtCaret(*weight);
-    }
+    if (const std::optional<QString> value = RunDialog(dialogs_.mol_wt)) InsertAtCaret(*value);
 }
 
 void TMainForm::InsertAtmWtActionExecute() {
@@ -331,39 +332,19 @@ void TMainForm::InsertAtmWtActionExecute() {
 }
 
 void TMainForm::ConversionActionExecute() {
-    if (dialogs_.conv == nullptr) {
-        return;
-    }
-    if (const std::optional<QString> converted = dialogs_.conv->Run()) {
-        InsertAtCaret(*converted);
-    }
+    if (const std::optional<QString> value = RunDialog(dialogs_.conv)) InsertAtCaret(*value);
 }
 
 void TMainForm::MolarMassActionExecute() {
-    if (dialogs_.molar_mass == nullptr) {
-        return;
-    }
-    if (const std::optional<QString> molar_mass = dialogs_.molar_mass->Run()) {
-        InsertAtCaret(*molar_mass);
-    }
+    if (const std::optional<QString> value = RunDialog(dialogs_.molar_mass)) InsertAtCaret(*value);
 }
 
 void TMainForm::ReactionActionExecute() {
-    if (dialogs_.reaction == nullptr) {
-        return;
-    }
-    if (const std::optional<QString> value = dialogs_.reaction->Run()) {
-        InsertAtCaret(*value);
-    }
+    if (const std::optional<QString> value = RunDialog(dialogs_.reaction)) InsertAtCaret(*value);
 }
 
 void TMainForm::SolutionActionExecute() {
-    if (dialogs_.solution == nullptr) {
-        return;
-    }
-    if (const std::optional<QString> value = dialogs_.solution->Run()) {
-        InsertAtCaret(*value);
-    }
+    if (const std::optional<QString> value = RunDialog(dialogs_.solution)) InsertAtCaret(*value);
 }
 
 void TMainForm::SetPrecisionActionExecute() {
