@@ -107,15 +107,21 @@ bool OpenWithoutBlocking(QFile& file) {
 
 }  // namespace
 
-bool WriteWhole(QFileDevice& file, const char* data, qint64 size) {
-    qint64 written = 0;
+std::optional<QString> SaveWhole(const QString& path, const char* data, qint64 size) {
+    QSaveFile file(path);
+    // Unbuffered, so that a short write shows in write()'s count; a buffered QSaveFile commits
+    // a file cut short by a full disk as if all went well.
+    bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     // A write cut short by a full disk reports no error; the next one, writing nothing, does.
-    while (written < size) {
-        const qint64 put = file.write(data + written, size - written);
-        if (put <= 0) return false;
-        written += put;
+    for (qint64 at = 0; written && at < size;) {
+        const qint64 put = file.write(data + at, size - at);
+        written = put > 0;
+        at += put;
     }
-    return true;
+    if (written && file.commit()) return std::nullopt;
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return reason;
 }
 
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
@@ -191,17 +197,11 @@ std::string IniFile::ToBytes() const {
 }
 
 bool IniFile::Save(const QString& path, QString* problem) const {
-    QSaveFile file(path);
     const std::string bytes = ToBytes();
-    // Unbuffered, so that a short write shows in write()'s count; a buffered QSaveFile commits
-    // a file cut short by a full disk as if all went well.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        WriteWhole(file, bytes.data(), static_cast<qint64>(bytes.size())) && file.commit()) {
-        return true;
-    }
-    if (problem != nullptr) *problem = file.errorString();
-    file.cancelWriting();
-    return false;
+    const std::optional<QString> reason =
+        SaveWhole(path, bytes.data(), static_cast<qint64>(bytes.size()));
+    if (reason && problem != nullptr) *problem = *reason;
+    return !reason;
 }
 
 std::size_t IniFile::FindSection(std::string_view section) const {

@@ -5,7 +5,6 @@
 // file (comments, blank lines, unknown keys, other sections) stays byte for byte.
 #pragma once
 
-#include <QFileDevice>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -27,9 +26,9 @@ inline constexpr qint64 kIniFileLimit = (1 << 20) + (64 << 10);
 // characters and starts with "0x" or "0X", up to 32 bits of hexadecimal taken as signed.
 std::optional<std::int32_t> ParseProfileInteger(std::string_view text);
 
-// Writes all of data to an unbuffered file; false with the file's error set (a full disk says
-// so) when it could not.
-bool WriteWhole(QFileDevice& file, const char* data, qint64 size);
+// Replaces the file at path with data, all or nothing (a temporary file renamed over it); the
+// reason when it could not (a full disk says so).
+std::optional<QString> SaveWhole(const QString& path, const char* data, qint64 size);
 
 class IniFile {
   public:

@@ -24,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextLayout>
 #include <QVBoxLayout>
@@ -181,17 +180,10 @@ std::optional<QString> SaveResultsToFile(const QString& path, const QString& res
     if (existing.exists() && !existing.isFile()) {
         return Shown(kUnableToSave).arg(QDir::toNativeSeparators(path), Shown(kNotRegularFile));
     }
-    QSaveFile file(path);
     const QByteArray content = ResultsFileContent(results_text);
-    // Unbuffered, so that a short write (a full disk) shows in write()'s count and is not
-    // committed.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        WriteWhole(file, content.constData(), content.size()) && file.commit()) {
-        return std::nullopt;
-    }
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    return Shown(kUnableToSave).arg(QDir::toNativeSeparators(path), reason);
+    const std::optional<QString> reason = SaveWhole(path, content.constData(), content.size());
+    if (!reason) return std::nullopt;
+    return Shown(kUnableToSave).arg(QDir::toNativeSeparators(path), *reason);
 }
 
 void SaveResultsWithDialog(QWidget* parent, const QPlainTextEdit& memo) {
