@@ -36,7 +36,8 @@ QComboBox* MakeColorBox(QWidget* parent, const char* object_name, const QString&
     box->setIconSize(kSwatchSize);
     box->setMaxVisibleItems(16);
     for (const NamedColor& color : ListedColors()) {
-        box->addItem(Swatch(color.value), color.name, QVariant::fromValue<int>(color.value));
+        box->addItem(Swatch(color.value), QCoreApplication::translate("Colors", color.name),
+                     QVariant::fromValue<int>(color.value));
     }
     return box;
 }

@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 
+#include "app/bkgrd_form.h"
+#include "app/color_value.h"
 #include "app/main_form.h"
 #include "app/results_lines.h"
 #include "app/ui_language.h"
@@ -326,6 +328,24 @@ class TranslationTest : public QObject {
             const QStringList f = conversions[i].split('|');
             QCOMPARE(Converted(form, qPrintable(f[0]), qPrintable(f[1]), qPrintable(f[2]), f[3]),
                      english[i]);
+        }
+    }
+
+    // The colour lists name every colour in the language, as the font dialog's list does.
+    void ColourNamesSpeakTheLanguage() {
+        for (const QString& language : kTranslated) {
+            QVERIFY(brisalto::InstallTranslators(*QCoreApplication::instance(), language));
+            brisalto::TBkgrdForm form;
+            const std::vector<brisalto::NamedColor> colors = brisalto::ListedColors();
+            QCOMPARE(form.CmdColorBox->count(), int(colors.size()));
+            int differ = 0;
+            for (int i = 0; i < form.CmdColorBox->count(); ++i) {
+                const QString shown = form.CmdColorBox->itemText(i);
+                QCOMPARE(shown, QCoreApplication::translate("Colors", colors[i].name));
+                differ += shown != QString::fromLatin1(colors[i].name);
+            }
+            QVERIFY2(differ > form.CmdColorBox->count() / 2, qPrintable(language));
+            brisalto::RemoveTranslators(*QCoreApplication::instance());
         }
     }
 
