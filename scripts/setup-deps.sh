@@ -47,6 +47,7 @@ test_packages=(
   python3
   lintian
   tmux
+  strace
   clang-format
   locales
   dbus

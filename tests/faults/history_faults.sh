@@ -116,7 +116,7 @@ if command -v strace >/dev/null; then
     done
     echo "$runs runs killed at a system call"
 else
-    echo "strace is missing: no kills injected"
+    fail "strace is missing: no kills injected (scripts/setup-deps.sh test installs it)"
 fi
 
 if ((failures > 0)); then
