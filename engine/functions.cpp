@@ -258,7 +258,7 @@ constexpr std::array<FunctionInfo, kFunctionCount> kFunctions = {{
      QT_TRANSLATE_NOOP("FunctionHelp", "csch(x): hyperbolic cosecant")},
     {"xcosh", kXcosh, AngleUse::kNone, [](const Arg& a) { return ArcCosh(a.x); },
      "Arc Hyperbolic Cosine",
-     QT_TRANSLATE_NOOP("FunctionHelp", "xcosh(x): inverse hyperbolic cosine (0 for x up to 1)")},
+     QT_TRANSLATE_NOOP("FunctionHelp", "xcosh(x): inverse hyperbolic cosine, for x of at least 1")},
     {"xsinh", kXsinh, AngleUse::kNone, [](const Arg& a) { return ArcSinh(a.x); },
      "Arc Hyperbolic Sine", QT_TRANSLATE_NOOP("FunctionHelp", "xsinh(x): inverse hyperbolic sine")},
     {"xtanh", kXtanh, AngleUse::kNone, [](const Arg& a) { return ArcTanh(a.x); },

@@ -1190,10 +1190,6 @@
         <translation>csch(x): Kosekans hyperbolicus</translation>
     </message>
     <message>
-        <source>xcosh(x): inverse hyperbolic cosine (0 for x up to 1)</source>
-        <translation>xcosh(x): Areakosinus hyperbolicus (0 für x bis 1)</translation>
-    </message>
-    <message>
         <source>xsinh(x): inverse hyperbolic sine</source>
         <translation>xsinh(x): Areasinus hyperbolicus</translation>
     </message>
@@ -1288,6 +1284,10 @@
     <message>
         <source>hex(x): has no function and always ends in &quot;Function Error&quot;</source>
         <translation>hex(x): hat keine Funktion und endet immer mit „Function Error“</translation>
+    </message>
+    <message>
+        <source>xcosh(x): inverse hyperbolic cosine, for x of at least 1</source>
+        <translation>xcosh(x): Areakosinus hyperbolicus, für x ab 1</translation>
     </message>
 </context>
 <context>

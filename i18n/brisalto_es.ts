@@ -1190,10 +1190,6 @@
         <translation>csch(x): cosecante hiperbólica</translation>
     </message>
     <message>
-        <source>xcosh(x): inverse hyperbolic cosine (0 for x up to 1)</source>
-        <translation>xcosh(x): arco coseno hiperbólico (0 para x hasta 1)</translation>
-    </message>
-    <message>
         <source>xsinh(x): inverse hyperbolic sine</source>
         <translation>xsinh(x): arco seno hiperbólico</translation>
     </message>
@@ -1288,6 +1284,10 @@
     <message>
         <source>hex(x): has no function and always ends in &quot;Function Error&quot;</source>
         <translation>hex(x): no tiene función y siempre termina en «Function Error»</translation>
+    </message>
+    <message>
+        <source>xcosh(x): inverse hyperbolic cosine, for x of at least 1</source>
+        <translation>xcosh(x): arco coseno hiperbólico, para x de al menos 1</translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@
         <translation>csch(x) : cosécante hyperbolique</translation>
     </message>
     <message>
-        <source>xcosh(x): inverse hyperbolic cosine (0 for x up to 1)</source>
-        <translation>xcosh(x) : argument cosinus hyperbolique (0 pour x jusqu’à 1)</translation>
-    </message>
-    <message>
         <source>xsinh(x): inverse hyperbolic sine</source>
         <translation>xsinh(x) : argument sinus hyperbolique</translation>
     </message>
@@ -1288,6 +1284,10 @@
     <message>
         <source>hex(x): has no function and always ends in &quot;Function Error&quot;</source>
         <translation>hex(x) : n’a aucune fonction et aboutit toujours à « Function Error »</translation>
+    </message>
+    <message>
+        <source>xcosh(x): inverse hyperbolic cosine, for x of at least 1</source>
+        <translation>xcosh(x) : argument cosinus hyperbolique, pour x d’au moins 1</translation>
     </message>
 </context>
 <context>

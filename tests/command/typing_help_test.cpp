@@ -106,7 +106,7 @@ TEST(HintTest, EveryFunctionAndKeyword) {
         {"coth", 4, "coth(x): hyperbolic cotangent"},
         {"sech", 4, "sech(x): hyperbolic secant"},
         {"csch", 4, "csch(x): hyperbolic cosecant"},
-        {"xcosh", 5, "xcosh(x): inverse hyperbolic cosine (0 for x up to 1)"},
+        {"xcosh", 5, "xcosh(x): inverse hyperbolic cosine, for x of at least 1"},
         {"xsinh", 5, "xsinh(x): inverse hyperbolic sine"},
         {"xtanh", 5, "xtanh(x): inverse hyperbolic tangent"},
         {"xcoth", 5, "xcoth(x): inverse hyperbolic cotangent"},
