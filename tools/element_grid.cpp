@@ -4,6 +4,8 @@
 
 #include <array>
 
+#include "tools/element_symbols.h"
+
 namespace brisalto {
 namespace {
 
@@ -54,12 +56,6 @@ GridCell CellOf(const ElementButton& element) {
     return {};
 }
 
-std::string_view SymbolOf(const ElementButton& element) {
-    std::string_view symbol = element.caption;
-    while (!symbol.empty() && symbol.back() == '*') symbol.remove_suffix(1);
-    return symbol;
-}
-
 int GridMove(int from, GridKey key) {
     const GridCell cell = CellOf(ElementButtons()[static_cast<std::size_t>(from)]);
     int reached = kNoElement;
@@ -98,7 +94,7 @@ std::optional<int> SymbolTypeAhead::Type(char letter, std::int64_t now_ms) {
     typed_ += letter;
     std::optional<int> first_with_prefix;
     for (const ElementButton& element : ElementButtons()) {
-        const std::string_view symbol = SymbolOf(element);
+        const std::string_view symbol = ElementSymbol(element.index);
         if (symbol == typed_) return element.index;
         if (!first_with_prefix && symbol.starts_with(typed_)) first_with_prefix = element.index;
     }

@@ -27,9 +27,6 @@ inline constexpr int kFBlockFirstColumn = 3;
 
 GridCell CellOf(const ElementButton& element);
 
-// The symbol without the marks of the f-block places: "La" for "La*".
-std::string_view SymbolOf(const ElementButton& element);
-
 enum class GridKey { kUp, kDown, kLeft, kRight, kHome, kEnd };
 
 // The index of the element reached from the element of index `from`: the next element that

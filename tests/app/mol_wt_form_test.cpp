@@ -24,6 +24,7 @@
 #include "app/ui_language.h"
 #include "contrast_helper.h"
 #include "tools/element_grid.h"
+#include "tools/element_symbols.h"
 #include "tools/element_table.h"
 
 using brisalto::TMolWtForm;
@@ -533,7 +534,7 @@ void MolWtFormTest::EveryElementComesIntoViewOnTheScreen() {
     RunWith(form, [&] {
         QVERIFY(form.screen()->availableGeometry().contains(form.frameGeometry()));
         for (const brisalto::ElementButton& element : brisalto::ElementButtons()) {
-            const auto symbol = brisalto::SymbolOf(element);
+            const auto symbol = brisalto::ElementSymbol(element.index);
             QTest::keyClicks(form.focusWidget(), QString::fromLatin1(symbol.data(), symbol.size()));
             QWidget* focused = form.focusWidget();
             if (focused != form.AtmButton(element.index) ||

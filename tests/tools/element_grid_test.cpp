@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/element_symbols.h"
+
 namespace brisalto {
 namespace {
 
@@ -105,7 +107,7 @@ TEST(ElementGridTest, EveryKeyFromEveryElementFollowsTheDrawing) {
 
 int IndexOf(std::string_view symbol) {
     for (const ElementButton& element : ElementButtons())
-        if (SymbolOf(element) == symbol) return element.index;
+        if (ElementSymbol(element.index) == symbol) return element.index;
     return -1;
 }
 
@@ -136,7 +138,7 @@ TEST(ElementGridTest, TypingEverySymbolSelectsItsElement) {
     for (const ElementButton& element : ElementButtons()) {
         now += 5000;  // a pause before each symbol
         std::optional<int> selected;
-        for (char letter : SymbolOf(element)) selected = typing.Type(letter, now += 100);
+        for (char letter : ElementSymbol(element.index)) selected = typing.Type(letter, now += 100);
         ASSERT_TRUE(selected.has_value()) << element.caption;
         EXPECT_EQ(*selected, element.index) << element.caption;
     }
@@ -168,7 +170,7 @@ TEST(ElementGridTest, TypeAheadCapitalsPausesAndStrayLetters) {
                 continue;
             }
             const std::optional<int> index = typing.Type(*key, now += 50);
-            selected.push_back(index ? std::string(SymbolOf(ElementButtons()[*index])) : "");
+            selected.push_back(index ? std::string(ElementSymbol(*index)) : "");
         }
         EXPECT_EQ(selected, c.selected) << c.keys;
     }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/element_symbols.h"
 #include "tools/element_table.h"
 #include "tools/gui/palette_colors.h"
 
@@ -199,7 +200,7 @@ TMolWtForm::TMolWtForm(QWidget* parent) : QDialog(parent) {
     static const QStringList all_captions = AllCaptions();
     const QFont button_font = Scaled(font(), 1.0, true);
     for (const ElementButton& element : ElementButtons()) {
-        const QString symbol = FromView(SymbolOf(element));
+        const QString symbol = FromView(ElementSymbol(element.index));
         const QString name = ElementName(element);
         const QString weight = FromView(element.weight);
         auto* button = new AtomButton(FromView(element.caption), &all_captions, sheet_);
