@@ -3,18 +3,17 @@
 // Times the balancing of reactions of 10, 20 and 30 species made of as many elements less one
 // (one balance, with known coefficients), against the goal of 10 ms for 30 species, and beside
 // it bc -l solving the same 30-species system by Gaussian elimination.
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <numeric>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "bench/tools/reaction_maker.h"
-#include "tools/element_symbols.h"
 #include "tools/reaction.h"
 
 namespace {
@@ -60,6 +59,7 @@ void ReportBc(const brisalto::bench::Made& made) {
     char path[] = "/tmp/reaction_bench_XXXXXX";
     const int fd = mkstemp(path);
     if (fd < 0) return;
+    close(fd);
     std::ofstream(path) << program;
     const std::string command = std::string("bc -l < ") + path + " > /dev/null";
     const auto start = std::chrono::steady_clock::now();
