@@ -125,9 +125,7 @@ bool OpenInputFiles(const CliOptions& options, std::vector<std::unique_ptr<std::
             if (!*files.back()) problem = errno != 0 ? errno : EIO;
         }
         if (problem != 0) {
-            const std::string text = std::string(kProgramName) + ": " + input.text + ": " +
-                                     std::strerror(problem) + "\n";
-            WriteShown(stderr, text);
+            ReportInputError(input.text, std::strerror(problem));
             return false;
         }
     }

@@ -75,10 +75,6 @@ void ReportInputError(const std::string& reason) {
     std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
-}  // namespace brisalto
-
-namespace brisalto {
-
 void ReportInputError(const std::string& name, const std::string& reason) {
     WriteShown(stderr, "brisalto-calc: " + name + ": " + reason + "\n");
 }
