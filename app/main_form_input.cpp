@@ -157,12 +157,12 @@ void TMainForm::ShowHistoryProblem(const std::string& problem) {
         notice->setAccessibleName(tr("History notice"));
     }
     const QString shown = tr("History: %1").arg(text);
-    const int left = ui_.SciLabel->geometry().right() + 12;
-    const int width = std::max(0, kClientWidth - left - 3);
+    const int left = ui_.SciLabel->geometry().right() + Px(12);
+    const int width = std::max(0, Px(kClientWidth) - left - Px(3));
     notice->setText(notice->fontMetrics().elidedText(shown, Qt::ElideRight, width));
     notice->setToolTip(shown);
     notice->setAccessibleDescription(shown);
-    notice->setGeometry(left, 1, width, kModPanelHeight - 2);
+    notice->setGeometry(left, Px(1), width, Px(kModPanelHeight) - Px(2));
     notice->show();
 }
 
