@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -74,6 +75,20 @@ QFont Scaled(QFont font, double factor, bool bold) {
     return font;
 }
 
+// The widest of the captions in the font, at least a line high. All 118 buttons ask with the
+// same font: measured once for each font.
+int WidestCaption(const QFont& font, const QStringList& captions) {
+    static QHash<QString, int> widest;
+    const QString key = font.key();
+    if (const auto found = widest.constFind(key); found != widest.cend()) return *found;
+    const QFontMetrics metrics(font);
+    int width = metrics.height();
+    for (const QString& caption : captions)
+        width = std::max(width, metrics.horizontalAdvance(caption));
+    widest.insert(key, width);
+    return width;
+}
+
 // An element button: square, as large as the widest symbol of the table needs, so the cells
 // of the grid are all alike whatever the font.
 class AtomButton : public QPushButton {
@@ -86,10 +101,7 @@ class AtomButton : public QPushButton {
         if (hint_.isValid()) return hint_;
         QStyleOptionButton option;
         initStyleOption(&option);
-        const QFontMetrics metrics(font());
-        int widest = metrics.height();
-        for (const QString& caption : *all_captions_)
-            widest = std::max(widest, metrics.horizontalAdvance(caption));
+        const int widest = WidestCaption(font(), *all_captions_);
         const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) +
                           style()->pixelMetric(QStyle::PM_ButtonDefaultIndicator, &option, this);
         const int side =
