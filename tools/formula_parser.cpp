@@ -145,15 +145,7 @@ class Parser {
     };
 
     [[noreturn]] void Fail(FormulaErrorKind kind, Message message, std::size_t at) const {
-        throw FormulaError(kind, std::move(message), CharacterPosition(at));
-    }
-
-    std::size_t CharacterPosition(std::size_t at) const {
-        std::size_t position = 1;
-        for (std::size_t k = 0; k < at && k < text_.size(); ++k) {
-            if ((static_cast<unsigned char>(text_[k]) & 0xC0) != 0x80) ++position;
-        }
-        return position;
+        throw FormulaError(kind, std::move(message), CharacterPosition(text_, at));
     }
 
     // The formula's text from..to as a message shows it, cut short when long.

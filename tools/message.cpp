@@ -20,6 +20,14 @@ std::string FillPattern(std::string_view pattern, const std::vector<std::string>
     return text;
 }
 
+std::size_t CharacterPosition(std::string_view text, std::size_t at) {
+    std::size_t position = 1;
+    for (std::size_t k = 0; k < at && k < text.size(); ++k) {
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) ++position;
+    }
+    return position;
+}
+
 std::string Message::Text() const { return FillPattern(pattern, args); }
 
 std::string TextAt(const Message& message, std::size_t position) {

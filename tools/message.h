@@ -34,6 +34,10 @@ struct Message {
 // "%1" (a user's text) is kept as it is. "%%" and a % before anything else stay as written.
 std::string FillPattern(std::string_view pattern, const std::vector<std::string>& args);
 
+// The character (from 1, a UTF-8 sequence being one) that byte `at` of the text begins: the
+// place a message names.
+std::size_t CharacterPosition(std::string_view text, std::size_t at);
+
 // A message whose fault lies at `position` (a character, from 1); 0 means in no one place.
 inline constexpr const char* kAtCharacterPattern =
     QT_TRANSLATE_NOOP("Chemistry", "%1 (at character %2)");

@@ -97,14 +97,6 @@ std::string IntText(Int value) {
     return negative ? "-" + text : text;
 }
 
-std::size_t CharacterPosition(std::string_view text, std::size_t at) {
-    std::size_t position = 1;
-    for (std::size_t k = 0; k < at && k < text.size(); ++k) {
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) ++position;
-    }
-    return position;
-}
-
 bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) {
     return text.substr(at, prefix.size()) == prefix;
 }

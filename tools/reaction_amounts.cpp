@@ -30,11 +30,7 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 }
 
 // Width in characters, so a · or a superscript counts once.
-std::size_t Width(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
+std::size_t Width(const std::string& text) { return CharacterPosition(text, text.size()) - 1; }
 
 std::string PadRight(const std::string& text, std::size_t width) {
     const std::size_t w = Width(text);

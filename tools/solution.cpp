@@ -96,14 +96,6 @@ CalcValue Scale(CalcValue value, int exponent) {
     return exponent < 0 ? Divide(value, power) : Multiply(value, power);
 }
 
-std::size_t CharacterPosition(std::string_view text, std::size_t at) {
-    std::size_t position = 1;
-    for (std::size_t k = 0; k < at && k < text.size(); ++k) {
-        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) ++position;
-    }
-    return position;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
