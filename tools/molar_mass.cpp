@@ -9,6 +9,7 @@
 #include "engine/calc_arith.h"
 #include "engine/errors.h"
 #include "engine/number_text.h"
+#include "tools/aligned_lines.h"
 #include "tools/element_table.h"
 
 namespace brisalto {
@@ -28,14 +29,6 @@ std::string FixedText(CalcValue value, int decimals) {
                       std::chars_format::fixed, decimals);
     if (error != std::errc()) return ValueToText(value);
     return std::string(buffer.data(), end);
-}
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
-std::string PadRight(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
 }  // namespace
@@ -72,28 +65,13 @@ std::vector<CompositionRow> CompositionRows(const MolarMass& molar_mass) {
 }
 
 std::vector<std::string> CompositionTable(const MolarMass& molar_mass, std::string_view indent) {
-    const std::vector<CompositionRow> rows = CompositionRows(molar_mass);
-    std::array<std::size_t, 4> width = {kElementColumnTitle.size(), kCountColumnTitle.size(),
-                                        kMassColumnTitle.size(), kPercentColumnTitle.size()};
-    for (const CompositionRow& row : rows) {
-        width[0] = std::max(width[0], row.symbol.size());
-        width[1] = std::max(width[1], row.count.size());
-        width[2] = std::max(width[2], row.mass.size());
-        width[3] = std::max(width[3], row.percent.size());
+    std::vector<std::vector<std::string>> cells{
+        {std::string(kElementColumnTitle), std::string(kCountColumnTitle),
+         std::string(kMassColumnTitle), std::string(kPercentColumnTitle)}};
+    for (const CompositionRow& row : CompositionRows(molar_mass)) {
+        cells.push_back({row.symbol, row.count, row.mass, row.percent});
     }
-    const auto line = [&](const std::string& symbol, const std::string& count,
-                          const std::string& mass, const std::string& percent) {
-        return std::string(indent) + PadRight(symbol, width[0]) + "  " + PadLeft(count, width[1]) +
-               "  " + PadLeft(mass, width[2]) + "  " + PadLeft(percent, width[3]);
-    };
-    std::vector<std::string> lines;
-    lines.reserve(rows.size() + 1);
-    lines.push_back(line(std::string(kElementColumnTitle), std::string(kCountColumnTitle),
-                         std::string(kMassColumnTitle), std::string(kPercentColumnTitle)));
-    for (const CompositionRow& row : rows) {
-        lines.push_back(line(row.symbol, row.count, row.mass, row.percent));
-    }
-    return lines;
+    return AlignedLines(cells, indent);
 }
 
 }  // namespace brisalto

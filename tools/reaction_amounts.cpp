@@ -8,6 +8,7 @@
 #include "engine/calc_arith.h"
 #include "engine/errors.h"
 #include "engine/number_text.h"
+#include "tools/aligned_lines.h"
 #include "tools/molar_mass.h"
 #include "tools/solution.h"
 
@@ -24,18 +25,6 @@ constexpr const char* kMixedText =
     QT_TRANSLATE_NOOP("Chemistry", "give the amounts of reactants, or of one product, not both");
 constexpr const char* kYieldProductText =
     QT_TRANSLATE_NOOP("Chemistry", "the actual yield is of a product: %1");
-
-std::string PadLeft(const std::string& text, std::size_t width) {
-    return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
-
-// Width in characters, so a · or a superscript counts once.
-std::size_t Width(const std::string& text) { return CharacterPosition(text, text.size()) - 1; }
-
-std::string PadRight(const std::string& text, std::size_t width) {
-    const std::size_t w = Width(text);
-    return w >= width ? text : text + std::string(width - w, ' ');
-}
 
 }  // namespace
 
@@ -169,16 +158,7 @@ std::vector<std::string> AmountsLines(const BalancedReaction& balanced, const Am
     std::vector<std::vector<std::string>> cells{
         std::vector<std::string>(std::begin(kAmountColumnTitles), std::end(kAmountColumnTitles))};
     for (auto& row : AmountCells(balanced, &amounts)) cells.push_back(std::move(row));
-    std::array<std::size_t, 5> width{};
-    for (const auto& line : cells) {
-        for (std::size_t c = 0; c < 5; ++c) width[c] = std::max(width[c], Width(line[c]));
-    }
-    std::vector<std::string> lines;
-    for (const auto& line : cells) {
-        std::string text = PadRight(line[0], width[0]);
-        for (std::size_t c = 1; c < 5; ++c) text += "  " + PadLeft(line[c], width[c]);
-        lines.push_back(text);
-    }
+    std::vector<std::string> lines = AlignedLines(cells);
     for (const Message& line :
          AmountsSummary(balanced, amounts, [](CalcValue v) { return ValueToText(v); })) {
         lines.push_back(line.Text());
