@@ -295,9 +295,14 @@ void TMolWtForm::AtmButtonMouseMove(QPushButton* button) {
 void TMolWtForm::ShowElementLines(QPushButton* button) {
     const ElementButton& element =
         ElementButtons()[static_cast<std::size_t>(button->property("Tag").toInt())];
-    HintLabel->setText(
-        tr("%1  Atomic Weight: %2 g/mol").arg(ElementName(element), FromView(element.weight)));
-    Label35->setText(tr("Atomic Number: %1").arg(element.atomic_number));
+    const auto [name_line, number_line] = ElementLines(element);
+    HintLabel->setText(name_line);
+    Label35->setText(number_line);
+}
+
+std::pair<QString, QString> TMolWtForm::ElementLines(const ElementButton& element) {
+    return {tr("%1  Atomic Weight: %2 g/mol").arg(ElementName(element), FromView(element.weight)),
+            tr("Atomic Number: %1").arg(element.atomic_number)};
 }
 
 // The lines are as wide as the longest element's lines need, so the window keeps its size
@@ -306,12 +311,9 @@ void TMolWtForm::FitInfoLines() {
     const QFontMetrics metrics(HintLabel->font());
     int widest = 0;
     for (const ElementButton& element : ElementButtons()) {
-        const QString weight = FromView(element.weight);
+        const auto [name_line, number_line] = ElementLines(element);
         widest = std::max(
-            {widest,
-             metrics.horizontalAdvance(
-                 tr("%1  Atomic Weight: %2 g/mol").arg(ElementName(element), weight)),
-             metrics.horizontalAdvance(tr("Atomic Number: %1").arg(element.atomic_number))});
+            {widest, metrics.horizontalAdvance(name_line), metrics.horizontalAdvance(number_line)});
     }
     for (QLabel* line : {HintLabel, Label35}) {
         line->setMinimumWidth(widest + 2 * line->margin() + line->contentsMargins().left() +

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "tools/element_grid.h"
@@ -52,6 +53,8 @@ class TMolWtForm : public QDialog {
 
   private:
     void ShowElementLines(QPushButton* button);
+    // The two information lines of an element: its name and weight, its atomic number.
+    static std::pair<QString, QString> ElementLines(const ElementButton& element);
     bool MoveByKey(QPushButton* button, const QKeyEvent& key);
     void FitInfoLines();
     void DrawRules();
