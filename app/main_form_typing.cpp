@@ -67,10 +67,7 @@ void TMainForm::MoveToResults() {
     FlushGatheredLines();
     // The caret lands on the last line there is to take: the newest answer or command.
     QTextBlock block = ui_.ResultsMemo->document()->lastBlock();
-    while (block.isValid() && !block.text().startsWith(QStringLiteral("> ")) &&
-           ResultsRecall::LineValue(block).isEmpty()) {
-        block = block.previous();
-    }
+    while (block.isValid() && !ResultsRecall::Recallable(block)) block = block.previous();
     if (block.isValid()) {
         QTextCursor cursor(block);
         ui_.ResultsMemo->setTextCursor(cursor);

@@ -67,6 +67,11 @@ QString ResultsRecall::LineValue(const QTextBlock& block) {
     return data != nullptr ? data->value : QString();
 }
 
+bool ResultsRecall::Recallable(const QTextBlock& block) {
+    return block.text().startsWith(QString::fromUtf8(kEchoPrefix.data(), kEchoPrefix.size())) ||
+           !LineValue(block).isEmpty();
+}
+
 bool ResultsRecall::Recall(const QTextBlock& block) {
     if (!block.isValid()) return false;
     // A long command is shown shortened; its exact text is what comes back.

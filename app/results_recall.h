@@ -38,6 +38,8 @@ class ResultsRecall : public QObject {
     bool Recall(const QTextBlock& block);
     // The value a line stands for, empty when none.
     static QString LineValue(const QTextBlock& block);
+    // A command echoed or a line with a value: what a double click takes.
+    static bool Recallable(const QTextBlock& block);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
