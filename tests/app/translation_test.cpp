@@ -35,7 +35,7 @@ using brisalto::TMainForm;
 
 namespace {
 
-const QStringList kTranslated = {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es")};
+const QStringList& kTranslated = brisalto::kUiLanguages;
 
 // Menu texts that are the same word in the language.
 const std::map<QString, QSet<QString>> kSameAsEnglish = {
