@@ -83,17 +83,18 @@ constexpr UnitRow kUnits[] = {
     {"%", QuantityKind::kMassConcentration, 1},
 };
 
-CalcValue PowerOfTen(int exponent) {
-    CalcValue value = 1;
-    for (int k = 0; k < (exponent < 0 ? -exponent : exponent); ++k) value *= 10;
-    return exponent < 0 ? 1 / value : value;
+// Ten to the n, n at least 0: exact for the exponents of the units.
+CalcValue TenTo(int n) {
+    CalcValue power = 1;
+    for (int k = 0; k < n; ++k) power *= 10;
+    return power;
 }
+
+CalcValue PowerOfTen(int exponent) { return exponent < 0 ? 1 / TenTo(-exponent) : TenTo(exponent); }
 
 CalcValue Scale(CalcValue value, int exponent) {
     // Dividing by an exact power of ten keeps 250 mL exactly 0.25 L.
-    CalcValue power = 1;
-    for (int k = 0; k < (exponent < 0 ? -exponent : exponent); ++k) power *= 10;
-    return exponent < 0 ? Divide(value, power) : Multiply(value, power);
+    return exponent < 0 ? Divide(value, TenTo(-exponent)) : Multiply(value, TenTo(exponent));
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
